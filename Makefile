@@ -1,0 +1,43 @@
+# The two commands of the README: `make run` and `make test`.
+SHELL := /bin/bash
+FUZZ_SECONDS ?= 20
+
+.PHONY: deps build run test test-dev test-asan fuzz-quick release bench clean
+
+deps:
+	@scripts/setup-deps.sh
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev
+
+run: build
+	@scripts/run.sh
+
+test: deps test-dev test-asan fuzz-quick
+
+test-dev:
+	cmake --preset dev
+	cmake --build --preset dev
+	ctest --preset dev
+
+test-asan:
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+fuzz-quick:
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/fuzz/fuzz_number_format -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus fuzz/seeds
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release
+
+bench: release
+	@scripts/run-benchmarks.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/Money.h"
+
+#include <QLocale>
+#include <QStringView>
+
+#include <optional>
+
+namespace zw {
+
+// Reads a number as the user typed it, with the given locale's decimal and grouping marks.
+// Blanks around the number and a leading sign are allowed. Anything else (empty text, letters,
+// inf/nan, misplaced group marks) is "not a number": an empty optional.
+std::optional<double> readNumber(QStringView text, const QLocale& locale);
+
+// The same text read exactly into the fixed-point type (more than four decimals round half to
+// even); no value when it is not a number or out of range.
+std::optional<Money> readMoney(QStringView text, const QLocale& locale);
+
+} // namespace zw

@@ -1,0 +1,12 @@
+#include "shell/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    zw::Application application;
+    if (!application.start())
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace zw {
+
+// Owns the registry, the state, the real dialogs and sounds for one run of the program.
+class Application {
+public:
+    Application();
+    ~Application();
+    // Runs the start-up; false when the program already ended at the password.
+    bool start();
+
+private:
+    struct Private;
+    Private* d;
+};
+
+} // namespace zw

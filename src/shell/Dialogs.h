@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace zw {
+
+struct SaveDialogRequest {
+    QString title;
+    QStringList nameFilters;
+    QString defaultSuffix;
+    QString initialName;
+    QString initialFolder;
+};
+
+// Every message box, save dialog and print dialog of the forms goes through this seam, so that
+// tests can script the answers and record what was asked.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with a title, a text, one OK button and no icon; the answer is not used.
+    virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> saveFileName(QWidget* parent,
+                                                const SaveDialogRequest& request) = 0;
+    // Lets the user choose and set up the printer; false when the user cancelled.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+} // namespace zw

@@ -1,0 +1,54 @@
+#include "shell/Form.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QShowEvent>
+
+namespace zw {
+
+Form::Form(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+}
+
+void Form::closeForGood()
+{
+    m_closingForGood = true;
+    close();
+}
+
+void Form::closeRequested()
+{
+    hide();
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A spontaneous show is the window system restoring the window, not the program showing it.
+    if (!event->spontaneous())
+        activate();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (m_closingForGood) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    closeRequested();
+}
+
+void Form::reject()
+{
+    if (m_escapeButton) {
+        if (m_escapeButton->isEnabled() && m_escapeButton->isVisible())
+            m_escapeButton->click();
+        return;
+    }
+    closeRequested();
+}
+
+} // namespace zw

@@ -1,0 +1,90 @@
+#include "shell/ReportOutput.h"
+
+#include "common/LineWriter.h"
+#include "common/PaintSink.h"
+#include "common/TextFileSink.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace zw {
+
+namespace {
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+SaveDialogRequest saveRequest()
+{
+    return {QStringLiteral("SIMPAN FILE"),
+            {QStringLiteral("File Teks (*.TXT)"), QStringLiteral("Semua Jenis File (*.*)")},
+            QStringLiteral("TXT"),
+            QStringLiteral("*.TXT"),
+            documentsFolder()};
+}
+
+void reportFailure(AppContext& context, QWidget* parent, const QString& text)
+{
+    context.dialogs.message(parent, QStringLiteral("ERROR"), text);
+}
+
+} // namespace
+
+void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderFileLines)
+{
+    const std::optional<QString> path = context.dialogs.saveFileName(parent, saveRequest());
+    if (!path || path->isEmpty())
+        return;
+
+    TextFileSink sink;
+    LineWriter writer(sink);
+    renderFileLines(writer);
+
+    QSaveFile file(*path);
+    const QString name = QDir::toNativeSeparators(*path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportFailure(context, parent,
+                      QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = sink.encoded();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        reportFailure(context, parent,
+                      QStringLiteral("File %1 gagal disimpan: %2").arg(name, reason));
+    }
+}
+
+void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines)
+{
+    QPrinter printer;
+    if (!context.dialogs.setUpPrinter(parent, printer))
+        return;
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        reportFailure(context, parent, QStringLiteral("Printer tidak dapat digunakan."));
+        return;
+    }
+    // A fixed-width font keeps the columns of the page in line with those of the file.
+    const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    PaintSink sink(painter, font);
+    LineWriter writer(sink);
+    renderPrintLines(writer);
+    if (!painter.end())
+        reportFailure(context, parent, QStringLiteral("Pencetakan gagal."));
+}
+
+} // namespace zw

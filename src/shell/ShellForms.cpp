@@ -1,0 +1,7 @@
+#include "shell/ShellForms.h"
+
+namespace zw {
+
+void registerShellForms(AppContext&) {}
+
+} // namespace zw

@@ -1,0 +1,3 @@
+target_sources(zw_ui PRIVATE
+  Application.h Application.cpp
+  ShellForms.h ShellForms.cpp)

@@ -1,0 +1,8 @@
+#include "waris/WarisForms.h"
+
+namespace zw {
+
+void registerWarisForms(AppContext&) {}
+void resetInheritanceEntry(AppContext&) {}
+
+} // namespace zw

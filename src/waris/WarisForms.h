@@ -1,0 +1,15 @@
+#pragma once
+
+namespace zw {
+
+struct AppContext;
+
+// Registers the factories of Data, Ahli_Waris, Berapa, Hasil and Detail.
+void registerWarisForms(AppContext& context);
+
+// The reset that a new inheritance calculation starts from: empties the deceased's data and
+// its sex choice, unticks and enables all heir boxes and the preset buttons, empties the detail
+// rows.
+void resetInheritanceEntry(AppContext& context);
+
+} // namespace zw

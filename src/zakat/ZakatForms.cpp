@@ -1,0 +1,7 @@
+#include "zakat/ZakatForms.h"
+
+namespace zw {
+
+void registerZakatForms(AppContext&) {}
+
+} // namespace zw

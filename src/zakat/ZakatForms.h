@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zw {
+
+struct AppContext;
+
+// Registers the factories of Form2, Form4, Form5, Form6, Form7 and Form8.
+void registerZakatForms(AppContext& context);
+
+} // namespace zw

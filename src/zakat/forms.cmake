@@ -1,0 +1,2 @@
+target_sources(zw_ui PRIVATE
+  ZakatForms.h ZakatForms.cpp)

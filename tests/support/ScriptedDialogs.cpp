@@ -1,0 +1,39 @@
+#include "ScriptedDialogs.h"
+
+#include <QPrinter>
+
+namespace zw::test {
+
+void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text)
+{
+    messages.append({title, text});
+    if (onMessage)
+        onMessage(messages.constLast());
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogRequest& request)
+{
+    saveRequests.append(request);
+    if (m_saveAnswers.isEmpty()) {
+        ++unexpected;
+        return std::nullopt;
+    }
+    return m_saveAnswers.takeFirst();
+}
+
+bool ScriptedDialogs::setUpPrinter(QWidget*, QPrinter& printer)
+{
+    ++printRequests;
+    if (m_printAnswers.isEmpty()) {
+        ++unexpected;
+        return false;
+    }
+    const std::optional<QString> pdf = m_printAnswers.takeFirst();
+    if (!pdf)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*pdf);
+    return true;
+}
+
+} // namespace zw::test

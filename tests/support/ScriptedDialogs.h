@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zw::test {
+
+struct RecordedMessage {
+    QString title;
+    QString text;
+    friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
+};
+
+// Answers dialogs from a script and records what was asked; never blocks.
+// A save or print dialog without a scripted answer counts as a cancel and is recorded as
+// unexpected.
+class ScriptedDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& title, const QString& text) override;
+    std::optional<QString> saveFileName(QWidget* parent,
+                                        const SaveDialogRequest& request) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+
+    // The next save dialog answers this path (or cancels with nullopt).
+    void answerSave(std::optional<QString> path) { m_saveAnswers.append(std::move(path)); }
+    // The next print dialog prints to this PDF file (or cancels with nullopt).
+    void answerPrint(std::optional<QString> pdfPath) { m_printAnswers.append(std::move(pdfPath)); }
+
+    QList<RecordedMessage> messages;
+    QList<SaveDialogRequest> saveRequests;
+    int printRequests = 0;
+    int unexpected = 0;
+
+    // Called after each message is recorded (for example to check the focus at that moment).
+    std::function<void(const RecordedMessage&)> onMessage;
+
+private:
+    QList<std::optional<QString>> m_saveAnswers;
+    QList<std::optional<QString>> m_printAnswers;
+};
+
+} // namespace zw::test
