@@ -4,5 +4,6 @@ namespace zw {
 
 void registerWarisForms(AppContext&) {}
 void resetInheritanceEntry(AppContext&) {}
+void clearDeceasedTexts(AppContext&) {}
 
 } // namespace zw

@@ -12,4 +12,8 @@ void registerWarisForms(AppContext& context);
 // rows.
 void resetInheritanceEntry(AppContext& context);
 
+// What the main menu's "&Waris" does before showing Data: empties its five text fields only
+// (the sex choice keeps its state).
+void clearDeceasedTexts(AppContext& context);
+
 } // namespace zw

@@ -3,5 +3,6 @@
 namespace zw {
 
 void registerZakatForms(AppContext&) {}
+void clearZakatPayer(AppContext&) {}
 
 } // namespace zw

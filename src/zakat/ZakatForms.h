@@ -7,4 +7,7 @@ struct AppContext;
 // Registers the factories of Form2, Form4, Form5, Form6, Form7 and Form8.
 void registerZakatForms(AppContext& context);
 
+// Empties the payer form Form2: its five text fields, and unticks its four kinds of zakat.
+void clearZakatPayer(AppContext& context);
+
 } // namespace zw
