@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 FUZZ_SECONDS ?= 20
 
-.PHONY: deps build run test test-dev test-asan fuzz-quick release bench clean
+.PHONY: deps build run test test-dev test-asan fuzz-quick release bench package clean
 
 deps:
 	@scripts/setup-deps.sh
@@ -38,6 +38,10 @@ release: deps
 
 bench: release
 	@scripts/run-benchmarks.sh
+
+package: release
+	cd build/release && cpack
+	@ls build/release/*.deb
 
 clean:
 	rm -rf build
