@@ -60,7 +60,7 @@ struct FitrahResult {
     Money money;
     QString sentence;
 };
-std::variant<FitrahResult, BadField> fitrahZakat(QStringView dependantsText, QStringView ricePriceText,
-                                                 const QLocale& locale);
+std::variant<FitrahResult, BadField> fitrahZakat(QStringView dependantsText,
+                                                 QStringView ricePriceText, const QLocale& locale);
 
 } // namespace zw::zakat

@@ -1,0 +1,3 @@
+target_sources(zw_core PRIVATE
+  ZakatRules.h ZakatRules.cpp
+  ZakatReport.h ZakatReport.cpp)
