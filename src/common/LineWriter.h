@@ -10,7 +10,8 @@ namespace zw {
 // column n, padding with blanks, or ends the line first when the position is already past n.
 class LineWriter {
 public:
-    explicit LineWriter(LineSink& sink) : m_sink(sink) {}
+    explicit LineWriter(LineSink& sink)
+        : m_sink(sink) {}
 
     LineWriter& at(int column);
     LineWriter& text(QStringView text);

@@ -1,1 +1,110 @@
 #include "common/NumberFormat.h"
+
+#include "common/NumberReader.h"
+
+#include <QString>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace zw {
+
+namespace {
+
+int decimalsOf(NumberPattern pattern) {
+    return pattern == NumberPattern::WholeNumber ? 0 : 2;
+}
+
+// Adds one to the last digit of a digit string, carrying to the left.
+void incrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// Lays out a magnitude already rounded to the pattern's decimals: `digits` holds the whole part
+// followed by exactly that many decimals.
+QString layOut(bool negative, std::string digits, NumberPattern pattern, const QLocale& locale) {
+    const int decimals = decimalsOf(pattern);
+    std::string whole = digits.substr(0, digits.size() - decimals);
+    const std::string fraction = digits.substr(digits.size() - decimals);
+    whole.erase(0, whole.find_first_not_of('0'));
+    const bool zero = whole.empty() && fraction.find_first_not_of('0') == std::string::npos;
+
+    const QString groupMark = locale.groupSeparator();
+    QString text;
+    if (negative && !zero)
+        text += locale.negativeSign();
+    if (pattern == NumberPattern::RupiahAmount || pattern == NumberPattern::RupiahEstate)
+        text += QStringLiteral("Rp ");
+    if (whole.empty() && pattern != NumberPattern::RupiahEstate)
+        whole = "0";
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            text += groupMark;
+        text += QLatin1Char(whole[i]);
+    }
+    if (decimals > 0)
+        text += locale.decimalPoint() + QLatin1StringView(fraction.data(), fraction.size());
+    return text;
+}
+
+// Keeps `decimals` digits after the point of an exact decimal expansion, rounding a tie away
+// from zero; returns the digits without the point.
+std::string roundDigits(const std::string& whole, const std::string& fraction, int decimals) {
+    std::string digits = whole + fraction.substr(0, decimals);
+    digits.append(decimals - std::min<std::size_t>(decimals, fraction.size()), '0');
+    if (fraction.size() > static_cast<std::size_t>(decimals) && fraction[decimals] >= '5')
+        incrementDigits(digits);
+    return digits;
+}
+
+} // namespace
+
+QString formatNumber(double value, NumberPattern pattern, const QLocale& locale) {
+    if (!std::isfinite(value))
+        return locale.toString(value);
+
+    // Enough decimals to write the binary value exactly: one per fractional bit.
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    const int exactDecimals = std::clamp(53 - exponent, 0, 1074 + 53);
+    std::string buffer(std::size_t{330} + exactDecimals, '\0');
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(value),
+                                      std::chars_format::fixed, exactDecimals);
+    buffer.resize(result.ptr - buffer.data());
+
+    const auto point = buffer.find('.');
+    const std::string whole = buffer.substr(0, point);
+    const std::string fraction =
+        point == std::string::npos ? std::string() : buffer.substr(point + 1);
+    return layOut(std::signbit(value), roundDigits(whole, fraction, decimalsOf(pattern)), pattern,
+                  locale);
+}
+
+QString formatNumber(Money value, NumberPattern pattern, const QLocale& locale) {
+    QString exact = value.toDecimalString();
+    const bool negative = exact.startsWith(QLatin1Char('-'));
+    if (negative)
+        exact.remove(0, 1);
+    const auto point = exact.indexOf(QLatin1Char('.'));
+    const std::string whole = exact.left(point).toStdString();
+    const std::string fraction = exact.mid(point + 1).toStdString();
+    return layOut(negative, roundDigits(whole, fraction, decimalsOf(pattern)), pattern, locale);
+}
+
+QString formatText(QStringView text, NumberPattern pattern, const QLocale& locale) {
+    const auto value = readNumber(text, locale);
+    if (!value)
+        return text.toString();
+    return formatNumber(*value, pattern, locale);
+}
+
+} // namespace zw

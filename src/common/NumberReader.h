@@ -11,7 +11,10 @@ namespace zw {
 
 // Reads a number as the user typed it, with the given locale's decimal and grouping marks.
 // Blanks around the number and a leading sign are allowed. Anything else (empty text, letters,
-// inf/nan, misplaced group marks) is "not a number": an empty optional.
+// inf/nan, misplaced group marks) is "not a number": an empty optional. Grouping marks are
+// optional but, when present, separate complete groups of three digits of the whole part; there
+// is no exponent and no hexadecimal form. Either side of the decimal mark may be empty (".5",
+// "5."), not both. A locale whose grouping mark is a blank also accepts an ordinary space.
 std::optional<double> readNumber(QStringView text, const QLocale& locale);
 
 // The same text read exactly into the fixed-point type (more than four decimals round half to

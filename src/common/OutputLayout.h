@@ -9,12 +9,10 @@ namespace zw {
 enum class OutputLayout { File, Print };
 
 // "hh:mm:ss" (24-hour clock) and "mm-dd-yyyy", fixed whatever the regional settings.
-inline QString timeStamp(const QDateTime& now)
-{
+inline QString timeStamp(const QDateTime& now) {
     return now.toString(QStringLiteral("HH:mm:ss"));
 }
-inline QString dateStamp(const QDateTime& now)
-{
+inline QString dateStamp(const QDateTime& now) {
     return now.toString(QStringLiteral("MM-dd-yyyy"));
 }
 
