@@ -1,2 +1,10 @@
 target_sources(zw_ui PRIVATE
-  ZakatForms.h ZakatForms.cpp)
+  ZakatForms.h ZakatForms.cpp
+  ZakatKind.h ZakatKind.cpp
+  PayerForm.h PayerForm.cpp
+  ZakatKindForm.h ZakatKindForm.cpp
+  WealthForm.h WealthForm.cpp
+  HarvestForm.h HarvestForm.cpp
+  LivestockForm.h LivestockForm.cpp
+  FitrahForm.h FitrahForm.cpp
+  ZakatResultForm.h ZakatResultForm.cpp)

@@ -1,0 +1,61 @@
+#include "zakat/LivestockForm.h"
+
+#include "shell/AppContext.h"
+#include "zakat/ZakatRules.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace zw::zakat {
+
+LivestockForm::LivestockForm(AppContext& context)
+    : ZakatKindForm(context, ZakatKind::Ternak, u"Label4"_s, u" "_s, u"&Hasilnya..."_s) {
+    setWindowTitle(u"ZAKAT TERNAK"_s);
+    m_herd = addLineEdit(u"Text1"_s);
+    QLabel* herdLabel = addLabel(u"Label1"_s, u"Jumlah &Ternak Anda"_s);
+    herdLabel->setBuddy(m_herd);
+
+    QGroupBox* frame =
+        addOptionFrame(u"Jenis Ternak"_s, m_goats, u"&Kambing"_s, m_cattle, u"&Sapi / Kerbau"_s);
+
+    QGridLayout* grid = inputGrid();
+    grid->addWidget(herdLabel, 0, 0);
+    grid->addWidget(m_herd, 0, 1);
+    grid->addWidget(frame, 1, 0, 1, 2);
+}
+
+void LivestockForm::clearInputs() {
+    m_herd->clear();
+    deselectOptions(m_goats, m_cattle);
+}
+
+void LivestockForm::setInputsLocked(bool locked) {
+    m_herd->setReadOnly(locked);
+    m_goats->setEnabled(!locked);
+    m_cattle->setEnabled(!locked);
+}
+
+void LivestockForm::compute() {
+    if (!m_goats->isChecked() && !m_cattle->isChecked()) {
+        reportIncomplete(m_herd);
+        return;
+    }
+    if (m_herd->text().isEmpty()) {
+        reportIncomplete(nullptr);
+        return;
+    }
+    const Livestock livestock = m_goats->isChecked() ? Livestock::Goats : Livestock::Cattle;
+    const auto result = livestockZakat(m_herd->text(), livestock, context().locale);
+    if (std::holds_alternative<BadField>(result)) {
+        reportBadField(m_herd);
+        return;
+    }
+    showResult(std::get<LivestockResult>(result).sentence);
+}
+
+} // namespace zw::zakat

@@ -1,0 +1,157 @@
+#include "zakat/ZakatKindForm.h"
+
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/FormRegistry.h"
+#include "zakat/PayerForm.h"
+#include "zakat/ZakatResultForm.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace zw::zakat {
+
+ZakatKindForm::ZakatKindForm(AppContext& context, ZakatKind kind, const QString& resultLabelName,
+                             const QString& emptyResult, const QString& computeCaption)
+    : Form(context)
+    , m_kind(kind)
+    , m_emptyResult(emptyResult) {
+    m_inputs = new QGridLayout;
+
+    m_result = new QLabel(this);
+    m_result->setObjectName(resultLabelName);
+    m_result->setTextFormat(Qt::PlainText);
+    m_result->setWordWrap(true);
+    m_result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont resultFont = m_result->font();
+    resultFont.setBold(true);
+    m_result->setFont(resultFont);
+    m_result->setMinimumSize(380, QFontMetrics(resultFont).lineSpacing() * 3);
+
+    m_compute = new QPushButton(computeCaption, this);
+    m_compute->setObjectName(u"Command2"_s);
+    m_next = new QPushButton(u"&O  K  >>"_s, this);
+    m_next->setObjectName(u"Command1"_s);
+    for (QPushButton* button : {m_compute, m_next})
+        button->setAutoDefault(false);
+    connect(m_compute, &QPushButton::clicked, this, [this] { compute(); });
+    connect(m_next, &QPushButton::clicked, this, [this] { goOn(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_compute);
+    buttons->addWidget(m_next);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(m_inputs);
+    layout->addSpacing(8);
+    layout->addWidget(m_result);
+    layout->addLayout(buttons);
+}
+
+QLineEdit* ZakatKindForm::addLineEdit(const QString& name) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setMinimumWidth(160);
+    return edit;
+}
+
+QLabel* ZakatKindForm::addLabel(const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    return label;
+}
+
+QGroupBox* ZakatKindForm::addOptionFrame(const QString& title, QRadioButton*& first,
+                                         const QString& firstCaption, QRadioButton*& second,
+                                         const QString& secondCaption) {
+    auto* frame = new QGroupBox(title, this);
+    frame->setObjectName(u"Frame1"_s);
+    first = new QRadioButton(firstCaption, frame);
+    first->setObjectName(u"Option1"_s);
+    second = new QRadioButton(secondCaption, frame);
+    second->setObjectName(u"Option2"_s);
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    layout->addStretch();
+    return frame;
+}
+
+void ZakatKindForm::deselectOptions(QRadioButton* first, QRadioButton* second) {
+    // An exclusive pair cannot be emptied while it is exclusive.
+    for (QRadioButton* option : {first, second}) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+void ZakatKindForm::activate() {
+    m_next->setEnabled(false);
+    m_next->setDefault(false);
+    m_compute->setEnabled(true);
+    m_compute->setDefault(true);
+    clearInputs();
+    setInputsLocked(false);
+    m_result->setText(m_emptyResult);
+}
+
+void ZakatKindForm::closeRequested() {
+    done(Rejected);
+}
+
+void ZakatKindForm::reportIncomplete(QWidget* focus) {
+    context().dialogs.message(this, u"Belum Lengkap ..."_s,
+                              u"Anda Belum Lengkap Mengisikan Data...!"_s);
+    if (focus)
+        focus->setFocus();
+}
+
+void ZakatKindForm::reportBadField(QWidget* field) {
+    context().dialogs.message(this, u"ERROR ..."_s, u"Anda Salah Mengisikan Data ...!"_s);
+    field->setFocus();
+}
+
+void ZakatKindForm::showResult(const QString& sentence) {
+    m_result->setText(sentence);
+    m_result->setVisible(true);
+    setInputsLocked(true);
+    m_next->setEnabled(true);
+    m_next->setDefault(true);
+    m_compute->setDefault(false);
+    m_compute->setEnabled(false);
+}
+
+void ZakatKindForm::goOn() {
+    // Hiding ends this form's exec() once the handler returns; the result set below is what
+    // the form before it sees.
+    hide();
+    auto& payer = context().forms.get<PayerForm>(u"Form2"_s);
+    auto& sheet = context().forms.get<ZakatResultForm>(u"Form8"_s);
+    const auto* const self = std::find(askingOrder.cbegin(), askingOrder.cend(), m_kind);
+    const auto* const next = std::find_if(
+        self + 1, askingOrder.cend(), [&payer](ZakatKind kind) { return payer.isChosen(kind); });
+    bool wentOn = true;
+    if (next != askingOrder.cend())
+        wentOn = context().forms.form(kindFormName(*next)).exec() == Accepted;
+    else
+        sheet.show();
+
+    if (wentOn)
+        sheet.fillNextRow(m_kind, m_result->text());
+    setResult(wentOn ? Accepted : Rejected);
+}
+
+} // namespace zw::zakat
