@@ -1,7 +1,87 @@
+#include "common/LineWriter.h"
+#include "common/TextFileSink.h"
+#include "zakat/ZakatReport.h"
+#include "zakat/ZakatRules.h"
+
 #include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace zw;
+using namespace zw::zakat;
+
+namespace {
+
+const QLocale Indonesian(QLocale::Indonesian, QLocale::Indonesia);
+
+ZakatSheet fullSheet() {
+    ZakatSheet s;
+    s.title = u" HASIL  PERHITUNGAN ZAKAT "_s;
+    s.fieldNames = {u"N a m a"_s, u"A l a m a t"_s, u"T e l e p o n "_s, u"Tempat/Tgl. Lahir"_s,
+                    u"P e k e r j a a n "_s};
+    s.colons.fill(u":"_s);
+    s.values = {u"Ahmad Fauzi"_s, u"Jl. Merdeka 17, Bandung"_s, u"022-123456"_s,
+                u"Bandung, 1 Mei 1970"_s, u"Pedagang"_s};
+    s.kindHeading = u"Jenis Zakat"_s;
+    s.noteHeading = u"Keterangan"_s;
+    s.rowKinds = {u"T e r n a k"_s, u"F i t r a h"_s, u"Pertanian"_s, u"H a r t a"_s};
+    s.rowSentences = {
+        u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor Berumur Satu Tahun Lebih dan "
+        u"1 (Satu) Ekor Berumur Dua Tahun Lebih"_s,
+        u"Zakat Anda Jika Dalam Beras Adalah   14,00   Liter Beras Atau Uang Rp.  35.000,00"_s,
+        u"Zakat Anda Sebanyak  1.234  Kilogram"_s, u"Zakat Anda Sebesar  Rp. 2.500.000,00"_s};
+    return s;
+}
+
+} // namespace
 
 class ZakatEngineBenchmark : public QObject {
     Q_OBJECT
+
+private Q_SLOTS:
+    void wealth() {
+        QBENCHMARK {
+            auto result = wealthZakat(u"100.000.000", u"1.000.000", Indonesian);
+            Q_UNUSED(result);
+        }
+    }
+    void harvest() {
+        QBENCHMARK {
+            auto result = harvestZakat(u"12.345", Irrigation::NotIrrigated, Indonesian);
+            Q_UNUSED(result);
+        }
+    }
+    void livestockLargeCattleHerd() {
+        QBENCHMARK {
+            auto result = livestockZakat(u"100.000", Livestock::Cattle, Indonesian);
+            Q_UNUSED(result);
+        }
+    }
+    void fitrah() {
+        QBENCHMARK {
+            auto result = fitrahZakat(u"4", u"12.500,50", Indonesian);
+            Q_UNUSED(result);
+        }
+    }
+    void renderFileAndEncode() {
+        const ZakatSheet sheet = fullSheet();
+        const QDateTime now = QDateTime::currentDateTime();
+        QBENCHMARK {
+            TextFileSink sink;
+            LineWriter writer(sink);
+            renderZakatSheet(sheet, OutputLayout::File, now, writer);
+            const QByteArray bytes = sink.encoded();
+            Q_UNUSED(bytes);
+        }
+    }
+    void renderPrintLayout() {
+        const ZakatSheet sheet = fullSheet();
+        const QDateTime now = QDateTime::currentDateTime();
+        QBENCHMARK {
+            TextFileSink sink;
+            LineWriter writer(sink);
+            renderZakatSheet(sheet, OutputLayout::Print, now, writer);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ZakatEngineBenchmark)
