@@ -1,2 +1,10 @@
 target_sources(zw_ui PRIVATE
-  WarisForms.h WarisForms.cpp)
+  WarisForms.h WarisForms.cpp
+  FormWidgets.h FormWidgets.cpp
+  DeceasedForm.h DeceasedForm.cpp
+  HeirSelectionForm.h HeirSelectionForm.cpp
+  CountForm.h CountForm.cpp
+  ResultForm.h ResultForm.cpp
+  DetailForm.h DetailForm.cpp)
+target_sources(zw_core PRIVATE
+  InheritanceReport.h InheritanceReport.cpp)

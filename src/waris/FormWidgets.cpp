@@ -1,0 +1,28 @@
+#include "waris/FormWidgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace zw::waris {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    // Typed names and addresses are shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& toolTip) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QString indexedName(const QString& name, int index) {
+    return name % u'(' % QString::number(index) % u')';
+}
+
+} // namespace zw::waris

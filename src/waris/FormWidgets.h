@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace zw::waris {
+
+// Controls of the inheritance screens, named by their designer names.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = {});
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& toolTip = {});
+
+// "Label4(3)", "Check(16)"
+QString indexedName(const QString& name, int index);
+
+} // namespace zw::waris
