@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 
@@ -35,14 +36,17 @@ enum class HeirKind : std::uint8_t {
 
 inline constexpr int HeirKindCount = 22;
 
-constexpr int index(HeirKind kind)
-{
+constexpr int index(HeirKind kind) {
     return static_cast<int>(kind);
 }
-constexpr HeirKind heirKind(int index)
-{
+constexpr HeirKind heirKind(int index) {
     return static_cast<HeirKind>(index);
 }
+constexpr std::uint32_t kindBit(HeirKind kind) {
+    return std::uint32_t{1} << index(kind);
+}
+
+template<typename T> using PerKind = std::array<T, HeirKindCount>;
 
 struct HeirInfo {
     QString identifier; // "Suami"

@@ -9,10 +9,14 @@
 // the amounts in the fixed summing order and subtracts the total from the estate.
 // Output: one detail row per ticked kind with its display texts, the total and the remainder.
 // CalculationState carries what persists between calculations of one run; no widgets here.
+// The rules and sums themselves, without display texts, are in ShareRules.h.
+// A calculation that fails (bad estate or count, a cancelled question, an amount out of the
+// fixed-point range) returns only the error and leaves the state as it was.
 
 #include "common/Money.h"
 #include "waris/CalculationState.h"
 #include "waris/HeirKind.h"
+#include "waris/ShareRules.h"
 
 #include <QList>
 #include <QLocale>
@@ -28,9 +32,9 @@ namespace zw::waris {
 // The count typed for one kind, or nothing when the user cancelled the question.
 using CountAsker = std::function<std::optional<QString>(HeirKind kind)>;
 
-// A usable estate: a number of 0 or more.
+// A usable estate: a number of 0 or more; the empty text counts as 0.
 std::optional<double> parseEstate(QStringView text, const QLocale& locale);
-// A usable count: a whole number from 1 to 99 (leading zeros allowed).
+// A usable count: digits only, a whole number from 1 to 99 (leading zeros allowed).
 std::optional<int> parseCount(QStringView text, const QLocale& locale);
 
 struct DetailRow {
@@ -45,6 +49,8 @@ struct CalculationResult {
     QList<DetailRow> rows;
     QString dividedTotalText; // "Rp ###,##0.00"
     QString remainderText;    // "Rp ###,##0.00"
+    DividedTotal dividedTotal;
+    Money remainder;
 };
 
 enum class CalculationError {
