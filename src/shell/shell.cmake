@@ -1,3 +1,14 @@
 target_sources(zw_ui PRIVATE
+  AboutWindow.h AboutWindow.cpp
   Application.h Application.cpp
-  ShellForms.h ShellForms.cpp)
+  ClosingWindow.h ClosingWindow.cpp
+  HelpTexts.h HelpTexts.cpp
+  HelpWindow.h HelpWindow.cpp
+  MainMenu.h MainMenu.cpp
+  MultimediaSounds.h MultimediaSounds.cpp
+  PasswordGate.h PasswordGate.cpp
+  Pause.h Pause.cpp
+  ShellForms.h ShellForms.cpp
+  SplashWindow.h SplashWindow.cpp
+  StartUp.h StartUp.cpp
+  WindowStyle.h WindowStyle.cpp)
