@@ -54,7 +54,9 @@ void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderF
 
     QSaveFile file(*path);
     const QString name = QDir::toNativeSeparators(*path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
+    // buffered QSaveFile flushes at commit() and can commit a truncated file as a success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         reportFailure(context, parent,
                       QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
         return;
