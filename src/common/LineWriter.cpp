@@ -1,5 +1,7 @@
 #include "common/LineWriter.h"
 
+#include <algorithm>
+
 namespace zw {
 
 namespace {
@@ -10,8 +12,8 @@ constexpr double ColumnTolerance = 1e-6;
 } // namespace
 
 LineWriter& LineWriter::at(int column) {
-    const double current = m_sink.column();
-    if (current > column + ColumnTolerance)
+    column = std::max(column, 1); // columns count from 1
+    if (m_sink.column() > column + ColumnTolerance)
         m_sink.endLine();
     if (m_sink.column() < column - ColumnTolerance)
         m_sink.moveTo(column);

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include <array>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>

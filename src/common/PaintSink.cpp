@@ -4,6 +4,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zw {
 
 PaintSink::PaintSink(QPainter& painter, const QFont& font)
