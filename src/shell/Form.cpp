@@ -34,7 +34,8 @@ void Form::showEvent(QShowEvent* event)
 void Form::closeEvent(QCloseEvent* event)
 {
     if (m_closingForGood) {
-        QDialog::closeEvent(event);
+        // Not QDialog::closeEvent: it would reject(), that is run the form's own way out.
+        event->accept();
         return;
     }
     event->ignore();
