@@ -27,6 +27,7 @@ ZakatKindForm::ZakatKindForm(AppContext& context, ZakatKind kind, const QString&
     , m_kind(kind)
     , m_emptyResult(emptyResult) {
     m_inputs = new QGridLayout;
+    m_inputs->setHorizontalSpacing(10);
 
     m_result = new QLabel(this);
     m_result->setObjectName(resultLabelName);
@@ -57,6 +58,7 @@ ZakatKindForm::ZakatKindForm(AppContext& context, ZakatKind kind, const QString&
     layout->addLayout(m_inputs);
     layout->addSpacing(8);
     layout->addWidget(m_result);
+    layout->addSpacing(6);
     layout->addLayout(buttons);
 }
 

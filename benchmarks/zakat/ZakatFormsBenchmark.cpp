@@ -1,0 +1,98 @@
+#include "TestApp.h"
+#include "zakat/ZakatResultForm.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using zw::test::TestApp;
+
+// "&Hasilnya..." of each kind form (target < 1 ms) and saving the full result sheet
+// (target < 10 ms). Each round re-opens the compute button and the inputs, which the handler
+// locks; that costs a few setter calls.
+class ZakatFormsBenchmark : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void computeHandler_data();
+    void computeHandler();
+    void saveSheet();
+
+private:
+    std::unique_ptr<TestApp> app;
+};
+
+void ZakatFormsBenchmark::init() {
+    app = std::make_unique<TestApp>();
+}
+
+void ZakatFormsBenchmark::cleanup() {
+    app.reset();
+}
+
+void ZakatFormsBenchmark::computeHandler_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("wealth") << u"Form4"_s << u"123,456,789.50"_s << u"950,000"_s << QString();
+    QTest::newRow("harvest") << u"Form5"_s << u"12,345.5"_s << QString() << u"Option2"_s;
+    QTest::newRow("livestock") << u"Form6"_s << u"1,234"_s << QString() << u"Option2"_s;
+    QTest::newRow("fitrah") << u"Form7"_s << u"12"_s << u"15,250.75"_s << QString();
+}
+
+void ZakatFormsBenchmark::computeHandler() {
+    QFETCH(QString, form);
+    QFETCH(QString, text1);
+    QFETCH(QString, text2);
+    QFETCH(QString, option);
+
+    app->form(form).show();
+    QList<QLineEdit*> inputs = app->form(form).findChildren<QLineEdit*>();
+    inputs[0]->setText(text1);
+    if (inputs.size() > 1)
+        inputs[1]->setText(text2);
+    if (!option.isEmpty())
+        app->child<QRadioButton>(form, option).setChecked(true);
+    auto& compute = app->child<QPushButton>(form, u"Command2"_s);
+    QBENCHMARK {
+        compute.setEnabled(true);
+        compute.click();
+    }
+    QVERIFY(app->dialogs.messages.isEmpty());
+    QVERIFY(!compute.isEnabled());
+}
+
+void ZakatFormsBenchmark::saveSheet() {
+    auto& sheet = app->registry.get<zw::zakat::ZakatResultForm>(u"Form8"_s);
+    sheet.setParticulars({u"Ahmad Fauzi bin Abdullah"_s, u"Jl. Merdeka 17, Bandung"_s,
+                          u"022-123456"_s, u"Bandung, 1 Januari 1970"_s, u"Guru"_s});
+    using zw::zakat::ZakatKind;
+    sheet.fillNextRow(ZakatKind::Ternak, u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) "
+                                         u"Ekor Berumur Dua Tahun Lebih dan 1 (Satu) Ekor "
+                                         u"Berumur Satu Tahun Lebih"_s);
+    sheet.fillNextRow(ZakatKind::Fitrah, u"Zakat Anda Jika Dalam Beras Adalah   42.00   Liter "
+                                         u"Beras Atau Uang Rp.  640,531.50"_s);
+    sheet.fillNextRow(ZakatKind::Tani, u"Zakat Anda Sebanyak  617  Kilogram"_s);
+    sheet.fillNextRow(ZakatKind::Harta, u"Zakat Anda Sebesar  Rp. 3,086,419.74"_s);
+    sheet.show();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"zakat.txt"_s);
+    auto& save = app->child<QPushButton>(u"Form8"_s, u"Command4"_s);
+    QBENCHMARK {
+        app->dialogs.answerSave(path);
+        save.click();
+    }
+    QVERIFY(app->dialogs.messages.isEmpty());
+    QVERIFY(QFileInfo(path).size() > 0);
+}
+
+QTEST_MAIN(ZakatFormsBenchmark)
+#include "ZakatFormsBenchmark.moc"

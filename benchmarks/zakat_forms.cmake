@@ -1,0 +1,1 @@
+zw_add_benchmark(bench_zakat_forms SOURCES zakat/ZakatFormsBenchmark.cpp LIBS zw_testsupport)
