@@ -31,7 +31,9 @@ SaveDialogRequest saveRequest()
     return {QStringLiteral("SIMPAN FILE"),
             {QStringLiteral("File Teks (*.TXT)"), QStringLiteral("Semua Jenis File (*.*)")},
             QStringLiteral("TXT"),
-            QStringLiteral("*.TXT"),
+            // No initial name: Qt's save dialog takes a pattern such as "*.TXT" as a literal file
+            // name, and the filter already shows the text files.
+            QString(),
             documentsFolder()};
 }
 
@@ -85,7 +87,7 @@ void printReport(AppContext& context, QWidget* parent, const RenderLines& render
     PaintSink sink(painter, font);
     LineWriter writer(sink);
     renderPrintLines(writer);
-    if (!painter.end())
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
         reportFailure(context, parent, QStringLiteral("Pencetakan gagal."));
 }
 
