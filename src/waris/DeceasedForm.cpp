@@ -71,9 +71,10 @@ DeceasedForm::DeceasedForm(AppContext& context)
         m_fields[i]->setMaxLength(spec.maxLength);
         labels[i]->setBuddy(m_fields[i]);
     }
-    m_fields[EstateField]->setToolTip(
-        u" Jumlah Total Harta Waris Setelah Dikurangi Biaya Lainnya;  "
-        u"Wasiat, Pemakamam, Hutang  "_s);
+    const QString estateTip = u" Jumlah Total Harta Waris Setelah Dikurangi Biaya Lainnya;  "
+                              u"Wasiat, Pemakamam, Hutang  "_s;
+    labels[EstateField]->setToolTip(estateTip);
+    m_fields[EstateField]->setToolTip(estateTip);
     m_fields[0]->setMinimumWidth(m_fields[0]->fontMetrics().averageCharWidth() * 50);
 
     for (int row = 0; row < EstateField; ++row) {

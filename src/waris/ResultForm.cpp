@@ -113,6 +113,8 @@ ResultForm::ResultForm(AppContext& context)
     auto* frameRow = new QHBoxLayout(frame);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addStretch();
+    std::array<QPushButton*, 7> made{};
+    int widest = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ButtonSpec& spec = buttons[i];
         auto* button =
@@ -124,7 +126,11 @@ ResultForm::ResultForm(AppContext& context)
             frameRow->addWidget(button);
         else
             rightColumn->addWidget(button);
+        made[i] = button;
+        widest = std::max(widest, button->sizeHint().width());
     }
+    for (QPushButton* button : made)
+        button->setMinimumWidth(widest);
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(grid, 0, 0);

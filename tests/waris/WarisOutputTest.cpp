@@ -169,6 +169,8 @@ void WarisOutputTest::saveDialogAsksForATextFile() {
     QCOMPARE(request.nameFilters,
              QStringList({u"File Teks (*.TXT)"_s, u"Semua Jenis File (*.*)"_s}));
     QCOMPARE(request.defaultSuffix, u"TXT"_s);
+    // Qt's dialog would save a pattern given as the initial name under that literal name.
+    QVERIFY(!request.initialName.contains(u'*'));
     QVERIFY(QFileInfo(request.initialFolder).isDir());
 }
 
