@@ -52,6 +52,7 @@ PasswordGate::PasswordGate(AppContext& context)
     connect(exit, &QPushButton::clicked, this, &PasswordGate::leave);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(exit);

@@ -1,7 +1,7 @@
 #include "shell/WindowStyle.h"
 
 #include <QDialog>
-#include <QGuiApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
@@ -19,9 +19,15 @@ void makeFixedUntitled(QDialog& dialog) {
 
 QFont preferredFont(const QStringList& families, int pointSize, bool bold) {
     QFont font;
-    // Ending with the platform's own interface font keeps a missing family from being replaced
-    // by some unrelated decorative one.
-    font.setFamilies(families + QStringList{QGuiApplication::font().family()});
+    // Only installed families: fontconfig would replace a missing one by some unrelated
+    // decorative font, where the platform's interface font reads better.
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            font.setFamily(family);
+            break;
+        }
+    }
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
