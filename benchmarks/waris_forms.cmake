@@ -1,0 +1,1 @@
+zw_add_benchmark(bench_waris_forms SOURCES waris/WarisFormsBenchmark.cpp LIBS zw_testsupport)
