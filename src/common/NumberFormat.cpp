@@ -9,6 +9,11 @@
 #include <cmath>
 #include <string>
 
+// GCC 12 at -O3 reports a false -Wrestrict inside std::string (GCC bug 105329).
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
+
 namespace zw {
 
 namespace {
