@@ -36,7 +36,9 @@ QUrl urlOf(const QString& path) {
 
 MultimediaSounds::MultimediaSounds(Sources sources)
     : m_sources(std::move(sources)) {
-    QTimer::singleShot(0, this, &MultimediaSounds::prepare);
+    // Soon enough for the first sound, late enough to fall into the start-up pause rather than
+    // delay the splash.
+    QTimer::singleShot(std::chrono::milliseconds(100), this, &MultimediaSounds::prepare);
 }
 
 MultimediaSounds::~MultimediaSounds() = default;

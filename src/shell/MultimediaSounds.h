@@ -14,7 +14,7 @@ namespace zw {
 
 // Plays the program's wave files with Qt Multimedia, in the background. Without an audio
 // output, or when a file is missing, it stays silent. The effects are prepared from the event
-// loop soon after construction, so the first sound does not wait for them.
+// loop a moment after construction, so the first sound does not wait for them.
 class MultimediaSounds final : public QObject, public SoundPlayer {
     Q_OBJECT
 
