@@ -58,14 +58,14 @@ private:
     static void programs();
 };
 
-void StartUpBenchmark::startUpToPasswordWindow_data() {
+void StartUpBenchmark::programs() {
     QTest::addColumn<QString>("program");
     QTest::addColumn<double>("intendedPause");
     QTest::newRow("minimal Qt Widgets dialog") << QStringLiteral("startup_probe_minimal") << 0.0;
     QTest::newRow("zakat-waris") << QStringLiteral("startup_probe_shell") << 600.0;
 }
 
-void StartUpBenchmark::startUpToPasswordWindow() {
+void StartUpBenchmark::startUpFigures() {
     QFETCH(QString, program);
     QFETCH(double, intendedPause);
     QList<double> times;
