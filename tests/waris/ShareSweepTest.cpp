@@ -1,5 +1,6 @@
 #include "waris/ShareRules.h"
 
+#include <QHash>
 #include <QTest>
 
 #include <initializer_list>
@@ -71,25 +72,38 @@ const PerKind<std::uint32_t> PossibleNotes = {
 };
 
 // A note that names a relative "Bersama" (together with) or "Karena" (because of) needs one of
-// them in the calculation; a "Terhalang Bersama" heir is blocked because that relative is.
+// them in the calculation. Blocked together with him means he is blocked; residuary together
+// with a single named relative means he is not.
+enum class WithHim { Residuary, Blocked, Either };
 struct Companion {
     ShareNote note;
     std::uint32_t anyOf;
-    bool blockedWithHim;
+    WithHim withHim;
 };
 constexpr Companion Companions[] = {
-    {AshabahBersamaAnakPria, kinds({AnakPria}), false},
-    {AshabahBersamaCucuPria, kinds({CucuPria}), false},
-    {TerhalangBersamaCucuPria, kinds({CucuPria}), true},
-    {AshabahBersamaSaudaraKandungPria, kinds({SaudaraPriaSekandung}), false},
-    {TerhalangBersamaSaudaraKandungPria, kinds({SaudaraPriaSekandung}), true},
-    {AshabahBersamaSaudaraSeBapakPria, kinds({SaudaraPriaSeBapak}), false},
-    {TerhalangBersamaSaudaraSeBapakPria, kinds({SaudaraPriaSeBapak}), true},
-    {AshabahBersamaSaudaraSeIbuPria, kinds({SaudaraPriaSeIbu}), false},
-    {TerhalangBersamaSaudaraSeIbuPria, kinds({SaudaraPriaSeIbu}), true},
-    {AshabahBersamaAnakCucuWanita, kinds({AnakWanita, CucuWanita}), false},
-    {AshabahKarenaAnakCucuWanita, kinds({AnakWanita, CucuWanita}), false},
+    {AshabahBersamaAnakPria, kinds({AnakPria}), WithHim::Residuary},
+    {AshabahBersamaCucuPria, kinds({CucuPria}), WithHim::Residuary},
+    {TerhalangBersamaCucuPria, kinds({CucuPria}), WithHim::Blocked},
+    {AshabahBersamaSaudaraKandungPria, kinds({SaudaraPriaSekandung}), WithHim::Residuary},
+    {TerhalangBersamaSaudaraKandungPria, kinds({SaudaraPriaSekandung}), WithHim::Blocked},
+    {AshabahBersamaSaudaraSeBapakPria, kinds({SaudaraPriaSeBapak}), WithHim::Residuary},
+    {TerhalangBersamaSaudaraSeBapakPria, kinds({SaudaraPriaSeBapak}), WithHim::Blocked},
+    {AshabahBersamaSaudaraSeIbuPria, kinds({SaudaraPriaSeIbu}), WithHim::Residuary},
+    {TerhalangBersamaSaudaraSeIbuPria, kinds({SaudaraPriaSeIbu}), WithHim::Blocked},
+    {AshabahBersamaAnakCucuWanita, kinds({AnakWanita, CucuWanita}), WithHim::Either},
+    {AshabahKarenaAnakCucuWanita, kinds({AnakWanita, CucuWanita}), WithHim::Either},
 };
+
+// Blocking notes that leave out a relative who blocks: the brothers' note a nearer brother,
+// the cousins' note the son's son.
+const PerKind<std::uint32_t> UnnamedBlockers = [] {
+    PerKind<std::uint32_t> unnamed{};
+    unnamed[slot(SaudaraPriaSeBapak)] = kinds({SaudaraPriaSekandung});
+    unnamed[slot(SaudaraPriaSeIbu)] = kinds({SaudaraPriaSekandung, SaudaraPriaSeBapak});
+    unnamed[slot(AnakPriaPamanSekandung)] = kinds({CucuPria});
+    unnamed[slot(AnakPriaPamanSeBapak)] = kinds({CucuPria});
+    return unnamed;
+}();
 
 constexpr std::uint32_t Descendants = kinds({AnakPria, CucuPria, AnakWanita, CucuWanita});
 // The heirs whose fixed share a son leaves standing.
@@ -104,10 +118,37 @@ constexpr std::uint32_t CountedByTheirNumber =
 enum class NoteClass { None, Fraction, Residuary, Blocked };
 
 // What each note says, read from its text: "a / b ..." is that fraction of the estate.
+// "Terhalang A/B/..." names who blocks; "Terhalang Bersama ..." is left to the companions.
 struct NoteMeaning {
     NoteClass noteClass = NoteClass::None;
     double fraction = 0.0;
+    std::uint32_t namedBlockers = 0;
 };
+
+std::uint32_t blockersNamed(QStringView names) {
+    static const QHash<QString, std::uint32_t> relatives = {
+        {u"Anak"_s, kinds({AnakPria, AnakWanita})},
+        {u"Anak Pria"_s, kinds({AnakPria})},
+        {u"Anak Wanita"_s, kinds({AnakWanita})},
+        {u"Cucu"_s, kinds({CucuPria, CucuWanita})},
+        {u"Suami"_s, kinds({Suami})},
+        {u"Bapak"_s, kinds({Bapak})},
+        {u"Bpk"_s, kinds({Bapak})},
+        {u"Kakek"_s, kinds({Kakek})},
+        {u"Ibu"_s, kinds({Ibu})},
+        {u"Nenek"_s, kinds({Nenek})},
+        {u"Sau.Pria"_s, kinds({SaudaraPriaSekandung, SaudaraPriaSeBapak})},
+        {u"Sau. Pria Sekandung"_s, kinds({SaudaraPriaSekandung})},
+        {u"Paman"_s, kinds({PamanSekandung, PamanSeBapak})},
+    };
+    std::uint32_t named = 0;
+    for (const QStringView name : names.split(u'/')) {
+        if (!relatives.contains(name.toString()))
+            qFatal("unknown relative in a blocking note: %s", qPrintable(name.toString()));
+        named |= relatives.value(name.toString());
+    }
+    return named;
+}
 
 std::array<NoteMeaning, LastNote + 1> readMeanings() {
     std::array<NoteMeaning, LastNote + 1> meanings{};
@@ -118,6 +159,8 @@ std::array<NoteMeaning, LastNote + 1> readMeanings() {
             meaning.noteClass = NoteClass::Residuary;
         } else if (text.startsWith(u"Terhalang ")) {
             meaning.noteClass = NoteClass::Blocked;
+            if (!text.startsWith(u"Terhalang Bersama "))
+                meaning.namedBlockers = blockersNamed(QStringView(text).sliced(10));
         } else if (text.endsWith(u" Bagian")) {
             const QStringList parts = text.split(u' ');
             meaning.noteClass = NoteClass::Fraction;
@@ -166,7 +209,7 @@ QString noteName(HeirKind kind, ShareNote note) {
 
 // The order in which the amounts are added up: the son's daughters last.
 constexpr int AddingOrder[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                                11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 18};
+                               11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 18};
 
 // The invariants of one calculation; an empty text when all hold.
 QString checkShares(const ShareInput& input, const Shares& shares, PerKind<std::uint32_t>& seen) {
@@ -206,6 +249,9 @@ QString checkShares(const ShareInput& input, const Shares& shares, PerKind<std::
         } else if (!noAmount) {
             return noteName(kind, note) % u" with an amount"_s;
         }
+        if (meaning.namedBlockers != 0 &&
+            (ticked & (meaning.namedBlockers | UnnamedBlockers[static_cast<std::size_t>(k)])) == 0)
+            return noteName(kind, note) % u" though none of them is ticked"_s;
 
         if ((ticked & kindBit(AnakPria)) && (SharersBesideTheSon >> k & 1U) == 0 &&
             meaning.noteClass == NoteClass::Fraction)
@@ -219,10 +265,15 @@ QString checkShares(const ShareInput& input, const Shares& shares, PerKind<std::
                 continue;
             if ((ticked & companion.anyOf) == 0)
                 return noteName(kind, note) % u" without that relative ticked"_s;
-            if (companion.blockedWithHim &&
-                meanings[static_cast<int>(notes[std::countr_zero(companion.anyOf)])].noteClass !=
-                    NoteClass::Blocked)
-                return noteName(kind, note) % u" though that relative is not blocked"_s;
+            if (companion.withHim == WithHim::Either)
+                continue;
+            const bool heIsBlocked =
+                meanings[static_cast<int>(notes[std::countr_zero(companion.anyOf)])].noteClass ==
+                NoteClass::Blocked;
+            if (heIsBlocked != (companion.withHim == WithHim::Blocked))
+                return noteName(kind, note) % (heIsBlocked
+                                                   ? u" though that relative is blocked"_s
+                                                   : u" though that relative is not blocked"_s);
         }
     }
 
@@ -233,6 +284,16 @@ QString checkShares(const ShareInput& input, const Shares& shares, PerKind<std::
         ShareNote without;
     } spousesAndFather[] = {
         {Suami, Quarter, Half}, {Istri, Eighth, Quarter}, {Bapak, Sixth, Ashabah}};
+    // Only the father keeps the grandfather out; in his place the grandfather is a sharer
+    // beside descendants and a residuary otherwise.
+    if (ticked & kindBit(Kakek)) {
+        const ShareNote expected = (ticked & kindBit(Bapak)) ? TerhalangSuamiBapak
+                                   : descendant              ? Sixth
+                                                             : Ashabah;
+        if (notes[index(Kakek)] != expected)
+            return noteName(Kakek, notes[index(Kakek)]) % u" where it should be \""_s %
+                   shareNoteText(expected) % u'"';
+    }
     for (const auto& heir : spousesAndFather) {
         const ShareNote note = notes[index(heir.kind)];
         if ((ticked & kindBit(heir.kind)) &&
