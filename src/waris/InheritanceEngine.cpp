@@ -4,8 +4,6 @@
 #include "common/NumberReader.h"
 #include "common/Rounding.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace zw::waris {
@@ -14,7 +12,13 @@ namespace {
 
 constexpr int LargestCount = 99;
 
-QString amountText(const HeirAmount& amount, const QLocale& locale) {
+// Most amounts of a calculation are 0; their text is made once.
+QString amountText(const HeirAmount& amount, const QLocale& locale, QString& zeroText) {
+    if (amount.toDouble() == 0) {
+        if (zeroText.isNull())
+            zeroText = formatNumber(0.0, NumberPattern::Amount, locale);
+        return zeroText;
+    }
     if (amount.type() == HeirAmount::Type::Fixed)
         return formatNumber(amount.money(), NumberPattern::Amount, locale);
     return formatNumber(amount.toDouble(), NumberPattern::Amount, locale);
@@ -37,15 +41,19 @@ std::optional<double> parseEstate(QStringView text, const QLocale& locale) {
     return *value == 0 ? 0.0 : *value; // no "-0" from a typed "-0"
 }
 
-std::optional<int> parseCount(QStringView text, const QLocale& locale) {
-    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= u'0' && c <= u'9';
-    });
-    if (!digitsOnly)
+// Counts are typed as plain digits whatever the locale.
+std::optional<int> parseCount(QStringView text, const QLocale&) {
+    if (text.isEmpty())
         return std::nullopt;
-    bool ok = false;
-    const int value = locale.toInt(text, &ok);
-    if (!ok || value < 1 || value > LargestCount)
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > LargestCount)
+            return std::nullopt;
+    }
+    if (value < 1)
         return std::nullopt;
     return value;
 }
@@ -98,13 +106,15 @@ CalculationOutcome calculate(CalculationState& state, const HeirSelection& selec
     next.setEstateText(estateText.toString());
 
     CalculationResult result;
+    result.rows.reserve(HeirKindCount);
+    QString zeroText;
     for (int k = 0; k < HeirKindCount; ++k) {
         const HeirKind kind = heirKind(k);
         if (!selection.ticked(kind))
             continue;
         const auto slot = static_cast<std::size_t>(k);
         result.rows.append(DetailRow{kind, heirInfo(kind).nameText, next.countText(kind),
-                                     amountText(shares->amounts[slot], locale),
+                                     amountText(shares->amounts[slot], locale, zeroText),
                                      shareNoteText(shares->notes[slot])});
     }
     result.dividedTotal = shares->dividedTotal;

@@ -15,7 +15,7 @@ using enum HeirKind;
 using enum ShareNote;
 
 // Under the sanitizers only every n-th selection is checked.
-constexpr std::uint32_t SanitizedSampleStride = 101;
+constexpr std::uint32_t SanitizedSampleStride = 17;
 constexpr int BlocksPerSex = 4;
 constexpr std::uint32_t SelectionsPerSex = std::uint32_t{1} << (HeirKindCount - 1);
 constexpr int LastNote = static_cast<int>(TerhalangSauPriaSekandung);
