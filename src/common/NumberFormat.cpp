@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // GCC 12 at -O3 reports a false -Wrestrict inside std::string (GCC bug 105329).
@@ -71,11 +73,36 @@ std::string roundDigits(const std::string& whole, const std::string& fraction, i
     return digits;
 }
 
+// The magnitude scaled to the pattern's decimals and rounded half away from zero, as an integer.
+std::string scaledDigits(std::uint64_t scaled, int decimals) {
+    std::string digits = std::to_string(scaled);
+    if (digits.size() <= static_cast<std::size_t>(decimals))
+        digits.insert(0, decimals + 1 - digits.size(), '0');
+    return digits;
+}
+
+// A fast, exact path for magnitudes whose scaled value is below 2^52: the product with the scale
+// is rounded once, and its exact error (from fma) tells on which side of a half it lies.
+std::optional<std::uint64_t> scaledMagnitude(double magnitude, int decimals) {
+    const double scale = decimals == 2 ? 100.0 : 1.0;
+    const double scaled = magnitude * scale;
+    if (!(scaled < 0x1p52))
+        return std::nullopt;
+    const double error = std::fma(magnitude, scale, -scaled);
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    const bool up = fraction > 0.5 || (fraction == 0.5 && error >= 0.0);
+    return static_cast<std::uint64_t>(whole) + (up ? 1 : 0);
+}
+
 } // namespace
 
 QString formatNumber(double value, NumberPattern pattern, const QLocale& locale) {
     if (!std::isfinite(value))
         return locale.toString(value);
+    const int decimals = decimalsOf(pattern);
+    if (const auto scaled = scaledMagnitude(std::abs(value), decimals))
+        return layOut(std::signbit(value), scaledDigits(*scaled, decimals), pattern, locale);
 
     // Enough decimals to write the binary value exactly: one per fractional bit.
     int exponent = 0;
@@ -95,14 +122,13 @@ QString formatNumber(double value, NumberPattern pattern, const QLocale& locale)
 }
 
 QString formatNumber(Money value, NumberPattern pattern, const QLocale& locale) {
-    QString exact = value.toDecimalString();
-    const bool negative = exact.startsWith(QLatin1Char('-'));
-    if (negative)
-        exact.remove(0, 1);
-    const auto point = exact.indexOf(QLatin1Char('.'));
-    const std::string whole = exact.left(point).toStdString();
-    const std::string fraction = exact.mid(point + 1).toStdString();
-    return layOut(negative, roundDigits(whole, fraction, decimalsOf(pattern)), pattern, locale);
+    const std::int64_t units = value.units();
+    const std::uint64_t magnitude =
+        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    const int decimals = decimalsOf(pattern);
+    const std::uint64_t step = decimals == 2 ? 100 : Money::UnitsPerWhole;
+    const std::uint64_t scaled = (magnitude + step / 2) / step;
+    return layOut(units < 0, scaledDigits(scaled, decimals), pattern, locale);
 }
 
 QString formatText(QStringView text, NumberPattern pattern, const QLocale& locale) {
