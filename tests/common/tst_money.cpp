@@ -1,19 +1,50 @@
 #include "common/Money.h"
+#include "common/NumberFormat.h"
+#include "common/NumberReader.h"
+#include "common/Rounding.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
 using namespace zw;
 
 namespace {
 
-constexpr qint64 MaxUnits = std::numeric_limits<qint64>::max();
-constexpr qint64 NoValue = std::numeric_limits<qint64>::min(); // outside the range of Money
+const QLocale EnglishUs(QLocale::English, QLocale::UnitedStates);
+const QLocale Indonesian(QLocale::Indonesian, QLocale::Indonesia);
 
-qint64 unitsOr(std::optional<Money> value) {
-    return value ? value->units() : NoValue;
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr auto Amount = NumberPattern::Amount;
+constexpr auto RupiahAmount = NumberPattern::RupiahAmount;
+constexpr auto RupiahEstate = NumberPattern::RupiahEstate;
+constexpr auto WholeNumber = NumberPattern::WholeNumber;
+
+// A result as exact text: Money with its four decimals, "none" when out of range.
+template<typename Value> QString textOf(std::optional<Value> value) {
+    if (!value)
+        return u"none"_s;
+    if constexpr (std::is_same_v<Value, Money>)
+        return value->toDecimalString();
+    else
+        return QString::number(*value);
+}
+
+Money units(qint64 count) {
+    return Money::fromUnits(count);
+}
+
+// Rows are written the US way; for the Indonesian locale the two marks are swapped.
+QString inLocale(QStringView usText, const QLocale& locale) {
+    QString text = usText.toString();
+    for (QChar& c : text) {
+        if (locale == Indonesian && (c == u',' || c == u'.'))
+            c = c == u',' ? u'.' : u',';
+    }
+    return text;
 }
 
 } // namespace
@@ -22,171 +53,208 @@ class MoneyTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void fromDoubleRoundsTheExactValueHalfToEven_data();
-    void fromDoubleRoundsTheExactValueHalfToEven();
-    void fromWholeReportsOverflow_data();
-    void fromWholeReportsOverflow();
-    void arithmeticReportsOverflow_data();
-    void arithmeticReportsOverflow();
-    void timesDoubleConvertsTheDoubleProduct_data();
-    void timesDoubleConvertsTheDoubleProduct();
-    void decimalStringIsExact_data();
-    void decimalStringIsExact();
+    void roundsHalfToEven_data();
+    void roundsHalfToEven();
+    void conversionsAndArithmeticGiveExactValuesOrNone_data();
+    void conversionsAndArithmeticGiveExactValuesOrNone();
+    void readsNumbersWithTheLocaleMarks_data();
+    void readsNumbersWithTheLocaleMarks();
+    void formatsWithThePatternAndTheLocaleMarks_data();
+    void formatsWithThePatternAndTheLocaleMarks();
 };
 
-void MoneyTest::fromDoubleRoundsTheExactValueHalfToEven_data() {
+void MoneyTest::roundsHalfToEven_data() {
     QTest::addColumn<double>("value");
-    QTest::addColumn<qint64>("units");
+    QTest::addColumn<double>("rounded");
 
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double infinity = std::numeric_limits<double>::infinity();
-
-    QTest::newRow("zero") << 0.0 << qint64{0};
-    QTest::newRow("negative zero is zero") << -0.0 << qint64{0};
-    QTest::newRow("four decimals are kept") << 1234.5678 << qint64{12345678};
-    QTest::newRow("negative four decimals are kept") << -1234.5678 << qint64{-12345678};
-    QTest::newRow("half a whole is not rounded") << 0.5 << qint64{5000};
-    QTest::newRow("true tie 1/32 goes down to the even unit") << 0.03125 << qint64{312};
-    QTest::newRow("true tie 3/32 goes up to the even unit") << 0.09375 << qint64{938};
-    QTest::newRow("negative true tie goes to the even unit") << -0.03125 << qint64{-312};
-    QTest::newRow("0.00005 lies above its tie") << 0.00005 << qint64{1};
-    QTest::newRow("-0.00005 lies beyond its tie") << -0.00005 << qint64{-1};
-    QTest::newRow("0.00015 lies below its tie") << 0.00015 << qint64{1};
-    QTest::newRow("2.50005 lies below its tie") << 2.50005 << qint64{25000};
-    QTest::newRow("0.1 becomes exactly 1000 units") << 0.1 << qint64{1000};
-    QTest::newRow("smallest subnormal is zero") << 5e-324 << qint64{0};
-    QTest::newRow("largest double below the range")
-        << 922337203685477.5 << qint64{9223372036854775000};
-    QTest::newRow("next double is above the range") << 922337203685477.625 << NoValue;
-    QTest::newRow("smallest double inside the range")
-        << -922337203685477.5 << qint64{-9223372036854775000};
-    QTest::newRow("next double is below the range") << -922337203685477.625 << NoValue;
-    QTest::newRow("huge value") << 1e300 << NoValue;
-    QTest::newRow("not a number") << nan << NoValue;
-    QTest::newRow("infinity") << infinity << NoValue;
-    QTest::newRow("negative infinity") << -infinity << NoValue;
+    QTest::newRow("0.5 goes down to 0") << 0.5 << 0.0;
+    QTest::newRow("1.5 goes up to 2") << 1.5 << 2.0;
+    QTest::newRow("2.5 goes down to 2") << 2.5 << 2.0;
+    QTest::newRow("-2.5 goes up to -2") << -2.5 << -2.0;
+    QTest::newRow("just below a tie goes down") << std::nextafter(2.5, 0.0) << 2.0;
+    QTest::newRow("just above a tie goes up") << std::nextafter(2.5, 3.0) << 3.0;
+    QTest::newRow("largest double below one half") << 0.49999999999999994 << 0.0;
+    QTest::newRow("tie just below 2^52") << 4503599627370495.5 << 4503599627370496.0;
 }
 
-void MoneyTest::fromDoubleRoundsTheExactValueHalfToEven() {
+void MoneyTest::roundsHalfToEven() {
     QFETCH(double, value);
-    QFETCH(qint64, units);
-    QCOMPARE(unitsOr(Money::fromDouble(value)), units);
+    QFETCH(double, rounded);
+    QCOMPARE(roundHalfEven(value), rounded);
 }
 
-void MoneyTest::fromWholeReportsOverflow_data() {
-    QTest::addColumn<qint64>("whole");
-    QTest::addColumn<qint64>("units");
+void MoneyTest::conversionsAndArithmeticGiveExactValuesOrNone_data() {
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("expected");
 
-    QTest::newRow("zero") << qint64{0} << qint64{0};
-    QTest::newRow("largest whole") << qint64{922337203685477} << qint64{9223372036854770000};
-    QTest::newRow("one past the largest whole") << qint64{922337203685478} << NoValue;
-    QTest::newRow("smallest whole") << qint64{-922337203685477} << qint64{-9223372036854770000};
-    QTest::newRow("one below the smallest whole") << qint64{-922337203685478} << NoValue;
-    QTest::newRow("multiplication would wrap") << std::numeric_limits<qint64>::max() << NoValue;
-}
+    const Money max = Money::max();
+    const Money min = Money::min();
+    const Money unit = units(1);
+    const auto as16 = [](double value) {
+        return textOf(toInt16HalfEven(value));
+    };
+    const auto as32 = [](double value) {
+        return textOf(toInt32HalfEven(value));
+    };
+    const auto fromDouble = [](double value) {
+        return textOf(Money::fromDouble(value));
+    };
 
-void MoneyTest::fromWholeReportsOverflow() {
-    QFETCH(qint64, whole);
-    QFETCH(qint64, units);
-    QCOMPARE(unitsOr(Money::fromWhole(whole)), units);
-}
+    QTest::newRow("largest 16-bit") << as16(32767.4) << u"32767"_s;
+    QTest::newRow("tie at the 16-bit top rounds out of range") << as16(32767.5) << u"none"_s;
+    QTest::newRow("tie at the 16-bit bottom rounds to even inside")
+        << as16(-32768.5) << u"-32768"_s;
+    QTest::newRow("one below the 16-bit bottom") << as16(-32769.0) << u"none"_s;
+    QTest::newRow("not a number as a whole number") << as16(NotANumber) << u"none"_s;
+    QTest::newRow("tie at the 32-bit top rounds out of range") << as32(2147483647.5) << u"none"_s;
+    QTest::newRow("tie at the 32-bit bottom rounds to even inside")
+        << as32(-2147483648.5) << u"-2147483648"_s;
+    QTest::newRow("one below the 32-bit bottom") << as32(-2147483649.0) << u"none"_s;
 
-void MoneyTest::arithmeticReportsOverflow_data() {
-    QTest::addColumn<char>("operation");
-    QTest::addColumn<qint64>("left");
-    QTest::addColumn<qint64>("right");
-    QTest::addColumn<qint64>("units");
+    QTest::newRow("four decimals of a negative double")
+        << fromDouble(-1234.5678) << u"-1234.5678"_s;
+    QTest::newRow("true tie 1/32 goes down to the even unit") << fromDouble(0.03125) << u"0.0312"_s;
+    QTest::newRow("true tie 3/32 goes up to the even unit") << fromDouble(0.09375) << u"0.0938"_s;
+    QTest::newRow("0.00005 lies above its tie") << fromDouble(0.00005) << u"0.0001"_s;
+    QTest::newRow("0.00015 lies below its tie") << fromDouble(0.00015) << u"0.0001"_s;
+    QTest::newRow("smallest subnormal is zero") << fromDouble(5e-324) << u"0.0000"_s;
+    QTest::newRow("largest double inside the range")
+        << fromDouble(922337203685477.5) << u"922337203685477.5000"_s;
+    QTest::newRow("next double is above the range") << fromDouble(922337203685477.625) << u"none"_s;
+    QTest::newRow("huge double") << fromDouble(1e300) << u"none"_s;
+    QTest::newRow("double not a number") << fromDouble(NotANumber) << u"none"_s;
 
-    const qint64 max = Money::max().units();
-    const qint64 min = Money::min().units();
-    QCOMPARE(min, -MaxUnits);
-
-    QTest::newRow("plus") << '+' << qint64{15000} << qint64{-2500} << qint64{12500};
-    QTest::newRow("plus reaching the largest") << '+' << max - 1 << qint64{1} << max;
-    QTest::newRow("plus one unit past the largest") << '+' << max << qint64{1} << NoValue;
-    QTest::newRow("plus reaching the smallest") << '+' << min + 1 << qint64{-1} << min;
-    QTest::newRow("plus one unit below the smallest") << '+' << min << qint64{-1} << NoValue;
-    QTest::newRow("minus") << '-' << qint64{10000} << qint64{25000} << qint64{-15000};
-    QTest::newRow("minus reaching the smallest") << '-' << min + 1 << qint64{1} << min;
-    QTest::newRow("minus one unit below the smallest") << '-' << min << qint64{1} << NoValue;
-    QTest::newRow("minus the smallest from zero") << '-' << qint64{0} << min << max;
-    QTest::newRow("minus one unit past the largest") << '-' << max << qint64{-1} << NoValue;
-    QTest::newRow("94 times a gold price is exact")
-        << '*' << qint64{12345678901} << qint64{94} << qint64{1160493816694};
-    QTest::newRow("times minus one of the largest") << '*' << max << qint64{-1} << min;
-    QTest::newRow("times minus one of the smallest") << '*' << min << qint64{-1} << max;
-    QTest::newRow("times two of the largest") << '*' << max << qint64{2} << NoValue;
-    QTest::newRow("times zero") << '*' << min << qint64{0} << qint64{0};
+    QTest::newRow("largest whole")
+        << textOf(Money::fromWhole(922337203685477)) << u"922337203685477.0000"_s;
+    QTest::newRow("one past the largest whole")
+        << textOf(Money::fromWhole(922337203685478)) << u"none"_s;
+    QTest::newRow("plus reaching the largest")
+        << textOf(units(max.units() - 1).plus(unit)) << u"922337203685477.5807"_s;
+    QTest::newRow("plus one unit past the largest") << textOf(max.plus(unit)) << u"none"_s;
+    QTest::newRow("plus one unit below the smallest") << textOf(min.plus(units(-1))) << u"none"_s;
+    QTest::newRow("minus one unit below the smallest") << textOf(min.minus(unit)) << u"none"_s;
     QTest::newRow("94 times the largest price that fits")
-        << '*' << qint64{98120979115476338} << qint64{94} << qint64{9223372036854775772};
+        << textOf(units(98120979115476338).times(94)) << u"922337203685477.5772"_s;
     QTest::newRow("94 times one unit more overflows")
-        << '*' << qint64{98120979115476339} << qint64{94} << NoValue;
-    QTest::newRow("times a factor that wraps to a small value")
-        << '*' << qint64{4294967296} << qint64{4294967296} << NoValue;
+        << textOf(units(98120979115476339).times(94)) << u"none"_s;
+    QTest::newRow("times minus one of the smallest")
+        << textOf(min.times(-1)) << u"922337203685477.5807"_s;
 }
 
-void MoneyTest::arithmeticReportsOverflow() {
-    QFETCH(char, operation);
-    QFETCH(qint64, left);
-    QFETCH(qint64, right);
-    QFETCH(qint64, units);
-
-    const Money a = Money::fromUnits(left);
-    std::optional<Money> result;
-    switch (operation) {
-    case '+':
-        result = a.plus(Money::fromUnits(right));
-        break;
-    case '-':
-        result = a.minus(Money::fromUnits(right));
-        break;
-    default:
-        result = a.times(right);
-        break;
-    }
-    QCOMPARE(unitsOr(result), units);
+void MoneyTest::conversionsAndArithmeticGiveExactValuesOrNone() {
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+    QCOMPARE(result, expected);
 }
 
-void MoneyTest::timesDoubleConvertsTheDoubleProduct_data() {
-    QTest::addColumn<qint64>("units");
-    QTest::addColumn<double>("factor");
-    QTest::addColumn<qint64>("product");
-
-    QTest::newRow("zakat of 100,000,000") << qint64{1000000000000} << 0.025 << qint64{25000000000};
-    QTest::newRow("zakat of the threshold 94 x 100,000")
-        << qint64{94000000000} << 0.025 << qint64{2350000000};
-    QTest::newRow("product below one unit rounds to zero") << qint64{1} << 0.025 << qint64{0};
-    QTest::newRow("negative product") << qint64{-400000} << 0.025 << qint64{-10000};
-    QTest::newRow("product out of range") << qint64{Money::max().units()} << 2.0 << NoValue;
-    QTest::newRow("factor not a number")
-        << qint64{1} << std::numeric_limits<double>::quiet_NaN() << NoValue;
-}
-
-void MoneyTest::timesDoubleConvertsTheDoubleProduct() {
-    QFETCH(qint64, units);
-    QFETCH(double, factor);
-    QFETCH(qint64, product);
-    QCOMPARE(unitsOr(Money::fromUnits(units).timesDouble(factor)), product);
-}
-
-void MoneyTest::decimalStringIsExact_data() {
-    QTest::addColumn<qint64>("units");
+void MoneyTest::readsNumbersWithTheLocaleMarks_data() {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("number"); // NaN: not a number
+    QTest::addColumn<QString>("money");
 
-    QTest::newRow("zero") << qint64{0} << QStringLiteral("0.0000");
-    QTest::newRow("one unit") << qint64{1} << QStringLiteral("0.0001");
-    QTest::newRow("minus one unit") << qint64{-1} << QStringLiteral("-0.0001");
-    QTest::newRow("whole and decimals") << qint64{12345678} << QStringLiteral("1234.5678");
-    QTest::newRow("largest") << qint64{Money::max().units()}
-                             << QStringLiteral("922337203685477.5807");
-    QTest::newRow("smallest") << qint64{Money::min().units()}
-                              << QStringLiteral("-922337203685477.5807");
+    struct Row {
+        const char* name;
+        QString usText;
+        double number;
+        QString money;
+    };
+    const Row rows[] = {
+        {"grouped whole", u"1,234,567"_s, 1234567.0, u"1234567.0000"_s},
+        {"grouped with decimals", u"12,345.678"_s, 12345.678, u"12345.6780"_s},
+        {"blanks around a negative number", u"  -7.25 \t"_s, -7.25, u"-7.2500"_s},
+        {"only decimals", u".5"_s, 0.5, u"0.5000"_s},
+        {"decimal mark at the end", u"5."_s, 5.0, u"5.0000"_s},
+        {"fifth decimal 5 is a tie rounding down to even", u"0.00005"_s, 0.00005, u"0.0000"_s},
+        {"fifth decimal 5 is a tie rounding up to even", u"0.00015"_s, 0.00015, u"0.0002"_s},
+        {"anything after the 5 rounds up", u"0.000050001"_s, 0.000050001, u"0.0001"_s},
+        {"below the tie rounds down", u"0.000049999"_s, 0.000049999, u"0.0000"_s},
+        {"largest money", u"922,337,203,685,477.5807"_s, 922337203685477.5807,
+         u"922337203685477.5807"_s},
+        {"smallest money", u"-922337203685477.5807"_s, -922337203685477.5807,
+         u"-922337203685477.5807"_s},
+        {"one unit past the largest money", u"922337203685477.5808"_s, 922337203685477.5808,
+         u"none"_s},
+        {"tie rounding past the largest money", u"922337203685477.58075"_s, 922337203685477.58075,
+         u"none"_s},
+        {"far beyond money yet a double", u"1,000,000,000,000,000,000,000"_s, 1e21, u"none"_s},
+        {"too small for a double is zero", u"0."_s + QString(400, u'0') + u'1', 0.0, u"0.0000"_s},
+        {"empty", QString(), NotANumber, u"none"_s},
+        {"decimal mark alone", u"."_s, NotANumber, u"none"_s},
+        {"infinity", u"inf"_s, NotANumber, u"none"_s},
+        {"not a number", u"nan"_s, NotANumber, u"none"_s},
+        {"group of two", u"1,23"_s, NotANumber, u"none"_s},
+        {"first group of four", u"1234,567"_s, NotANumber, u"none"_s},
+        {"leading group mark", u",123"_s, NotANumber, u"none"_s},
+        {"too large for a double", QString(400, u'9'), NotANumber, u"none"_s},
+    };
+    for (const QLocale& locale : {EnglishUs, Indonesian}) {
+        for (const Row& row : rows) {
+            QTest::addRow("%s, %s", row.name, qPrintable(locale.name()))
+                << locale << inLocale(row.usText, locale) << row.number << row.money;
+        }
+    }
 }
 
-void MoneyTest::decimalStringIsExact() {
-    QFETCH(qint64, units);
+void MoneyTest::readsNumbersWithTheLocaleMarks() {
+    QFETCH(QLocale, locale);
     QFETCH(QString, text);
-    QCOMPARE(Money::fromUnits(units).toDecimalString(), text);
+    QFETCH(double, number);
+    QFETCH(QString, money);
+
+    QCOMPARE(readNumber(text, locale).value_or(NotANumber), number);
+    QCOMPARE(textOf(readMoney(text, locale)), money);
+}
+
+// Doubles format from their exact binary value, Money from its exact decimal digits.
+void MoneyTest::formatsWithThePatternAndTheLocaleMarks_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    for (const QLocale& locale : {EnglishUs, Indonesian}) {
+        const auto row = [&locale](const char* name, const QString& text, QStringView usText) {
+            QTest::addRow("%s, %s", name, qPrintable(locale.name()))
+                << text << inLocale(usText, locale);
+        };
+        const auto number = [&locale](auto value, NumberPattern pattern) {
+            return formatNumber(value, pattern, locale);
+        };
+        const auto text = [&locale](QStringView usText) {
+            return formatText(inLocale(usText, locale), NumberPattern::RupiahAmount, locale);
+        };
+        row("zero estate has no whole digit", number(0.0, RupiahEstate), u"Rp .00");
+        row("three digits are not grouped", number(999.0, Amount), u"999.00");
+        row("rounding carries into a new group", number(999.999, Amount), u"1,000.00");
+        row("minus before the prefix", number(-100000.0, RupiahAmount), u"-Rp 100,000.00");
+        row("whole tie 2.5 goes away from zero", number(2.5, WholeNumber), u"3");
+        row("whole tie -2.5 goes away from zero", number(-2.5, WholeNumber), u"-3");
+        row("exact binary tie 0.125 goes away from zero", number(0.125, Amount), u"0.13");
+        row("2.675 is below its tie as a double", number(2.675, Amount), u"2.67");
+        row("-0.005 is beyond its tie as a double", number(-0.005, Amount), u"-0.01");
+        row("a small negative shows no minus", number(-0.004, Amount), u"0.00");
+        row("smallest subnormal", number(5e-324, Amount), u"0.00");
+        row("very large double", number(1e20, Amount), u"100,000,000,000,000,000,000.00");
+        row("large double tie", number(52776558133248.125, Amount), u"52,776,558,133,248.13");
+        row("money cent tie goes away from zero", number(units(50), Amount), u"0.01");
+        row("money one unit below the cent tie", number(units(49), Amount), u"0.00");
+        row("2.675 held exactly rounds up", number(units(26750), Amount), u"2.68");
+        row("estate rounding to one whole", number(units(9950), RupiahEstate), u"Rp 1.00");
+        row("largest money", number(Money::max(), Amount), u"922,337,203,685,477.58");
+        row("largest money whole", number(Money::max(), WholeNumber), u"922,337,203,685,478");
+        row("smallest money", number(Money::min(), RupiahAmount), u"-Rp 922,337,203,685,477.58");
+        row("money digits beyond double precision", number(units(9007199254740993), Amount),
+            u"900,719,925,474.10");
+        row("text read with the locale marks", text(u"-1,234.5"), u"-Rp 1,234.50");
+        row("empty text stays empty", text(u""), u"");
+        row("letters pass unchanged", text(u"abc"), u"abc");
+        row("misplaced group mark passes unchanged", text(u"1,5"), u"1,5");
+    }
+}
+
+void MoneyTest::formatsWithThePatternAndTheLocaleMarks() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
 }
 
 QTEST_APPLESS_MAIN(MoneyTest)
