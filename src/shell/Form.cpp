@@ -1,5 +1,7 @@
 #include "shell/Form.h"
 
+#include "shell/Accessibility.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -26,6 +28,7 @@ void Form::closeRequested()
 void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    nameButtonsAfterCaptions(*this);
     // A spontaneous show is the window system restoring the window, not the program showing it.
     if (!event->spontaneous())
         activate();

@@ -1,5 +1,6 @@
 target_sources(zw_ui PRIVATE
   AboutWindow.h AboutWindow.cpp
+  Accessibility.h Accessibility.cpp
   Application.h Application.cpp
   ClosingWindow.h ClosingWindow.cpp
   HelpTexts.h HelpTexts.cpp
