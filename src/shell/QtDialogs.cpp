@@ -10,6 +10,9 @@ namespace zw {
 void QtDialogs::message(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    // Screen readers announce a message box by its accessible name and description.
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(text);
     box.exec();
 }
 
