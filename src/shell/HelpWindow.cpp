@@ -47,6 +47,7 @@ HelpWindow::HelpWindow(AppContext& context, const QString& heading, const QStrin
     edit->setPlainText(text);
     edit->setReadOnly(readOnly);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    label->setBuddy(edit);
     connect(edit, &QPlainTextEdit::textChanged, this, [edit] { keepWithinMaximum(*edit); });
 
     auto* layout = new QVBoxLayout(this);

@@ -41,6 +41,7 @@ PasswordGate::PasswordGate(AppContext& context)
     m_entry->setEchoMode(QLineEdit::Password);
     m_entry->setStyleSheet(u"lineedit-password-character: 42;"_s);
     m_entry->setMaxLength(15);
+    prompt->setBuddy(m_entry);
 
     auto* ok = new QPushButton(u"&O K"_s, this);
     ok->setObjectName(u"Command1"_s);
