@@ -30,7 +30,9 @@ CountForm::CountForm(AppContext& context)
     auto* grid = new QGridLayout;
     grid->addWidget(makeLabel(this, u"Label1"_s, u"Berapakah Jumlah"_s), 0, 0);
     grid->addWidget(m_question, 0, 1, 1, 2);
-    grid->addWidget(makeLabel(this, u"Label2"_s, u"Jumlahnya Ada"_s), 1, 0);
+    QLabel* countCaption = makeLabel(this, u"Label2"_s, u"Jumlahnya Ada"_s);
+    countCaption->setBuddy(m_count);
+    grid->addWidget(countCaption, 1, 0);
     grid->addWidget(m_count, 1, 1);
     grid->addWidget(makeLabel(this, u"Label3"_s, u"Orang"_s), 1, 2);
     grid->setColumnStretch(2, 1);
@@ -47,6 +49,8 @@ CountForm::CountForm(AppContext& context)
 
 std::optional<QString> CountForm::ask(const QString& question) {
     m_question->setText(question);
+    // The field's own caption does not say whom the count is of.
+    m_count->setAccessibleDescription(u"Berapakah Jumlah "_s + question);
     m_count->clear();
     if (exec() != Accepted)
         return std::nullopt;
