@@ -30,11 +30,14 @@ constexpr std::array<ColumnSpec, 4> Columns{{
     {u"Label8", u"K e t e r a n g a n", u"Label7", 36},
 }};
 
-QFont tableFont() {
+// A fixed-width family at the size of the interface font, so a larger chosen font enlarges
+// the table too.
+QFont tableFont(QFont font) {
     const QString courier = u"Courier New"_s;
-    if (QFontDatabase::hasFamily(courier))
-        return QFont(courier);
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamily(QFontDatabase::hasFamily(courier)
+                       ? courier
+                       : QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    return font;
 }
 
 } // namespace
@@ -42,7 +45,7 @@ QFont tableFont() {
 DetailForm::DetailForm(AppContext& context)
     : Form(context) {
     setWindowTitle(u"DETAIL"_s);
-    setFont(tableFont());
+    setFont(tableFont(font()));
     const int characterWidth = fontMetrics().horizontalAdvance(u'0');
 
     auto* grid = new QGridLayout;
