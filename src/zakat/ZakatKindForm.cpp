@@ -66,6 +66,7 @@ QLineEdit* ZakatKindForm::addLineEdit(const QString& name) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setMinimumWidth(160);
+    keepButtonsLastInTabOrder(edit);
     return edit;
 }
 
@@ -88,7 +89,14 @@ QGroupBox* ZakatKindForm::addOptionFrame(const QString& title, QRadioButton*& fi
     layout->addWidget(first);
     layout->addWidget(second);
     layout->addStretch();
+    keepButtonsLastInTabOrder(second);
     return frame;
+}
+
+void ZakatKindForm::keepButtonsLastInTabOrder(QWidget* lastInput) {
+    // The buttons exist before the inputs that the subclass adds below them.
+    setTabOrder(lastInput, m_compute);
+    setTabOrder(m_compute, m_next);
 }
 
 void ZakatKindForm::deselectOptions(QRadioButton* first, QRadioButton* second) {

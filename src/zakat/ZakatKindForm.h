@@ -52,6 +52,7 @@ protected:
     void closeRequested() override;
 
 private:
+    void keepButtonsLastInTabOrder(QWidget* lastInput);
     void goOn();
 
     ZakatKind m_kind;
