@@ -1,25 +1,15 @@
-#include "ModalGuard.h"
-#include "TestApp.h"
 #include "WarisSteps.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
-using namespace zw;
 using namespace zw::test;
 
 namespace {
-
-const QLocale UnitedStates(QLocale::English, QLocale::UnitedStates);
-const QLocale Indonesia(QLocale::Indonesian, QLocale::Indonesia);
 
 const RecordedMessage Incomplete{u"Belum Lengkap ..."_s,
                                  u"Anda Belum Lengkap Mengisikan Data...!"_s};
@@ -27,13 +17,12 @@ const RecordedMessage Wrong{u"ERROR ..."_s, u"Anda Salah Mengisikan Data ...!"_s
 const RecordedMessage PresetsClash{u"ERROR"_s,
                                    u"Anda Lebih Baik Meng-Klik Tombol 'Seluruhnya Lengkap' !"_s};
 
-using Boxes = QList<int>;
-
-Boxes range(int first, int last) {
-    Boxes boxes;
-    for (int box = first; box <= last; ++box)
-        boxes.append(box);
-    return boxes;
+DeceasedEntry entryOf(const QString& name, const QString& estate, std::optional<bool> male) {
+    DeceasedEntry entry;
+    entry.name = name;
+    entry.estate = estate;
+    entry.male = male;
+    return entry;
 }
 
 QString focusName() {
@@ -43,116 +32,57 @@ QString focusName() {
 
 } // namespace
 
-Q_DECLARE_METATYPE(zw::test::RecordedMessage)
-Q_DECLARE_METATYPE(zw::test::DeceasedEntry)
-
-class WarisEntryTest : public QObject {
+class WarisEntryTest : public WarisTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void okRefusesAnIncompleteOrUnusableEntry_data();
-    void okRefusesAnIncompleteOrUnusableEntry();
+    void enterRefusesAnIncompleteOrUnusableEntry_data();
+    void enterRefusesAnIncompleteOrUnusableEntry();
     void okCopiesTheParticularsIntoTheResultHeader_data();
     void okCopiesTheParticularsIntoTheResultHeader();
-    void okExcludesTheSpouseThatTheSexRulesOut_data();
-    void okExcludesTheSpouseThatTheSexRulesOut();
-    void backEmptiesEverythingButTheMainMenuKeepsTheSex();
-    void enterConfirmsAndEscapeGoesBack();
-    void nameHasTheFocusOnEveryShowing();
-
-    void presetsTickAndLockTheirGroups_data();
-    void presetsTickAndLockTheirGroups();
+    void escapeEmptiesTheEntryAndEveryShowingFocusesTheName();
+    void excludedSpouseStaysOutThroughReset_data();
+    void excludedSpouseStaysOutThroughReset();
+    void presetsTickAndLockOnlyTheirGroup_data();
+    void presetsTickAndLockOnlyTheirGroup();
     void maleAndFemalePresetsExcludeEachOther_data();
     void maleAndFemalePresetsExcludeEachOther();
-    void resetFreesEveryBoxButTheExcludedSpouse_data();
-    void resetFreesEveryBoxButTheExcludedSpouse();
-    void handTickedBoxesSurviveTheOtherGroupsPreset_data();
-    void handTickedBoxesSurviveTheOtherGroupsPreset();
-
-private:
-    void startEntry(const QLocale& locale = UnitedStates);
-    void fill(const DeceasedEntry& entry, std::optional<bool> male);
-    QList<bool> tickStates();
-
-    std::unique_ptr<TestApp> m_app;
-    std::unique_ptr<WarisSteps> m_steps;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
 };
 
-void WarisEntryTest::init() {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-}
-
-void WarisEntryTest::cleanup() {
-    QVERIFY(!m_watchdog->fired());
-    m_steps.reset();
-    m_app.reset();
-    m_watchdog.reset();
-}
-
-void WarisEntryTest::startEntry(const QLocale& locale) {
-    m_app = std::make_unique<TestApp>(locale);
-    m_steps = std::make_unique<WarisSteps>(*m_app);
-    m_app->form(u"Awal"_s).show();
-    m_steps->click(u"Awal"_s, u"Command4"_s);
-    QVERIFY(m_app->form(u"Data"_s).isVisible());
-}
-
-void WarisEntryTest::fill(const DeceasedEntry& entry, std::optional<bool> male) {
-    const QStringList texts{entry.name, entry.address, entry.birth, entry.death, entry.estate};
-    for (int i = 0; i < texts.size(); ++i)
-        m_app->child<QLineEdit>(u"Data"_s, u"Text"_s + QString::number(i + 1)).setText(texts[i]);
-    if (male)
-        m_app->child<QRadioButton>(u"Data"_s, *male ? u"Option1"_s : u"Option2"_s).setChecked(true);
-}
-
-QList<bool> WarisEntryTest::tickStates() {
-    QList<bool> states;
-    for (int box = 0; box < 22; ++box)
-        states << m_steps->ticked(box) << m_steps->enabled(box);
-    return states;
-}
-
-void WarisEntryTest::okRefusesAnIncompleteOrUnusableEntry_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("estate");
-    QTest::addColumn<bool>("sexChosen");
+void WarisEntryTest::enterRefusesAnIncompleteOrUnusableEntry_data() {
+    QTest::addColumn<DeceasedEntry>("entry");
     QTest::addColumn<RecordedMessage>("message");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("empty name") << QString() << u"1000"_s << true << Incomplete << u"Text1"_s;
-    QTest::newRow("empty estate") << u"Ahmad"_s << QString() << true << Incomplete << u"Text1"_s;
-    QTest::newRow("no sex chosen") << u"Ahmad"_s << u"1000"_s << false << Incomplete << u"Text1"_s;
-    QTest::newRow("estate in words") << u"Ahmad"_s << u"satu juta"_s << true << Wrong << u"Text5"_s;
-    QTest::newRow("negative estate") << u"Ahmad"_s << u"-5000"_s << true << Wrong << u"Text5"_s;
-    QTest::newRow("estate of blanks") << u"Ahmad"_s << u"   "_s << true << Wrong << u"Text5"_s;
+    QTest::newRow("empty name") << entryOf(QString(), u"1000"_s, true) << Incomplete << u"Text1"_s;
+    QTest::newRow("empty estate") << entryOf(u"Ahmad"_s, QString(), true) << Incomplete
+                                  << u"Text1"_s;
+    QTest::newRow("no sex chosen")
+        << entryOf(u"Ahmad"_s, u"1000"_s, std::nullopt) << Incomplete << u"Text1"_s;
+    QTest::newRow("estate in words")
+        << entryOf(u"Ahmad"_s, u"satu juta"_s, true) << Wrong << u"Text5"_s;
+    QTest::newRow("negative estate")
+        << entryOf(u"Ahmad"_s, u"-5000"_s, false) << Wrong << u"Text5"_s;
+    QTest::newRow("estate of blanks") << entryOf(u"Ahmad"_s, u"   "_s, true) << Wrong << u"Text5"_s;
 }
 
-void WarisEntryTest::okRefusesAnIncompleteOrUnusableEntry() {
-    QFETCH(QString, name);
-    QFETCH(QString, estate);
-    QFETCH(bool, sexChosen);
+// Enter in the name field stands for OK.
+void WarisEntryTest::enterRefusesAnIncompleteOrUnusableEntry() {
+    QFETCH(DeceasedEntry, entry);
     QFETCH(RecordedMessage, message);
     QFETCH(QString, focus);
 
-    startEntry();
-    DeceasedEntry entry;
-    entry.name = name;
-    entry.estate = estate;
-    fill(entry, sexChosen ? std::optional<bool>(true) : std::nullopt);
-    m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s).setFocus();
-    m_steps->click(u"Data"_s, u"Command1"_s);
+    start();
+    openEntry();
+    fill(entry);
+    QTest::keyClick(&m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s), Qt::Key_Return);
 
     QCOMPARE(m_app->dialogs.messages, QList<RecordedMessage>{message});
-    QVERIFY(m_app->form(u"Data"_s).isVisible());
-    QVERIFY(!m_app->registry.exists(u"Ahli_Waris"_s) || !m_app->form(u"Ahli_Waris"_s).isVisible());
-    QCOMPARE(m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s).text(), name);
-    QCOMPARE(m_app->child<QLineEdit>(u"Data"_s, u"Text2"_s).text(), entry.address);
-    QCOMPARE(m_app->child<QLineEdit>(u"Data"_s, u"Text5"_s).text(), estate);
-    QCOMPARE(m_app->child<QRadioButton>(u"Data"_s, u"Option1"_s).isChecked(), sexChosen);
+    QCOMPARE(TestApp::visibleWindows(), QStringList{u"Data"_s});
+    QCOMPARE(fieldText(u"Data"_s, u"Text1"_s), entry.name);
+    QCOMPARE(fieldText(u"Data"_s, u"Text2"_s), entry.address);
+    QCOMPARE(fieldText(u"Data"_s, u"Text5"_s), entry.estate);
+    QCOMPARE(m_app->child<QRadioButton>(u"Data"_s, u"Option1"_s).isChecked(), entry.male == true);
     QTRY_COMPARE(focusName(), focus);
 }
 
@@ -162,29 +92,20 @@ void WarisEntryTest::okCopiesTheParticularsIntoTheResultHeader_data() {
     QTest::addColumn<QString>("sex");
     QTest::addColumn<QString>("estateCaption");
 
-    DeceasedEntry usual;
-    usual.estate = u"1500000"_s;
+    const DeceasedEntry usual = entryOf(u"Ahmad"_s, u"1500000"_s, true);
+    DeceasedEntry sparse = entryOf(u"   "_s, u"0"_s, false);
+    sparse.address.clear();
+    sparse.birth.clear();
+    sparse.death.clear();
     QTest::newRow("one and a half million, US marks")
         << UnitedStates << usual << u"Laki - Laki"_s << u"Rp 1,500,000.00"_s;
     QTest::newRow("one and a half million, Indonesian marks")
         << Indonesia << usual << u"Laki - Laki"_s << u"Rp 1.500.000,00"_s;
-
-    DeceasedEntry sparse;
-    sparse.name = u"   "_s;
-    sparse.address.clear();
-    sparse.birth.clear();
-    sparse.death.clear();
-    sparse.male = false;
-    sparse.estate = u"0"_s;
     QTest::newRow("name of blanks, no address or dates, estate of zero")
         << UnitedStates << sparse << u"Perempuan"_s << u"Rp .00"_s;
-    QTest::newRow("estate of zero, Indonesian marks")
-        << Indonesia << sparse << u"Perempuan"_s << u"Rp ,00"_s;
-
-    DeceasedEntry typedWithMarks = usual;
-    typedWithMarks.estate = u"1.234.567,5"_s;
     QTest::newRow("estate typed with Indonesian marks")
-        << Indonesia << typedWithMarks << u"Laki - Laki"_s << u"Rp 1.234.567,50"_s;
+        << Indonesia << entryOf(u"Ahmad"_s, u"1.234.567,5"_s, true) << u"Laki - Laki"_s
+        << u"Rp 1.234.567,50"_s;
 }
 
 void WarisEntryTest::okCopiesTheParticularsIntoTheResultHeader() {
@@ -193,21 +114,42 @@ void WarisEntryTest::okCopiesTheParticularsIntoTheResultHeader() {
     QFETCH(QString, sex);
     QFETCH(QString, estateCaption);
 
-    startEntry(locale);
-    fill(entry, entry.male);
-    m_steps->click(u"Data"_s, u"Command1"_s);
+    start(locale);
+    enterDeceased(entry);
 
     QVERIFY(m_app->dialogs.messages.isEmpty());
-    QVERIFY(!m_app->form(u"Data"_s).isVisible());
-    QVERIFY(m_app->form(u"Ahli_Waris"_s).isVisible());
+    QCOMPARE(TestApp::visibleWindows(), QStringList{u"Ahli_Waris"_s});
     const QStringList expected{entry.name,  entry.address, entry.birth,
                                entry.death, sex,           estateCaption};
     for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(m_steps->caption(u"Hasil"_s, u"Label"_s + QString::number(8 + i)), expected[i]);
-    QVERIFY(!m_app->form(u"Hasil"_s).isVisible());
+        QCOMPARE(caption(u"Hasil"_s, u"Label%1"_s.arg(8 + i)), expected[i]);
 }
 
-void WarisEntryTest::okExcludesTheSpouseThatTheSexRulesOut_data() {
+void WarisEntryTest::escapeEmptiesTheEntryAndEveryShowingFocusesTheName() {
+    start();
+    openEntry();
+    QTRY_COMPARE(focusName(), u"Text1"_s);
+    fill(DeceasedEntry());
+    auto& death = m_app->child<QLineEdit>(u"Data"_s, u"Text4"_s);
+    death.setFocus();
+    QTest::keyClick(&death, Qt::Key_Escape);
+    QCOMPARE(TestApp::visibleWindows(), QStringList{u"Awal"_s});
+    for (int i = 1; i <= 5; ++i)
+        QVERIFY(fieldText(u"Data"_s, u"Text%1"_s.arg(i)).isEmpty());
+    QVERIFY(!m_app->child<QRadioButton>(u"Data"_s, u"Option1"_s).isChecked());
+
+    // The main menu empties the texts too, but keeps the sex.
+    click(u"Awal"_s, u"Command4"_s);
+    QTRY_COMPARE(focusName(), u"Text1"_s);
+    fill(entryOf(u"Ahmad"_s, u"1000"_s, false));
+    m_app->form(u"Data"_s).hide();
+    openEntry();
+    QVERIFY(fieldText(u"Data"_s, u"Text1"_s).isEmpty());
+    QVERIFY(fieldText(u"Data"_s, u"Text5"_s).isEmpty());
+    QVERIFY(m_app->child<QRadioButton>(u"Data"_s, u"Option2"_s).isChecked());
+}
+
+void WarisEntryTest::excludedSpouseStaysOutThroughReset_data() {
     QTest::addColumn<bool>("male");
     QTest::addColumn<int>("excluded");
     QTest::addColumn<int>("kept");
@@ -216,125 +158,71 @@ void WarisEntryTest::okExcludesTheSpouseThatTheSexRulesOut_data() {
     QTest::newRow("female deceased cannot leave a wife") << false << 14 << 0;
 }
 
-void WarisEntryTest::okExcludesTheSpouseThatTheSexRulesOut() {
+void WarisEntryTest::excludedSpouseStaysOutThroughReset() {
     QFETCH(bool, male);
     QFETCH(int, excluded);
     QFETCH(int, kept);
 
-    startEntry();
-    for (int box : {excluded, kept})
+    start();
+    for (const int box : {excluded, kept})
         m_app->child<QCheckBox>(u"Ahli_Waris"_s, u"Check(%1)"_s.arg(box)).setChecked(true);
-    fill(DeceasedEntry(), male);
-    m_steps->click(u"Data"_s, u"Command1"_s);
+    enterDeceased(entryOf(u"Ahmad"_s, u"1000"_s, male));
+    QCOMPARE(tickedBoxes(), Boxes{kept});
+    Boxes allButTheSpouse = range(0, 21);
+    allButTheSpouse.removeOne(excluded);
+    QCOMPARE(enabledBoxes(), allButTheSpouse);
 
-    QVERIFY(!m_steps->ticked(excluded));
-    QVERIFY(!m_steps->enabled(excluded));
-    QVERIFY(m_steps->ticked(kept));
-    QVERIFY(m_steps->enabled(kept));
+    click(u"Ahli_Waris"_s, u"Command3"_s);
+    click(u"Ahli_Waris"_s, u"Command5"_s);
+    QCOMPARE(tickedBoxes(), Boxes{});
+    QCOMPARE(enabledBoxes(), allButTheSpouse);
+    QCOMPARE(presetsEnabled(), QList<bool>({true, true, true}));
 }
 
-void WarisEntryTest::backEmptiesEverythingButTheMainMenuKeepsTheSex() {
-    startEntry();
-    fill(DeceasedEntry(), true);
-    m_steps->click(u"Data"_s, u"Command2"_s);
-    QVERIFY(!m_app->form(u"Data"_s).isVisible());
-    QVERIFY(m_app->form(u"Awal"_s).isVisible());
-    for (int i = 1; i <= 5; ++i)
-        QVERIFY(
-            m_app->child<QLineEdit>(u"Data"_s, u"Text"_s + QString::number(i)).text().isEmpty());
-    QVERIFY(!m_app->child<QRadioButton>(u"Data"_s, u"Option1"_s).isChecked());
-    QVERIFY(!m_app->child<QRadioButton>(u"Data"_s, u"Option2"_s).isChecked());
-
-    m_steps->click(u"Awal"_s, u"Command4"_s);
-    fill(DeceasedEntry(), false);
-    m_app->form(u"Data"_s).hide();
-    m_app->form(u"Awal"_s).show();
-    m_steps->click(u"Awal"_s, u"Command4"_s);
-    QVERIFY(m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s).text().isEmpty());
-    QVERIFY(m_app->child<QLineEdit>(u"Data"_s, u"Text5"_s).text().isEmpty());
-    QVERIFY(m_app->child<QRadioButton>(u"Data"_s, u"Option2"_s).isChecked());
-}
-
-void WarisEntryTest::enterConfirmsAndEscapeGoesBack() {
-    startEntry();
-    auto& name = m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s);
-    QTest::keyClick(&name, Qt::Key_Return);
-    QCOMPARE(m_app->dialogs.messages, QList<RecordedMessage>{Incomplete});
-    QTest::keyClick(&name, Qt::Key_Escape);
-    QVERIFY(!m_app->form(u"Data"_s).isVisible());
-    QVERIFY(m_app->form(u"Awal"_s).isVisible());
-}
-
-void WarisEntryTest::nameHasTheFocusOnEveryShowing() {
-    startEntry();
-    QWidget* name = &m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s);
-    QTRY_COMPARE(QApplication::focusWidget(), name);
-    m_app->child<QLineEdit>(u"Data"_s, u"Text4"_s).setFocus();
-    QTRY_VERIFY(QApplication::focusWidget() != name);
-    m_steps->click(u"Data"_s, u"Command2"_s);
-    m_steps->click(u"Awal"_s, u"Command4"_s);
-    QTRY_COMPARE(QApplication::focusWidget(), name);
-}
-
-void WarisEntryTest::presetsTickAndLockTheirGroups_data() {
+void WarisEntryTest::presetsTickAndLockOnlyTheirGroup_data() {
     QTest::addColumn<bool>("male");
     QTest::addColumn<QString>("preset");
     QTest::addColumn<Boxes>("ticked");
-    QTest::addColumn<Boxes>("locked");
-    QTest::addColumn<QStringList>("disabledPresets");
+    QTest::addColumn<Boxes>("enabled");
+    QTest::addColumn<QList<bool>>("presets");
 
-    const Boxes maleGroup = range(0, 13);
-    const Boxes femaleGroup = range(14, 21);
-    const Boxes everything = range(0, 21);
-    const QStringList all{u"Command1"_s, u"Command2"_s, u"Command3"_s};
+    // Boxes 2, 4, 13, 17, 18 and 21 are ticked by hand before the preset.
     QTest::newRow("male preset for a male deceased: father and son")
-        << true << u"Command1"_s << Boxes{1, 3} << maleGroup << QStringList{u"Command1"_s};
+        << true << u"Command1"_s << Boxes{1, 3, 17, 18, 21} << range(14, 21)
+        << QList<bool>{false, true, true};
     QTest::newRow("male preset for a female deceased: husband, father and son")
-        << false << u"Command1"_s << Boxes{0, 1, 3} << maleGroup << QStringList{u"Command1"_s};
+        << false << u"Command1"_s << Boxes{0, 1, 3, 17, 18, 21} << range(15, 21)
+        << QList<bool>{false, true, true};
     QTest::newRow("female preset for a male deceased: wife, mother, daughter, full sister")
-        << true << u"Command2"_s << Boxes{14, 15, 16, 19} << femaleGroup
-        << QStringList{u"Command2"_s};
+        << true << u"Command2"_s << Boxes{2, 4, 13, 14, 15, 16, 19} << range(1, 13)
+        << QList<bool>{true, false, true};
     QTest::newRow("female preset for a female deceased: mother, daughter, full sister")
-        << false << u"Command2"_s << Boxes{15, 16, 19} << femaleGroup << QStringList{u"Command2"_s};
+        << false << u"Command2"_s << Boxes{2, 4, 13, 15, 16, 19} << range(0, 13)
+        << QList<bool>{true, false, true};
     QTest::newRow("both-sexes preset for a male deceased: wife and the core family")
-        << true << u"Command3"_s << Boxes{1, 3, 14, 15, 16} << everything << all;
+        << true << u"Command3"_s << Boxes{1, 3, 14, 15, 16} << Boxes{}
+        << QList<bool>{false, false, false};
     QTest::newRow("both-sexes preset for a female deceased: husband and the core family")
-        << false << u"Command3"_s << Boxes{0, 1, 3, 15, 16} << everything << all;
+        << false << u"Command3"_s << Boxes{0, 1, 3, 15, 16} << Boxes{}
+        << QList<bool>{false, false, false};
 }
 
-void WarisEntryTest::presetsTickAndLockTheirGroups() {
+void WarisEntryTest::presetsTickAndLockOnlyTheirGroup() {
     QFETCH(bool, male);
     QFETCH(QString, preset);
     QFETCH(Boxes, ticked);
-    QFETCH(Boxes, locked);
-    QFETCH(QStringList, disabledPresets);
+    QFETCH(Boxes, enabled);
+    QFETCH(QList<bool>, presets);
 
-    startEntry();
-    // Boxes that the preset must untick.
-    for (int box : {2, 4, 13, 17, 18, 21})
+    start();
+    for (const int box : {2, 4, 13, 17, 18, 21})
         m_app->child<QCheckBox>(u"Ahli_Waris"_s, u"Check(%1)"_s.arg(box)).setChecked(true);
-    fill(DeceasedEntry(), male);
-    m_steps->click(u"Data"_s, u"Command1"_s);
-    const int excluded = male ? 0 : 14;
-    const bool lockedGroupHasFemale = locked.contains(21);
-    const bool lockedGroupHasMale = locked.contains(0);
-    m_steps->click(u"Ahli_Waris"_s, preset);
+    enterDeceased(entryOf(u"Ahmad"_s, u"1000"_s, male));
+    click(u"Ahli_Waris"_s, preset);
 
-    for (int box = 0; box < 22; ++box) {
-        const bool inLockedGroup = locked.contains(box);
-        if (inLockedGroup)
-            QVERIFY2(m_steps->ticked(box) == ticked.contains(box),
-                     qPrintable(QString::number(box)));
-        QCOMPARE(m_steps->enabled(box), !inLockedGroup && box != excluded);
-    }
-    if (!lockedGroupHasFemale)
-        QVERIFY(m_steps->ticked(17) && m_steps->ticked(18) && m_steps->ticked(21));
-    if (!lockedGroupHasMale)
-        QVERIFY(m_steps->ticked(2) && m_steps->ticked(4) && m_steps->ticked(13));
-    for (const QString& button : {u"Command1"_s, u"Command2"_s, u"Command3"_s}) {
-        QCOMPARE(m_app->child<QPushButton>(u"Ahli_Waris"_s, button).isEnabled(),
-                 !disabledPresets.contains(button));
-    }
+    QCOMPARE(tickedBoxes(), ticked);
+    QCOMPARE(enabledBoxes(), enabled);
+    QCOMPARE(presetsEnabled(), presets);
     QVERIFY(m_app->dialogs.messages.isEmpty());
 }
 
@@ -350,71 +238,20 @@ void WarisEntryTest::maleAndFemalePresetsExcludeEachOther() {
     QFETCH(QString, first);
     QFETCH(QString, second);
 
-    startEntry();
-    fill(DeceasedEntry(), true);
-    m_steps->click(u"Data"_s, u"Command1"_s);
-    m_steps->click(u"Ahli_Waris"_s, first);
-    const QList<bool> before = tickStates();
-    m_steps->click(u"Ahli_Waris"_s, second);
+    start();
+    enterDeceased(DeceasedEntry());
+    click(u"Ahli_Waris"_s, first);
+    const Boxes ticked = tickedBoxes();
+    const Boxes enabled = enabledBoxes();
+    const QList<bool> presets = presetsEnabled();
+    click(u"Ahli_Waris"_s, second);
     QCOMPARE(m_app->dialogs.messages, QList<RecordedMessage>{PresetsClash});
-    QCOMPARE(tickStates(), before);
-    QVERIFY(m_app->child<QPushButton>(u"Ahli_Waris"_s, second).isEnabled());
+    QCOMPARE(tickedBoxes(), ticked);
+    QCOMPARE(enabledBoxes(), enabled);
+    QCOMPARE(presetsEnabled(), presets);
 
-    m_steps->click(u"Ahli_Waris"_s, u"Command3"_s);
-    for (int box = 0; box < 22; ++box)
-        QCOMPARE(m_steps->ticked(box), Boxes({1, 3, 14, 15, 16}).contains(box));
-    for (const QString& button : {u"Command1"_s, u"Command2"_s, u"Command3"_s})
-        QVERIFY(!m_app->child<QPushButton>(u"Ahli_Waris"_s, button).isEnabled());
-}
-
-void WarisEntryTest::resetFreesEveryBoxButTheExcludedSpouse_data() {
-    QTest::addColumn<bool>("male");
-    QTest::addColumn<int>("excluded");
-
-    QTest::newRow("male deceased keeps the husband box greyed") << true << 0;
-    QTest::newRow("female deceased keeps the wife box greyed") << false << 14;
-}
-
-void WarisEntryTest::resetFreesEveryBoxButTheExcludedSpouse() {
-    QFETCH(bool, male);
-    QFETCH(int, excluded);
-
-    startEntry();
-    fill(DeceasedEntry(), male);
-    m_steps->click(u"Data"_s, u"Command1"_s);
-    m_steps->click(u"Ahli_Waris"_s, u"Command3"_s);
-    m_steps->click(u"Ahli_Waris"_s, u"Command5"_s);
-
-    for (int box = 0; box < 22; ++box) {
-        QVERIFY(!m_steps->ticked(box));
-        QCOMPARE(m_steps->enabled(box), box != excluded);
-    }
-    for (const QString& button : {u"Command1"_s, u"Command2"_s, u"Command3"_s})
-        QVERIFY(m_app->child<QPushButton>(u"Ahli_Waris"_s, button).isEnabled());
-}
-
-void WarisEntryTest::handTickedBoxesSurviveTheOtherGroupsPreset_data() {
-    QTest::addColumn<Boxes>("byHand");
-    QTest::addColumn<QString>("preset");
-
-    QTest::newRow("female boxes survive the male preset") << Boxes{17, 18, 21} << u"Command1"_s;
-    QTest::newRow("male boxes survive the female preset") << Boxes{2, 5, 12} << u"Command2"_s;
-}
-
-void WarisEntryTest::handTickedBoxesSurviveTheOtherGroupsPreset() {
-    QFETCH(Boxes, byHand);
-    QFETCH(QString, preset);
-
-    startEntry();
-    fill(DeceasedEntry(), false);
-    m_steps->click(u"Data"_s, u"Command1"_s);
-    for (int box : byHand)
-        m_app->child<QCheckBox>(u"Ahli_Waris"_s, u"Check(%1)"_s.arg(box)).setChecked(true);
-    m_steps->click(u"Ahli_Waris"_s, preset);
-    for (int box : byHand) {
-        QVERIFY(m_steps->ticked(box));
-        QVERIFY(m_steps->enabled(box));
-    }
+    click(u"Ahli_Waris"_s, u"Command3"_s);
+    QCOMPARE(tickedBoxes(), Boxes({1, 3, 14, 15, 16}));
 }
 
 QTEST_MAIN(WarisEntryTest)

@@ -1,6 +1,7 @@
-#include "ModalGuard.h"
-#include "TestApp.h"
 #include "WarisSteps.h"
+#include "common/LineWriter.h"
+#include "common/TextFileSink.h"
+#include "waris/ResultForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,17 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 using namespace zw;
 using namespace zw::test;
-using zw::waris::HeirKind;
+using enum zw::waris::HeirKind;
 
 namespace {
-
-const QLocale UnitedStates(QLocale::English, QLocale::UnitedStates);
-const QLocale Indonesia(QLocale::Indonesian, QLocale::Indonesia);
 
 QString blanks(qsizetype count) {
     return QString(count, u' ');
@@ -41,56 +37,39 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-class WarisOutputTest : public QObject {
+class WarisOutputTest : public WarisTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void init();
-    void cleanup();
-
     void savedFileFollowsTheLayout_data();
     void savedFileFollowsTheLayout();
-    void saveDialogAsksForATextFile();
-    void cancelledSaveWritesNothing();
+    void cancelledSaveAsksForATextFileAndWritesNothing();
     void failedSaveIsReportedAndKeepsWhatWasThere_data();
     void failedSaveIsReportedAndKeepsWhatWasThere();
     void printedPageHoldsTheResult();
-    void cancelledPrintPrintsNothing();
-    void unusablePrinterIsReported();
+    void printerCancelWritesNothingAndFailureIsReported_data();
+    void printerCancelWritesNothingAndFailureIsReported();
 
 private:
     // Husband and two full sisters on 600,000: two rows, a negative remainder.
-    void calculate(const QLocale& locale);
+    void calculateExample(const QLocale& locale = UnitedStates);
 
-    std::unique_ptr<TestApp> m_app;
-    std::unique_ptr<WarisSteps> m_steps;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
 void WarisOutputTest::init() {
-    m_watchdog = std::make_unique<ModalWatchdog>();
+    WarisTest::init();
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
 }
 
-void WarisOutputTest::cleanup() {
-    QVERIFY(!m_watchdog->fired());
-    if (m_app)
-        QCOMPARE(m_app->dialogs.unexpected, 0);
-    m_steps.reset();
-    m_app.reset();
-    m_watchdog.reset();
-    m_folder.reset();
-}
-
-void WarisOutputTest::calculate(const QLocale& locale) {
-    m_app = std::make_unique<TestApp>(locale);
-    m_steps = std::make_unique<WarisSteps>(*m_app);
+void WarisOutputTest::calculateExample(const QLocale& locale) {
+    start(locale);
     DeceasedEntry entry;
     entry.male = false;
     entry.estate = u"600000"_s;
-    m_steps->run(entry, {HeirKind::Suami, HeirKind::SaudaraWanitaSekandung}, {u"2"_s});
+    run(entry, {Suami, SaudaraWanitaSekandung}, {u"2"_s});
     QVERIFY(m_app->form(u"Hasil"_s).isVisible());
 }
 
@@ -103,8 +82,7 @@ void WarisOutputTest::savedFileFollowsTheLayout_data() {
             if (!indonesian)
                 return us;
             QString swapped = us;
-            swapped.replace(u',', u'#').replace(u'.', u',').replace(u'#', u'.');
-            return swapped;
+            return swapped.replace(u',', u'#').replace(u'.', u',').replace(u'#', u'.');
         };
         QStringList lines{
             u"08:05:09  03-07-2026"_s,
@@ -140,12 +118,12 @@ void WarisOutputTest::savedFileFollowsTheLayout() {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, expected);
 
-    calculate(locale);
+    calculateExample(locale);
     const QString path = m_folder->filePath(u"WARIS.TXT"_s);
     // A longer file already there is replaced as a whole.
     QVERIFY(writeAll(path, QByteArray(8000, 'x')));
     m_app->dialogs.answerSave(path);
-    m_steps->click(u"Hasil"_s, u"Command1"_s);
+    click(u"Hasil"_s, u"Command1"_s);
 
     QVERIFY(m_app->dialogs.messages.isEmpty());
     const QByteArray bytes = readAll(path);
@@ -158,11 +136,13 @@ void WarisOutputTest::savedFileFollowsTheLayout() {
     QVERIFY(m_app->form(u"Hasil"_s).isVisible());
 }
 
-void WarisOutputTest::saveDialogAsksForATextFile() {
-    calculate(UnitedStates);
+void WarisOutputTest::cancelledSaveAsksForATextFileAndWritesNothing() {
+    calculateExample();
     m_app->dialogs.answerSave(std::nullopt);
-    m_steps->click(u"Hasil"_s, u"Command1"_s);
+    click(u"Hasil"_s, u"Command1"_s);
 
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+    QVERIFY(QDir(m_folder->path()).isEmpty());
     QCOMPARE(m_app->dialogs.saveRequests.size(), 1);
     const SaveDialogRequest& request = m_app->dialogs.saveRequests.constFirst();
     QCOMPARE(request.title, u"SIMPAN FILE"_s);
@@ -172,14 +152,6 @@ void WarisOutputTest::saveDialogAsksForATextFile() {
     // Qt's dialog would save a pattern given as the initial name under that literal name.
     QVERIFY(!request.initialName.contains(u'*'));
     QVERIFY(QFileInfo(request.initialFolder).isDir());
-}
-
-void WarisOutputTest::cancelledSaveWritesNothing() {
-    calculate(UnitedStates);
-    m_app->dialogs.answerSave(std::nullopt);
-    m_steps->click(u"Hasil"_s, u"Command1"_s);
-    QVERIFY(m_app->dialogs.messages.isEmpty());
-    QVERIFY(QDir(m_folder->path()).isEmpty());
 }
 
 void WarisOutputTest::failedSaveIsReportedAndKeepsWhatWasThere_data() {
@@ -207,9 +179,9 @@ void WarisOutputTest::failedSaveIsReportedAndKeepsWhatWasThere() {
         path = old;
     }
 
-    calculate(UnitedStates);
+    calculateExample();
     m_app->dialogs.answerSave(path);
-    m_steps->click(u"Hasil"_s, u"Command1"_s);
+    click(u"Hasil"_s, u"Command1"_s);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QCOMPARE(m_app->dialogs.messages.size(), 1);
@@ -221,10 +193,29 @@ void WarisOutputTest::failedSaveIsReportedAndKeepsWhatWasThere() {
 }
 
 void WarisOutputTest::printedPageHoldsTheResult() {
-    calculate(UnitedStates);
+    calculateExample();
+    // The lines of the page, columns counted in characters as in a fixed-width font.
+    TextFileSink sink;
+    LineWriter writer(sink);
+    const auto sheet = m_app->registry.get<waris::ResultForm>(u"Hasil"_s).sheet();
+    renderInheritanceSheet(sheet, OutputLayout::Print, m_app->clock, UnitedStates, writer);
+    const QStringList lines = sink.lines();
+    QCOMPARE(lines.size(), 37);
+    QCOMPARE(lines[0], blanks(9) + u"08:05:09  03-07-2026"_s);
+    QCOMPARE(lines[1], blanks(39) + u" HASIL PERHITUNGAN HARTA WARIS "_s);
+    QCOMPARE(lines[3], blanks(9) + u"N a m a               :  Ahmad"_s);
+    QCOMPARE(lines[9], blanks(9) + u"Jumlah Harta Waris "_s);
+    QCOMPARE(lines[10], blanks(9) + u"Yang Dibagikan        :  Rp 700,000.00"_s);
+    QCOMPARE(lines[14].indexOf(u"Jumlah"_s), 36);
+    QCOMPARE(lines[14].indexOf(u"B a g i a n"_s), 44);
+    QCOMPARE(lines[14].indexOf(u"K e t e r a n g a n"_s), 67);
+    QCOMPARE(lines[16], blanks(9) + u"S u a m i       "_s + blanks(13) + u"1"_s + blanks(5) +
+                            u"Rp 300,000.00"_s + blanks(10) + u"1 / 2 (Setengah) Bagian"_s);
+    QCOMPARE(lines[36], blanks(67));
+
     const QString pdf = m_folder->filePath(u"waris.pdf"_s);
     m_app->dialogs.answerPrint(pdf);
-    m_steps->click(u"Hasil"_s, u"Command4"_s);
+    click(u"Hasil"_s, u"Command4"_s);
 
     QVERIFY(m_app->dialogs.messages.isEmpty());
     QVERIFY(QFileInfo(pdf).size() > 0);
@@ -235,15 +226,11 @@ void WarisOutputTest::printedPageHoldsTheResult() {
     process.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
     QVERIFY(process.waitForFinished());
     const QString text = QString::fromUtf8(process.readAllStandardOutput());
-
-    QVERIFY2(text.contains(u"HASIL PERHITUNGAN HARTA WARIS"_s), qPrintable(text));
-    QVERIFY(text.contains(u"03-07-2026"_s));
     const QStringList expectedLines{
+        u"HASIL PERHITUNGAN HARTA WARIS"_s,
         u"N a m a\\s+:\\s+Ahmad"_s,
-        u"Total Harta Waris\\s+:\\s+Rp 600,000.00"_s,
         u"^\\s*Jumlah Harta Waris\\s*$"_s,
         u"Sisa\\s+Setelah Dibagi\\s+:\\s+-Rp 100,000.00"_s,
-        u"S u a m i\\s+1\\s+Rp 300,000.00\\s+1 / 2 \\(Setengah\\) Bagian"_s,
         u"Saudara Wanita Sekandung\\s+2\\s+Rp 400,000.00\\s+2 / 3 \\(Duapertiga\\) Bagian"_s,
     };
     for (const QString& pattern : expectedLines) {
@@ -252,21 +239,28 @@ void WarisOutputTest::printedPageHoldsTheResult() {
     }
 }
 
-void WarisOutputTest::cancelledPrintPrintsNothing() {
-    calculate(UnitedStates);
-    m_app->dialogs.answerPrint(std::nullopt);
-    m_steps->click(u"Hasil"_s, u"Command4"_s);
-    QCOMPARE(m_app->dialogs.printRequests, 1);
-    QVERIFY(m_app->dialogs.messages.isEmpty());
-    QVERIFY(QDir(m_folder->path()).isEmpty());
+void WarisOutputTest::printerCancelWritesNothingAndFailureIsReported_data() {
+    QTest::addColumn<QString>("pdfName"); // empty: the print dialog is cancelled
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("print dialog cancelled") << QString() << 0;
+    QTest::newRow("printer that cannot print") << u"missing/waris.pdf"_s << 1;
 }
 
-void WarisOutputTest::unusablePrinterIsReported() {
-    calculate(UnitedStates);
-    m_app->dialogs.answerPrint(m_folder->filePath(u"missing/waris.pdf"_s));
-    m_steps->click(u"Hasil"_s, u"Command4"_s);
-    QCOMPARE(m_app->dialogs.messages.size(), 1);
-    QCOMPARE(m_app->dialogs.messages.constFirst().title, u"ERROR"_s);
+void WarisOutputTest::printerCancelWritesNothingAndFailureIsReported() {
+    QFETCH(QString, pdfName);
+    QFETCH(int, messages);
+
+    calculateExample();
+    m_app->dialogs.answerPrint(pdfName.isEmpty() ? std::nullopt
+                                                 : std::optional(m_folder->filePath(pdfName)));
+    click(u"Hasil"_s, u"Command4"_s);
+
+    QCOMPARE(m_app->dialogs.printRequests, 1);
+    QCOMPARE(m_app->dialogs.messages.size(), messages);
+    if (messages > 0)
+        QCOMPARE(m_app->dialogs.messages.constFirst().title, u"ERROR"_s);
+    QVERIFY(QDir(m_folder->path()).isEmpty());
     QVERIFY(m_app->form(u"Hasil"_s).isVisible());
 }
 

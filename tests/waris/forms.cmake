@@ -1,5 +1,3 @@
-zw_add_test(test_waris_report SOURCES InheritanceReportTest.cpp LIBS zw_core)
-
 add_library(zw_warissteps STATIC WarisSteps.h WarisSteps.cpp)
 target_link_libraries(zw_warissteps PUBLIC zw_testsupport)
 zw_project_options(zw_warissteps)
