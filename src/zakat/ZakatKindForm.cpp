@@ -66,7 +66,7 @@ QLineEdit* ZakatKindForm::addLineEdit(const QString& name) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setMinimumWidth(160);
-    keepButtonsLastInTabOrder(edit);
+    appendToTabOrder(edit, edit);
     return edit;
 }
 
@@ -89,13 +89,15 @@ QGroupBox* ZakatKindForm::addOptionFrame(const QString& title, QRadioButton*& fi
     layout->addWidget(first);
     layout->addWidget(second);
     layout->addStretch();
-    keepButtonsLastInTabOrder(second);
+    appendToTabOrder(first, second);
     return frame;
 }
 
-void ZakatKindForm::keepButtonsLastInTabOrder(QWidget* lastInput) {
-    // The buttons exist before the inputs that the subclass adds below them.
-    setTabOrder(lastInput, m_compute);
+void ZakatKindForm::appendToTabOrder(QWidget* first, QWidget* last) {
+    if (!m_firstInput)
+        m_firstInput = first;
+    // The buttons exist before the inputs that the subclass adds above them.
+    setTabOrder(last, m_compute);
     setTabOrder(m_compute, m_next);
 }
 
@@ -116,6 +118,8 @@ void ZakatKindForm::activate() {
     clearInputs();
     setInputsLocked(false);
     m_result->setText(m_emptyResult);
+    if (m_firstInput)
+        m_firstInput->setFocus();
 }
 
 void ZakatKindForm::closeRequested() {

@@ -52,12 +52,14 @@ protected:
     void closeRequested() override;
 
 private:
-    void keepButtonsLastInTabOrder(QWidget* lastInput);
+    // Inputs come in the tab order as the subclass adds them, before the buttons.
+    void appendToTabOrder(QWidget* first, QWidget* last);
     void goOn();
 
     ZakatKind m_kind;
     QString m_emptyResult;
     QGridLayout* m_inputs = nullptr;
+    QWidget* m_firstInput = nullptr;
     QLabel* m_result = nullptr;
     QPushButton* m_compute = nullptr;
     QPushButton* m_next = nullptr;
