@@ -28,6 +28,7 @@ void Form::closeRequested()
 void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Here rather than in the constructor: the subclass's controls exist by now.
     nameButtonsAfterCaptions(*this);
     // A spontaneous show is the window system restoring the window, not the program showing it.
     if (!event->spontaneous())
