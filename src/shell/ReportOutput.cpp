@@ -7,6 +7,7 @@
 #include "shell/Dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
@@ -35,6 +36,19 @@ SaveDialogRequest saveRequest()
             // name, and the filter already shows the text files.
             QString(),
             documentsFolder()};
+}
+
+// Qt's PDF writer ignores failed writes (a full disk) and reports success; a page printed to a
+// file is whole only when the file ends with the PDF trailer.
+bool wholePrintFile(const QString& path)
+{
+    if (path.isEmpty())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).trimmed().endsWith("%%EOF");
 }
 
 void reportFailure(AppContext& context, QWidget* parent, const QString& text)
@@ -87,7 +101,8 @@ void printReport(AppContext& context, QWidget* parent, const RenderLines& render
     PaintSink sink(painter, font);
     LineWriter writer(sink);
     renderPrintLines(writer);
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    if (!painter.end() || printer.printerState() == QPrinter::Error ||
+        !wholePrintFile(printer.outputFileName()))
         reportFailure(context, parent, QStringLiteral("Pencetakan gagal."));
 }
 
