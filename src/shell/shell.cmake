@@ -3,6 +3,7 @@ target_sources(zw_ui PRIVATE
   Accessibility.h Accessibility.cpp
   Application.h Application.cpp
   ClosingWindow.h ClosingWindow.cpp
+  FormWidgets.h FormWidgets.cpp
   HelpTexts.h HelpTexts.cpp
   HelpWindow.h HelpWindow.cpp
   MainMenu.h MainMenu.cpp

@@ -2,7 +2,7 @@
 
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
-#include "waris/FormWidgets.h"
+#include "shell/FormWidgets.h"
 #include "waris/InheritanceEngine.h"
 
 #include <QGridLayout>

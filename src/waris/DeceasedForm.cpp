@@ -4,7 +4,7 @@
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
 #include "shell/FormRegistry.h"
-#include "waris/FormWidgets.h"
+#include "shell/FormWidgets.h"
 #include "waris/HeirSelectionForm.h"
 #include "waris/InheritanceEngine.h"
 #include "waris/ResultForm.h"

@@ -2,7 +2,7 @@
 
 #include "shell/AppContext.h"
 #include "shell/FormRegistry.h"
-#include "waris/FormWidgets.h"
+#include "shell/FormWidgets.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

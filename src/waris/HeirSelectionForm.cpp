@@ -4,9 +4,9 @@
 #include "shell/AppState.h"
 #include "shell/Dialogs.h"
 #include "shell/FormRegistry.h"
+#include "shell/FormWidgets.h"
 #include "waris/CountForm.h"
 #include "waris/DetailForm.h"
-#include "waris/FormWidgets.h"
 #include "waris/ResultForm.h"
 
 #include <QCheckBox>

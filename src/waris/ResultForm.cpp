@@ -4,9 +4,9 @@
 #include "shell/AppContext.h"
 #include "shell/AppState.h"
 #include "shell/FormRegistry.h"
+#include "shell/FormWidgets.h"
 #include "shell/ReportOutput.h"
 #include "waris/DetailForm.h"
-#include "waris/FormWidgets.h"
 #include "waris/WarisForms.h"
 #include "zakat/ZakatForms.h"
 

@@ -1,6 +1,5 @@
 target_sources(zw_ui PRIVATE
   WarisForms.h WarisForms.cpp
-  FormWidgets.h FormWidgets.cpp
   DeceasedForm.h DeceasedForm.cpp
   HeirSelectionForm.h HeirSelectionForm.cpp
   CountForm.h CountForm.cpp

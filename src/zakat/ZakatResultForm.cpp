@@ -3,6 +3,7 @@
 #include "shell/AppContext.h"
 #include "shell/AppState.h"
 #include "shell/FormRegistry.h"
+#include "shell/FormWidgets.h"
 #include "shell/ReportOutput.h"
 #include "waris/WarisForms.h"
 #include "zakat/PayerForm.h"
@@ -45,13 +46,6 @@ struct ButtonSpec {
     void (ZakatResultForm::*handler)();
 };
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = {}) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 } // namespace
 
 ZakatResultForm::ZakatResultForm(AppContext& context)
@@ -71,7 +65,7 @@ ZakatResultForm::ZakatResultForm(AppContext& context)
         const FieldRow& row = fieldRows()[i];
         const int gridRow = static_cast<int>(i);
         m_fieldNames[i] = makeLabel(this, row.nameLabel, row.caption);
-        m_colons[i] = makeLabel(this, u"Label15(%1)"_s.arg(i), u":"_s);
+        m_colons[i] = makeLabel(this, indexedName(u"Label15"_s, static_cast<int>(i)), u":"_s);
         m_values[i] = makeLabel(this, row.valueLabel);
         m_values[i]->setWordWrap(true);
         particulars->addWidget(m_fieldNames[i], gridRow, 0, Qt::AlignTop);
@@ -94,9 +88,9 @@ ZakatResultForm::ZakatResultForm(AppContext& context)
     const int sentenceHeight = fontMetrics().lineSpacing() * 3;
     for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        m_rowKinds[i] = makeLabel(this, u"Label14(%1)"_s.arg(number));
+        m_rowKinds[i] = makeLabel(this, indexedName(u"Label14"_s, number));
         m_rowKinds[i]->setMinimumWidth(fontMetrics().horizontalAdvance(u"T e r n a k"_s) + 16);
-        m_rowSentences[i] = makeLabel(this, u"Label19(%1)"_s.arg(number));
+        m_rowSentences[i] = makeLabel(this, indexedName(u"Label19"_s, number));
         m_rowSentences[i]->setWordWrap(true);
         m_rowSentences[i]->setMinimumSize(420, sentenceHeight);
         m_rowSentences[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,9 +1,9 @@
-#include "waris/FormWidgets.h"
+#include "shell/FormWidgets.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-namespace zw::waris {
+namespace zw {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* label = new QLabel(caption, parent);
@@ -25,4 +25,4 @@ QString indexedName(const QString& name, int index) {
     return name % u'(' % QString::number(index) % u')';
 }
 
-} // namespace zw::waris
+} // namespace zw

@@ -7,9 +7,9 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace zw::waris {
+namespace zw {
 
-// Controls of the inheritance screens, named by their designer names.
+// Controls of the forms, named by their designer names.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = {});
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip = {});
@@ -17,4 +17,4 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 // "Label4(3)", "Check(16)"
 QString indexedName(const QString& name, int index);
 
-} // namespace zw::waris
+} // namespace zw
