@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <initializer_list>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using namespace zw;
@@ -36,17 +37,12 @@ constexpr std::uint32_t notes(std::initializer_list<ShareNote> list) {
     return bits;
 }
 
-struct Counted {
-    HeirKind kind;
-    int count;
-};
-
 // Every count is 1 unless the row says otherwise.
 void addRule(const char* name, std::initializer_list<HeirKind> ticked, ShareNote note,
-             std::initializer_list<Counted> counts = {}) {
+             std::initializer_list<std::pair<HeirKind, int>> counts = {}) {
     QList<int> countList(HeirKindCount, 1);
-    for (const Counted& counted : counts)
-        countList[index(counted.kind)] = counted.count;
+    for (const auto& [kind, count] : counts)
+        countList[index(kind)] = count;
     QTest::newRow(name) << kinds(ticked) << countList << *std::prev(ticked.end()) << note;
 }
 

@@ -203,7 +203,6 @@ void WarisOutputTest::printedPageHoldsTheResult() {
     QCOMPARE(lines.size(), 37);
     QCOMPARE(lines[0], blanks(9) + u"08:05:09  03-07-2026"_s);
     QCOMPARE(lines[1], blanks(39) + u" HASIL PERHITUNGAN HARTA WARIS "_s);
-    QCOMPARE(lines[3], blanks(9) + u"N a m a               :  Ahmad"_s);
     QCOMPARE(lines[9], blanks(9) + u"Jumlah Harta Waris "_s);
     QCOMPARE(lines[10], blanks(9) + u"Yang Dibagikan        :  Rp 700,000.00"_s);
     QCOMPARE(lines[14].indexOf(u"Jumlah"_s), 36);

@@ -4,11 +4,7 @@
 #include "TestApp.h"
 #include "waris/HeirKind.h"
 
-#include <QList>
 #include <QLocale>
-#include <QObject>
-#include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
