@@ -1,2 +1,1 @@
-zw_add_test(test_zakat_rules SOURCES ZakatRulesTest.cpp LIBS zw_core)
-zw_add_test(test_zakat_report SOURCES ZakatReportTest.cpp LIBS zw_core)
+zw_add_test(test_zakat_engine SOURCES ZakatEngineTest.cpp LocaleText.h LIBS zw_core)
