@@ -33,7 +33,7 @@ struct Application::Private {
 };
 
 Application::Application()
-    : d(new Private) {
+    : d(std::make_unique<Private>()) {
     // The program ends only through its own ways out, never because a window was closed.
     QApplication::setQuitOnLastWindowClosed(false);
     registerShellForms(d->context);
@@ -41,9 +41,7 @@ Application::Application()
     registerZakatForms(d->context);
 }
 
-Application::~Application() {
-    delete d;
-}
+Application::~Application() = default;
 
 bool Application::start() {
     runMain(d->context);

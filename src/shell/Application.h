@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 namespace zw {
 
 // Owns the registry, the state, the real dialogs and sounds for one run of the program.
@@ -12,7 +14,7 @@ public:
 
 private:
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace zw
