@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 FUZZ_SECONDS ?= 20
 
-.PHONY: deps build run test test-dev test-asan fuzz-quick release bench package clean
+.PHONY: deps build run test test-dev test-asan fuzz-quick release bench package screenshots clean
 
 deps:
 	@scripts/setup-deps.sh
@@ -42,6 +42,13 @@ bench: release
 package: release
 	cd build/release && cpack
 	@ls build/release/*.deb
+
+# Pictures of the main screens under a virtual display, at scale 1 (shown in the README) and 2.
+screenshots: deps
+	cmake -S . -B build/tools -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ -DZW_BUILD_TOOLS=ON
+	cmake --build build/tools --target zw_screenshots
+	xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/tools/screenshots/zw_screenshots docs/screenshots
+	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24" build/tools/tools/screenshots/zw_screenshots docs/screenshots/scale2
 
 clean:
 	rm -rf build
