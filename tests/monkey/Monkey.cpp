@@ -101,6 +101,7 @@ QString Monkey::run() {
     while (m_done < m_settings.actions && m_failure.isEmpty())
         runProgram();
     m_stallCheck.stop();
+    m_files.finish();
     std::signal(SIGXFSZ, previousHandler);
     return m_failure;
 }
@@ -347,11 +348,25 @@ void Monkey::typeInto(const QList<QWidget*>& windows, bool clearFirst) {
         note(u"no field to use"_s, windows.first());
         return;
     }
-    QWidget* field = fields[m_random.bounded(fields.size())];
+    // A user mostly fills the empty fields first.
+    QList<QWidget*> empty;
+    for (QWidget* candidate : std::as_const(fields)) {
+        const auto* line = qobject_cast<QLineEdit*>(candidate);
+        if (line && line->text().isEmpty() && !line->isReadOnly())
+            empty.append(candidate);
+    }
+    const QList<QWidget*>& pool = !empty.isEmpty() && m_random.bounded(10) < 7 ? empty : fields;
+    QWidget* field = pool[m_random.bounded(pool.size())];
     const QString window = field->window()->objectName();
-    const QString hint = window == u"Sandi"    ? u"password"_s
-                         : window == u"Berapa" ? u"count"_s
-                                               : QString();
+    // The typical entry of a field is likelier, so that runs get past the checks of each screen.
+    QString hint;
+    if (window == u"Sandi")
+        hint = u"password"_s;
+    else if (window == u"Berapa")
+        hint = u"count"_s;
+    else if ((window.startsWith(u"Form") && window != u"Form1" && window != u"Form2") ||
+             (window == u"Data" && field->objectName() == u"Text5"))
+        hint = u"number"_s;
     const QString text = randomEntry(m_random, m_app->context.locale, hint);
     note(clearFirst ? u"retype"_s : u"type"_s, field);
     useWindow(field->window());
@@ -418,8 +433,10 @@ void Monkey::note(const QString& action, QWidget* target) {
     if (m_recent.size() > recentActions)
         m_recent.removeFirst();
     m_hang.beat(line.toUtf8());
-    if (m_settings.trace)
-        std::fprintf(stderr, "%8lld ms %s\n", m_runTime.elapsed(), qPrintable(line));
+    if (m_settings.trace) {
+        m_files.unlimited(
+            [&] { std::fprintf(stderr, "%8lld ms %s\n", m_runTime.elapsed(), qPrintable(line)); });
+    }
 }
 
 void Monkey::check() {

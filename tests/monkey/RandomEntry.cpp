@@ -36,6 +36,9 @@ QString randomEntry(QRandomGenerator& random, const QLocale& locale, const QStri
         return u" Qobu "_s;
     if (hint == u"count" && random.bounded(2) == 0)
         return QString::number(random.bounded(1, 13));
+    if (hint == u"number" && random.bounded(2) == 0)
+        return random.bounded(2) ? QString::number(random.bounded(1, 500000000))
+                                 : locale.toString(qint64(random.bounded(1, 500000000)));
 
     const QLocale other = locale.language() == QLocale::Indonesian
                               ? QLocale(QLocale::English, QLocale::UnitedStates)

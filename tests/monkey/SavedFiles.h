@@ -33,6 +33,14 @@ public:
     // After an action (or when a program has ended): what the dialogs answered since the last
     // check is checked; returns what is wrong.
     QString check();
+    // Lifts the file size limit for output of the test itself (a log redirected to a file).
+    template<class F> void unlimited(F&& write) {
+        const bool limited = m_limited;
+        limitFileSize(false);
+        write();
+        limitFileSize(limited);
+    }
+    void finish() { limitFileSize(false); }
 
     int saved = 0;
     int refused = 0;
