@@ -115,7 +115,12 @@ void Monkey::runProgram() {
     m_files.attach(m_app->dialogs);
     m_app->dialogs.onMessage = [this](const RecordedMessage& message) {
         // File names and system reasons vary; the first words tell the message.
-        ++m_messages[message.title + u": "_s + message.text.section(u' ', 0, 3)];
+        QStringList words = message.text.split(u' ').mid(0, 5);
+        for (QString& word : words) {
+            if (word.contains(u'/'))
+                word = u"<file>"_s;
+        }
+        ++m_messages[message.title + u": "_s + words.join(u' ')];
     };
 
     if (m_random.bounded(2) == 0) {
