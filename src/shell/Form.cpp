@@ -10,23 +10,18 @@ namespace zw {
 
 Form::Form(AppContext& context, QWidget* parent)
     : QDialog(parent)
-    , m_context(context)
-{
-}
+    , m_context(context) {}
 
-void Form::closeForGood()
-{
+void Form::closeForGood() {
     m_closingForGood = true;
     close();
 }
 
-void Form::closeRequested()
-{
+void Form::closeRequested() {
     hide();
 }
 
-void Form::showEvent(QShowEvent* event)
-{
+void Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Here rather than in the constructor: the subclass's controls exist by now.
     nameButtonsAfterCaptions(*this);
@@ -35,8 +30,7 @@ void Form::showEvent(QShowEvent* event)
         activate();
 }
 
-void Form::closeEvent(QCloseEvent* event)
-{
+void Form::closeEvent(QCloseEvent* event) {
     if (m_closingForGood) {
         // Not QDialog::closeEvent: it would reject(), that is run the form's own way out.
         event->accept();
@@ -46,8 +40,7 @@ void Form::closeEvent(QCloseEvent* event)
     closeRequested();
 }
 
-void Form::reject()
-{
+void Form::reject() {
     if (m_escapeButton) {
         if (m_escapeButton->isEnabled() && m_escapeButton->isVisible())
             m_escapeButton->click();

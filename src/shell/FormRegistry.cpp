@@ -4,21 +4,18 @@
 
 namespace zw {
 
-FormRegistry::~FormRegistry()
-{
+FormRegistry::~FormRegistry() {
     for (const QPointer<Form>& form : std::as_const(m_forms))
         delete form.data();
     for (const QPointer<Form>& form : std::as_const(m_closing))
         delete form.data();
 }
 
-void FormRegistry::add(const QString& name, Factory factory)
-{
+void FormRegistry::add(const QString& name, Factory factory) {
     m_factories.insert(name, std::move(factory));
 }
 
-Form& FormRegistry::form(const QString& name)
-{
+Form& FormRegistry::form(const QString& name) {
     QPointer<Form>& slot = m_forms[name];
     if (!slot) {
         const auto factory = m_factories.constFind(name);
@@ -30,14 +27,12 @@ Form& FormRegistry::form(const QString& name)
     return *slot;
 }
 
-bool FormRegistry::exists(const QString& name) const
-{
+bool FormRegistry::exists(const QString& name) const {
     const auto it = m_forms.constFind(name);
     return it != m_forms.cend() && !it->isNull();
 }
 
-void FormRegistry::close(const QString& name)
-{
+void FormRegistry::close(const QString& name) {
     const auto it = m_forms.find(name);
     if (it == m_forms.end() || it->isNull())
         return;

@@ -29,8 +29,7 @@ public:
 
     // The form, created first when it does not exist.
     Form& form(const QString& name);
-    template<class F> F& get(const QString& name)
-    {
+    template<class F> F& get(const QString& name) {
         auto* typed = qobject_cast<F*>(&form(name));
         Q_ASSERT(typed);
         return *typed;

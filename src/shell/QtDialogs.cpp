@@ -7,8 +7,7 @@
 
 namespace zw {
 
-void QtDialogs::message(QWidget* parent, const QString& title, const QString& text)
-{
+void QtDialogs::message(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     // Screen readers announce a message box by its accessible name and description.
     box.setAccessibleName(title);
@@ -16,8 +15,7 @@ void QtDialogs::message(QWidget* parent, const QString& title, const QString& te
     box.exec();
 }
 
-std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const SaveDialogRequest& request)
-{
+std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const SaveDialogRequest& request) {
     QFileDialog dialog(parent, request.title, request.initialFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -30,8 +28,7 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const SaveDialog
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer)
-{
+bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

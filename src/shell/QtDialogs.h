@@ -8,8 +8,7 @@ namespace zw {
 class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& title, const QString& text) override;
-    std::optional<QString> saveFileName(QWidget* parent,
-                                        const SaveDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget* parent, const SaveDialogRequest& request) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 

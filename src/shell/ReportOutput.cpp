@@ -19,16 +19,14 @@ namespace zw {
 
 namespace {
 
-QString documentsFolder()
-{
+QString documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         return documents;
     return QDir::homePath();
 }
 
-SaveDialogRequest saveRequest()
-{
+SaveDialogRequest saveRequest() {
     return {QStringLiteral("SIMPAN FILE"),
             {QStringLiteral("File Teks (*.TXT)"), QStringLiteral("Semua Jenis File (*.*)")},
             QStringLiteral("TXT"),
@@ -40,8 +38,7 @@ SaveDialogRequest saveRequest()
 
 // Qt's PDF writer ignores failed writes (a full disk) and reports success; a page printed to a
 // file is whole only when the file ends with the PDF trailer.
-bool wholePrintFile(const QString& path)
-{
+bool wholePrintFile(const QString& path) {
     if (path.isEmpty())
         return true;
     QFile file(path);
@@ -51,15 +48,13 @@ bool wholePrintFile(const QString& path)
     return file.read(16).trimmed().endsWith("%%EOF");
 }
 
-void reportFailure(AppContext& context, QWidget* parent, const QString& text)
-{
+void reportFailure(AppContext& context, QWidget* parent, const QString& text) {
     context.dialogs.message(parent, QStringLiteral("ERROR"), text);
 }
 
 } // namespace
 
-void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderFileLines)
-{
+void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderFileLines) {
     const std::optional<QString> path = context.dialogs.saveFileName(parent, saveRequest());
     if (!path || path->isEmpty())
         return;
@@ -73,8 +68,9 @@ void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderF
     // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
     // buffered QSaveFile flushes at commit() and can commit a truncated file as a success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reportFailure(context, parent,
-                      QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
+        reportFailure(
+            context, parent,
+            QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
         return;
     }
     const QByteArray bytes = sink.encoded();
@@ -85,8 +81,7 @@ void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderF
     }
 }
 
-void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines)
-{
+void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines) {
     QPrinter printer;
     if (!context.dialogs.setUpPrinter(parent, printer))
         return;

@@ -6,8 +6,7 @@
 
 namespace zw::test {
 
-void whenModalOpens(std::function<void(QWidget* modal)> action)
-{
+void whenModalOpens(std::function<void(QWidget* modal)> action) {
     auto* poll = new QTimer;
     poll->setInterval(0);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action = std::move(action)] {
@@ -21,15 +20,13 @@ void whenModalOpens(std::function<void(QWidget* modal)> action)
     poll->start();
 }
 
-ModalWatchdog::ModalWatchdog(int milliseconds)
-{
+ModalWatchdog::ModalWatchdog(int milliseconds) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ModalWatchdog::check);
     m_timer.start(milliseconds);
 }
 
-void ModalWatchdog::check()
-{
+void ModalWatchdog::check() {
     while (QWidget* modal = QApplication::activeModalWidget()) {
         m_fired = true;
         qWarning("unexpected modal window %s closed by the watchdog",

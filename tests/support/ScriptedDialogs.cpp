@@ -4,15 +4,13 @@
 
 namespace zw::test {
 
-void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text)
-{
+void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) {
     messages.append({title, text});
     if (onMessage)
         onMessage(messages.constLast());
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogRequest& request)
-{
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogRequest& request) {
     saveRequests.append(request);
     if (m_saveAnswers.isEmpty()) {
         ++unexpected;
@@ -21,8 +19,7 @@ std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogR
     return m_saveAnswers.takeFirst();
 }
 
-bool ScriptedDialogs::setUpPrinter(QWidget*, QPrinter& printer)
-{
+bool ScriptedDialogs::setUpPrinter(QWidget*, QPrinter& printer) {
     ++printRequests;
     if (m_printAnswers.isEmpty()) {
         ++unexpected;

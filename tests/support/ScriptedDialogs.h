@@ -21,8 +21,7 @@ struct RecordedMessage {
 class ScriptedDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& title, const QString& text) override;
-    std::optional<QString> saveFileName(QWidget* parent,
-                                        const SaveDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget* parent, const SaveDialogRequest& request) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 
     // The next save dialog answers this path (or cancels with nullopt).

@@ -10,9 +10,15 @@ namespace zw::test {
 
 TestApp::TestApp(const QLocale& locale)
     : clock(QDate(2026, 3, 7), QTime(8, 5, 9))
-    , context{registry, state, dialogs, sounds, locale, [this] { return clock; },
-              [this] { ended = true; }}
-{
+    , context{registry,
+              state,
+              dialogs,
+              sounds,
+              locale,
+              [this] { return clock; },
+              [this] {
+                  ended = true;
+              }} {
     registerShellForms(context);
     registerWarisForms(context);
     registerZakatForms(context);
@@ -20,8 +26,7 @@ TestApp::TestApp(const QLocale& locale)
 
 TestApp::~TestApp() = default;
 
-QStringList TestApp::visibleWindows()
-{
+QStringList TestApp::visibleWindows() {
     QStringList names;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (const QWidget* window : windows) {

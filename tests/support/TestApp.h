@@ -31,13 +31,11 @@ public:
     Form& form(const QString& name) { return registry.form(name); }
 
     // The child of a form by objectName ("Command1", "Check(16)"); fails the test when missing.
-    template<class W> W& child(const QString& formName, const QString& objectName)
-    {
+    template<class W> W& child(const QString& formName, const QString& objectName) {
         return *findOrFail<W>(form(formName), objectName);
     }
 
-    template<class W> static W* findOrFail(QObject& parent, const QString& objectName)
-    {
+    template<class W> static W* findOrFail(QObject& parent, const QString& objectName) {
         W* widget = parent.findChild<W*>(objectName);
         if (!widget)
             qFatal("no child %s of %s", qPrintable(objectName), qPrintable(parent.objectName()));
