@@ -4,8 +4,6 @@
 #include "shell/AppState.h"
 #include "zakat/ZakatRules.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -15,21 +13,10 @@ namespace zw::zakat {
 FitrahForm::FitrahForm(AppContext& context)
     : ZakatKindForm(context, ZakatKind::Fitrah, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u" ZAKAT FITRAH"_s);
-    m_dependants = addLineEdit(u"Text1"_s);
-    m_ricePrice = addLineEdit(u"Text2"_s);
-
-    QLabel* dependantsLabel = addLabel(u"Label1"_s, u"Jumlah &Tanggungan"_s);
-    QLabel* priceLabel = addLabel(u"Label3"_s, u"Harga &Beras Saat Ini"_s);
-    dependantsLabel->setBuddy(m_dependants);
-    priceLabel->setBuddy(m_ricePrice);
-
-    QGridLayout* grid = inputGrid();
-    grid->addWidget(dependantsLabel, 0, 0);
-    grid->addWidget(m_dependants, 0, 1);
-    grid->addWidget(addLabel(u"Label2"_s, u"Orang"_s), 0, 2);
-    grid->addWidget(priceLabel, 1, 0);
-    grid->addWidget(m_ricePrice, 1, 1);
-    grid->addWidget(addLabel(u"Label4"_s, u"/ Liter"_s), 1, 2);
+    m_dependants =
+        addInputRow(0, {u"Label1"_s, u"Jumlah &Tanggungan"_s, u"Text1"_s, u"Label2"_s, u"Orang"_s});
+    m_ricePrice = addInputRow(
+        1, {u"Label3"_s, u"Harga &Beras Saat Ini"_s, u"Text2"_s, u"Label4"_s, u"/ Liter"_s});
 }
 
 void FitrahForm::clearInputs() {

@@ -5,7 +5,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -16,18 +15,11 @@ namespace zw::zakat {
 HarvestForm::HarvestForm(AppContext& context)
     : ZakatKindForm(context, ZakatKind::Tani, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u"ZAKAT TANI"_s);
-    m_harvest = addLineEdit(u"Text1"_s);
-    QLabel* harvestLabel = addLabel(u"Label1"_s, u"Jumlah &Panen Anda  "_s);
-    harvestLabel->setBuddy(m_harvest);
-
+    m_harvest = addInputRow(
+        0, {u"Label1"_s, u"Jumlah &Panen Anda  "_s, u"Text1"_s, u"Label2"_s, u"Kilogram"_s});
     QGroupBox* frame = addOptionFrame(u"Sistem Pengairan"_s, m_irrigated, u"&Diairi"_s,
                                       m_notIrrigated, u"&Tidak Diairi"_s);
-
-    QGridLayout* grid = inputGrid();
-    grid->addWidget(harvestLabel, 0, 0);
-    grid->addWidget(m_harvest, 0, 1);
-    grid->addWidget(addLabel(u"Label2"_s, u"Kilogram"_s), 0, 2);
-    grid->addWidget(frame, 1, 0, 1, 3);
+    inputGrid()->addWidget(frame, 1, 0, 1, 3);
 }
 
 void HarvestForm::clearInputs() {

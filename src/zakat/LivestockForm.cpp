@@ -5,7 +5,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -16,17 +15,10 @@ namespace zw::zakat {
 LivestockForm::LivestockForm(AppContext& context)
     : ZakatKindForm(context, ZakatKind::Ternak, u"Label4"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u"ZAKAT TERNAK"_s);
-    m_herd = addLineEdit(u"Text1"_s);
-    QLabel* herdLabel = addLabel(u"Label1"_s, u"Jumlah &Ternak Anda"_s);
-    herdLabel->setBuddy(m_herd);
-
+    m_herd = addInputRow(0, {u"Label1"_s, u"Jumlah &Ternak Anda"_s, u"Text1"_s});
     QGroupBox* frame =
         addOptionFrame(u"Jenis Ternak"_s, m_goats, u"&Kambing"_s, m_cattle, u"&Sapi / Kerbau"_s);
-
-    QGridLayout* grid = inputGrid();
-    grid->addWidget(herdLabel, 0, 0);
-    grid->addWidget(m_herd, 0, 1);
-    grid->addWidget(frame, 1, 0, 1, 2);
+    inputGrid()->addWidget(frame, 1, 0, 1, 2);
 }
 
 void LivestockForm::clearInputs() {

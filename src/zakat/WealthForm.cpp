@@ -3,8 +3,6 @@
 #include "shell/AppContext.h"
 #include "zakat/ZakatRules.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -14,21 +12,10 @@ namespace zw::zakat {
 WealthForm::WealthForm(AppContext& context)
     : ZakatKindForm(context, ZakatKind::Harta, u"Label3"_s, QString(), u"&Hasilnya ..."_s) {
     setWindowTitle(u"ZAKAT HARTA"_s);
-    m_wealth = addLineEdit(u"Text1"_s);
-    m_goldPrice = addLineEdit(u"Text2"_s);
-
-    QLabel* wealthLabel = addLabel(u"Label1"_s, u"Jumlah Harta &Anda :  Rp. "_s);
-    QLabel* goldLabel = addLabel(u"Label2"_s, u"Harga &Emas Saat Ini :  Rp. "_s);
-    wealthLabel->setBuddy(m_wealth);
-    goldLabel->setBuddy(m_goldPrice);
-
-    QGridLayout* grid = inputGrid();
-    grid->addWidget(wealthLabel, 0, 0);
-    grid->addWidget(m_wealth, 0, 1);
-    grid->addWidget(addLabel(u"Label4"_s, u"(bersih)"_s), 0, 2);
-    grid->addWidget(goldLabel, 1, 0);
-    grid->addWidget(m_goldPrice, 1, 1);
-    grid->addWidget(addLabel(u"Label5"_s, u"/  gram"_s), 1, 2);
+    m_wealth = addInputRow(
+        0, {u"Label1"_s, u"Jumlah Harta &Anda :  Rp. "_s, u"Text1"_s, u"Label4"_s, u"(bersih)"_s});
+    m_goldPrice = addInputRow(
+        1, {u"Label2"_s, u"Harga &Emas Saat Ini :  Rp. "_s, u"Text2"_s, u"Label5"_s, u"/  gram"_s});
 }
 
 void WealthForm::clearInputs() {

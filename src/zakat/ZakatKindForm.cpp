@@ -3,6 +3,7 @@
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
 #include "shell/FormRegistry.h"
+#include "shell/FormWidgets.h"
 #include "zakat/PayerForm.h"
 #include "zakat/ZakatResultForm.h"
 
@@ -62,18 +63,18 @@ ZakatKindForm::ZakatKindForm(AppContext& context, ZakatKind kind, const QString&
     layout->addLayout(buttons);
 }
 
-QLineEdit* ZakatKindForm::addLineEdit(const QString& name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
-    edit->setMinimumWidth(160);
-    appendToTabOrder(edit, edit);
-    return edit;
-}
-
-QLabel* ZakatKindForm::addLabel(const QString& name, const QString& caption) {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
-    return label;
+QLineEdit* ZakatKindForm::addInputRow(int row, const InputRow& input) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(input.fieldName);
+    field->setMinimumWidth(160);
+    appendToTabOrder(field, field);
+    QLabel* caption = makeLabel(this, input.labelName, input.caption);
+    caption->setBuddy(field);
+    m_inputs->addWidget(caption, row, 0);
+    m_inputs->addWidget(field, row, 1);
+    if (!input.unitName.isEmpty())
+        m_inputs->addWidget(makeLabel(this, input.unitName, input.unitCaption), row, 2);
+    return field;
 }
 
 QGroupBox* ZakatKindForm::addOptionFrame(const QString& title, QRadioButton*& first,

@@ -27,10 +27,17 @@ protected:
     ZakatKindForm(AppContext& context, ZakatKind kind, const QString& resultLabelName,
                   const QString& emptyResult, const QString& computeCaption);
 
-    // The subclass puts its input rows here.
+    struct InputRow {
+        QString labelName;
+        QString caption;
+        QString fieldName;
+        QString unitName = {};
+        QString unitCaption = {};
+    };
+    // One row of the input grid: the caption (which labels the field), the field, its unit.
+    QLineEdit* addInputRow(int row, const InputRow& input);
+    // The subclass puts further inputs here.
     QGridLayout* inputGrid() const { return m_inputs; }
-    QLineEdit* addLineEdit(const QString& name);
-    QLabel* addLabel(const QString& name, const QString& caption);
     // A frame "Frame1" with the exclusive pair "Option1" and "Option2".
     QGroupBox* addOptionFrame(const QString& title, QRadioButton*& first,
                               const QString& firstCaption, QRadioButton*& second,
