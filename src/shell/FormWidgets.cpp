@@ -13,6 +13,16 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) 
     return label;
 }
 
+QLabel* makeTitle(QWidget* parent, const QString& name, const QString& caption, double scale) {
+    QLabel* title = makeLabel(parent, name, caption);
+    title->setAlignment(Qt::AlignCenter);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    title->setFont(font);
+    return title;
+}
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip) {
     auto* button = new QPushButton(caption, parent);

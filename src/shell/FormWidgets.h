@@ -11,6 +11,8 @@ namespace zw {
 
 // Controls of the forms, named by their designer names.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption = {});
+// A centred, bold title, larger than the interface font by the given factor.
+QLabel* makeTitle(QWidget* parent, const QString& name, const QString& caption, double scale);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip = {});
 

@@ -51,14 +51,9 @@ DeceasedForm::DeceasedForm(AppContext& context)
     : Form(context) {
     setWindowTitle(u"DATA MUWARRIS"_s);
 
-    auto* title = makeLabel(this, u"Label1"_s, u"DATA   MUWARRITS"_s);
+    auto* title = makeTitle(this, u"Label1"_s, u"DATA   MUWARRITS"_s, 1.3);
     title->setToolTip(u"MUWARRITS  Adalah Sebutan Bagi Orang Yang Wafat dan Meniggalkan Harta "
                       u"Waris Ini Untuk Dibagikan  "_s);
-    title->setAlignment(Qt::AlignCenter);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    title->setFont(titleFont);
 
     auto* grid = new QGridLayout;
     std::array<QLabel*, 5> labels{};

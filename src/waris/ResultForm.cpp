@@ -51,12 +51,7 @@ ResultForm::ResultForm(AppContext& context)
     : Form(context) {
     setWindowTitle(u"HASIL"_s);
 
-    m_title = makeLabel(this, u"Label1"_s, u" HASIL PERHITUNGAN HARTA WARIS "_s);
-    m_title->setAlignment(Qt::AlignCenter);
-    QFont titleFont = m_title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    m_title->setFont(titleFont);
+    m_title = makeTitle(this, u"Label1"_s, u" HASIL PERHITUNGAN HARTA WARIS "_s, 1.3);
 
     for (std::size_t i = 0; i < m_colons.size(); ++i)
         m_colons[i] = makeLabel(this, indexedName(u"Label18"_s, static_cast<int>(i)), u":  "_s);

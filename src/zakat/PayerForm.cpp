@@ -4,6 +4,7 @@
 #include "shell/AppState.h"
 #include "shell/Dialogs.h"
 #include "shell/FormRegistry.h"
+#include "shell/FormWidgets.h"
 #include "zakat/ZakatResultForm.h"
 
 #include <QCheckBox>
@@ -57,27 +58,14 @@ const std::array<KindBox, 4>& kindBoxes() {
     return table;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 PayerForm::PayerForm(AppContext& context)
     : Form(context) {
     setWindowTitle(u"DATA MUZAKKI"_s);
 
-    auto* title = new QLabel(u"  DATA  MUZAKKI  "_s, this);
-    title->setObjectName(u"Label1"_s);
+    QLabel* title = makeTitle(this, u"Label1"_s, u"  DATA  MUZAKKI  "_s, 1.4);
     title->setToolTip(u" Muzakkki adalah Orang Yang Memberikan Zakat  "_s);
-    title->setAlignment(Qt::AlignCenter);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-    title->setFont(titleFont);
 
     auto* fields = new QFormLayout;
     for (std::size_t i = 0; i < particulars().size(); ++i) {
@@ -105,6 +93,8 @@ PayerForm::PayerForm(AppContext& context)
     QPushButton* back = makeButton(this, u"Command2"_s, u"<< B a c k"_s);
     QPushButton* ok = makeButton(this, u"Command1"_s, u"&O  K "_s);
     QPushButton* exit = makeButton(this, u"Command3"_s, u"&E x i t >>"_s);
+    for (QPushButton* button : {back, ok, exit})
+        button->setAutoDefault(false);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { startRun(); });
     connect(back, &QPushButton::clicked, this, [this] { goBack(); });

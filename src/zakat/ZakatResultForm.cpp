@@ -52,12 +52,7 @@ ZakatResultForm::ZakatResultForm(AppContext& context)
     : Form(context) {
     setWindowTitle(u"HASIL"_s);
 
-    m_title = makeLabel(this, u"Label13"_s, u" HASIL  PERHITUNGAN ZAKAT "_s);
-    m_title->setAlignment(Qt::AlignCenter);
-    QFont titleFont = m_title->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-    m_title->setFont(titleFont);
+    m_title = makeTitle(this, u"Label13"_s, u" HASIL  PERHITUNGAN ZAKAT "_s, 1.4);
 
     auto* particulars = new QGridLayout;
     particulars->setColumnStretch(2, 1);
