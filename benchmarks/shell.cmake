@@ -2,7 +2,7 @@
 # probes are started by bench_shell; each reports when its first window is painted.
 zw_add_benchmark(startup_probe_shell
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/shell/ShownReport.h ${CMAKE_CURRENT_LIST_DIR}/shell/ShellProbe.cpp
-  LIBS zw_ui)
+  LIBS zw_app)
 zw_add_benchmark(startup_probe_minimal
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/shell/ShownReport.h ${CMAKE_CURRENT_LIST_DIR}/shell/MinimalProbe.cpp
   LIBS Qt6::Widgets)

@@ -1,1 +1,1 @@
-zw_add_benchmark(bench_waris_engine SOURCES waris/InheritanceEngineBenchmark.cpp LIBS zw_core)
+zw_add_benchmark(bench_waris_engine SOURCES waris/InheritanceEngineBenchmark.cpp LIBS zw_waris_engine)

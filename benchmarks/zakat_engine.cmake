@@ -1,1 +1,1 @@
-zw_add_benchmark(bench_zakat_engine SOURCES zakat/ZakatEngineBenchmark.cpp LIBS zw_core)
+zw_add_benchmark(bench_zakat_engine SOURCES zakat/ZakatEngineBenchmark.cpp LIBS zw_zakat_engine)

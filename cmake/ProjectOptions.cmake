@@ -13,3 +13,26 @@ function(zw_project_options target)
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
     -Wimplicit-fallthrough -Werror)
 endfunction()
+
+# A static library of src/, included by the path from src/ ("waris/engine/HeirKind.h").
+function(zw_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  zw_project_options(${name})
+  # Linking the whole library into a shared object that may not leave a symbol undefined turns a
+  # call into a layer it does not link into a link error. Sanitized builds leave the runtime's
+  # symbols undefined, so only the plain builds check.
+  if(NOT CMAKE_CXX_FLAGS MATCHES "sanitize")
+    set(empty ${CMAKE_BINARY_DIR}/zw_empty.cpp)
+    if(NOT EXISTS ${empty})
+      file(WRITE ${empty} "")
+    endif()
+    add_library(${name}_links_one_way SHARED ${empty})
+    target_link_libraries(${name}_links_one_way PRIVATE
+      "$<LINK_LIBRARY:WHOLE_ARCHIVE,${name}>" ${ARG_LINKS})
+    target_link_options(${name}_links_one_way PRIVATE -Wl,--no-undefined)
+    set_target_properties(${name}_links_one_way PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+  endif()
+endfunction()

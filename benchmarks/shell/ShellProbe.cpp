@@ -1,6 +1,6 @@
 // The program's own start (as in main.cpp), reporting when the password window is painted.
 #include "ShownReport.h"
-#include "shell/Application.h"
+#include "app/Application.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
-#include "waris/InheritanceEngine.h"
-#include "waris/ShareRules.h"
+#include "waris/engine/InheritanceEngine.h"
+#include "waris/engine/ShareRules.h"
 
 #include <QTest>
 

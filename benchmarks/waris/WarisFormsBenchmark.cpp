@@ -1,5 +1,5 @@
 #include "TestApp.h"
-#include "waris/HeirSelectionForm.h"
+#include "waris/forms/HeirSelectionForm.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ void WarisFormsBenchmark::init() {
     click(u"Data"_s, u"Command1"_s);
     for (int kind = 1; kind < waris::HeirKindCount; ++kind)
         m_app->child<QCheckBox>(u"Ahli_Waris"_s, u"Check(%1)"_s.arg(kind)).setChecked(true);
-    m_app->registry.get<waris::HeirSelectionForm>(u"Ahli_Waris"_s)
+    m_app->registry.get<waris::HeirSelectionForm>(FormName(u"Ahli_Waris"_s))
         .setCountAsker([](waris::HeirKind) { return std::optional<QString>(u"3"_s); });
 }
 

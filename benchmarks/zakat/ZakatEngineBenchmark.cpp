@@ -1,7 +1,7 @@
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
-#include "zakat/ZakatReport.h"
-#include "zakat/ZakatRules.h"
+#include "zakat/engine/ZakatReport.h"
+#include "zakat/engine/ZakatRules.h"
 
 #include <QTest>
 

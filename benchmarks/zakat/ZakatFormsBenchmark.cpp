@@ -1,5 +1,5 @@
 #include "TestApp.h"
-#include "zakat/ZakatResultForm.h"
+#include "zakat/forms/ZakatResultForm.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,7 +71,7 @@ void ZakatFormsBenchmark::computeHandler() {
 }
 
 void ZakatFormsBenchmark::saveSheet() {
-    auto& sheet = app->registry.get<zw::zakat::ZakatResultForm>(u"Form8"_s);
+    auto& sheet = app->registry.get<zw::zakat::ZakatResultForm>(FormName(u"Form8"_s));
     sheet.setParticulars({u"Ahmad Fauzi bin Abdullah"_s, u"Jl. Merdeka 17, Bandung"_s,
                           u"022-123456"_s, u"Bandung, 1 Januari 1970"_s, u"Guru"_s});
     using zw::zakat::ZakatKind;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SoundPlayer.h"
+#include "ui/SoundPlayer.h"
 
 #include <QList>
 

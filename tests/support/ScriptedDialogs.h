@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QList>
 #include <QString>

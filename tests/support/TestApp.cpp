@@ -1,8 +1,8 @@
 #include "TestApp.h"
 
-#include "shell/ShellForms.h"
-#include "waris/WarisForms.h"
-#include "zakat/ZakatForms.h"
+#include "app/AppForms.h"
+#include "waris/forms/WarisForms.h"
+#include "zakat/forms/ZakatForms.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ namespace zw::test {
 TestApp::TestApp(const QLocale& locale)
     : clock(QDate(2026, 3, 7), QTime(8, 5, 9))
     , context{registry,
-              state,
+              navigation,
               dialogs,
               sounds,
               locale,
@@ -19,9 +19,9 @@ TestApp::TestApp(const QLocale& locale)
               [this] {
                   ended = true;
               }} {
-    registerShellForms(context);
-    registerWarisForms(context);
-    registerZakatForms(context);
+    registerAppForms(context);
+    waris::registerWarisForms(context, waris);
+    zakat::registerZakatForms(context, zakat);
 }
 
 TestApp::~TestApp() = default;

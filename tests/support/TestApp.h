@@ -2,10 +2,12 @@
 
 #include "RecordingSounds.h"
 #include "ScriptedDialogs.h"
-#include "shell/AppContext.h"
-#include "shell/AppState.h"
-#include "shell/Form.h"
-#include "shell/FormRegistry.h"
+#include "app/AppNavigation.h"
+#include "ui/AppContext.h"
+#include "ui/Form.h"
+#include "ui/FormRegistry.h"
+#include "waris/forms/WarisState.h"
+#include "zakat/forms/ZakatState.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -21,14 +23,16 @@ public:
     ~TestApp();
 
     FormRegistry registry;
-    AppState state;
+    waris::WarisState waris;
+    zakat::ZakatState zakat;
     ScriptedDialogs dialogs;
     RecordingSounds sounds;
     QDateTime clock;
     bool ended = false;
     AppContext context;
+    AppNavigation navigation{context};
 
-    Form& form(const QString& name) { return registry.form(name); }
+    Form& form(const QString& name) { return registry.form(FormName(name)); }
 
     // The child of a form by objectName ("Command1", "Check(16)"); fails the test when missing.
     template<class W> W& child(const QString& formName, const QString& objectName) {

@@ -1,8 +1,8 @@
 #include "ScreenshotTour.h"
 
 #include "ModalGuard.h"
-#include "shell/StartUp.h"
-#include "waris/HeirKind.h"
+#include "app/StartUp.h"
+#include "waris/engine/HeirKind.h"
 
 #include <QApplication>
 #include <QCheckBox>

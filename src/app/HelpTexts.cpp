@@ -1,0 +1,186 @@
+#include "app/HelpTexts.h"
+
+#include <QStringList>
+
+namespace zw {
+
+namespace {
+
+// Line by line as the windows show them; several lines end with a blank on purpose.
+const char16_t* const inheritanceHelpLines[] = {
+    u"DIANJURKAN UNTUK MEMBACA ",
+    u"PETUNJUK BERIKUT....!",
+    u"",
+    u"1. Untuk lebih memahami penggunaan ",
+    u"dari aplikasi ini maka diberikan ",
+    u"pengertian dasar dari istilah-istilah yang ",
+    u"dipakai :",
+    u"",
+    u"a. MUWARRITS = Orang yang wafat dan ",
+    u"memberikan peninggalan berupa Harta ",
+    u"Waris untuk dibagikan.",
+    u"",
+    u"b. ASHABAH = Ahli waris yang berhak ",
+    u"mendapatkan bagian dari sisa harta waris ",
+    u"yang telah dibagikan.",
+    u"",
+    u"c. MAUWRUTS = Harta peninggalan dari ",
+    u"Muwarrits yang akan dibagikan. ",
+    u"",
+    u"d. JUMLAH HARTA WARIS = Total ",
+    u"bersih harta waris setelah dikurangi ",
+    u"dengan biaya pengurusan jenazah, ",
+    u"wasiat, zakat, nazar dan ",
+    u"hutang-hutangnya. ",
+    u"",
+    u"2. Yang perlu diperhatikan disini adalah ",
+    u"bahwa Aplikasi Penghitungan Harta ",
+    u"Waris ini mempunyai kemampuan yang ",
+    u"bersifat terbatas.",
+    u"",
+    u"3. Proses penghitungannya hanya ",
+    u"dilakukan sebatas menentukan ahli waris ",
+    u"yang berhak mendapatkan bagian, ",
+    u"besarnya bagian ahli waris ",
+    u"masing-masing, beserta keterangannya.",
+    u"",
+    u"4. Selanjutnya apabila ahli waris yang ",
+    u"berhak mendapatkan bagian ternyata ",
+    u"berstatus sebagai \"ASHABAH\", maka ",
+    u"proses perhitungan untuk menentukan ",
+    u"besarnya bagian masing-masing ",
+    u"Ashabah, tidak ditampilkan disini, cukup ",
+    u"diberikan Bagian sebesar Rp 0.00 dan ",
+    u"Keterangan sebagai \"ASHABAH\".",
+    u"",
+    u"5. Apabila terdapat SISA PEMBAGIAN ",
+    u"yang bernilai NEGATIF (-), hal ini ",
+    u"bukanlah disebabkan kesalahan program, ",
+    u"namun karena proses perhitungan untuk ",
+    u"kasus tersebut belum disertakan. Maka ",
+    u"untuk mengatasinya cobalah cara berikut :",
+    u"",
+    u"a. Lihat KETERANGAN yang ada dalam ",
+    u"tampilan DETAIL.",
+    u"",
+    u"b. Perhatikanlah semua bilangan yang ",
+    u"digunakan untuk menentukan bagian ",
+    u"masing-masing Ahli Waris; misalnya ",
+    u"terdapat ahli waris Suami, Ibu, Seorang ",
+    u"saudara Wanita Sekandung dan Dua ",
+    u"orang Saudara Wanita Se-Ibu, maka ",
+    u"seharusnya tiap-tiap ahli waris ",
+    u"memperoleh bagian : Suami (1/2), Ibu ",
+    u"(1/6), Seorang Sau. Wanita Sekandung ",
+    u"(1/2) dan Dua orang Sau. Wanita Se-Ibu ",
+    u"(1/3), Jumlah Harta yang dibagikan tentu ",
+    u"melebihi Total Harta Waris bukan ?.",
+    u"",
+    u"c. Maka untuk mengatasi hal itu, carilah ",
+    u"KPK (Kelipatan Persekutuan Terkecil) dari ",
+    u"bilangan tersebut.Akan diperoleh Nilai 6 ",
+    u"(enam), benar ?...",
+    u"",
+    u"d. Ubahlah seluruh bilangan tersebut ",
+    u"dengan nilai KPK tadi, yaitu dengan cara ",
+    u"menyamakan PENYEBUT (bilangan ",
+    u"dibawah) menjadi 6 (enam). Diperoleh : ",
+    u"Suami (1/2 -> 3/6), Ibu (1/6 -> 1/6), ",
+    u"Seorang Sau. Wanita Sekandung (1/2 -> ",
+    u"3/6), Dua Orang Sau. Wanita Se-Ibu (1/3 ",
+    u"-> 2/6), benar ?...",
+    u"",
+    u"e. Maka Bagian Suami = 3/6 x Total ",
+    u"Harta, Ibu = 1/6 x Total Harta, Seorang ",
+    u"Sau. Wanita Sekandung = 3/6 x Total ",
+    u"Harta, Dua orang Sau. Wanita Se-Ibu = ",
+    u"2/6 x Total Harta.",
+    u"",
+    u"f. Diperoleh nilai untuk bagian ",
+    u"masing-masing ahli waris.",
+    u"",
+    u"g. Proses perhitungan seperti itu, juga ",
+    u"dilakukan terhadap kasus-kasus lainnya ",
+    u"dimana Pembilang (nilai yang diatas) ",
+    u"LEBIH BESAR DARI Penyebut (nilai yang ",
+    u"dibawah).",
+    u"",
+    u"",
+    u"6. Apabila ada kesalahan proses ",
+    u"perhitungan ataupun kesalahan ",
+    u"penempatan dan pengertian dari ",
+    u"kata-kata yang digunakan, Saya selaku ",
+    u"programmer dari aplikasi ini, mohon maaf ",
+    u"yang sedalam-dalamnya. Bukan maksud ",
+    u"Saya untuk sengaja melakukannya, selain ",
+    u"dikarenakan keterbatasan pengetahuan ",
+    u"serta kekhilafan Saya pribadi. ",
+    u"",
+    u"",
+    u"Terimakasih......",
+    u"Wassalamualaikum Warahmatullahi ",
+    u"Wabarakatuh.....  ",
+};
+
+const char16_t* const zakatHelpLines[] = {
+    u"DIANJURKAN UNTUK ",
+    u"MEMBACA PETUNJUK BERIKUT :",
+    u"",
+    u"1. MUZAKKI adalah sebutan bagi ",
+    u"orang yang memberikan zakat.",
+    u"",
+    u"2. Nishab untuk Zakat Harta ",
+    u"adalah sebesar 94 gram x harga ",
+    u"emas saat ini.",
+    u"",
+    u"3. Nishab untuk Zakat Pertanian ",
+    u"adalah sebesar 650 Kilogram, Jika ",
+    u"Diairi (mengusahakan pengairannya sendiri, misalnya ",
+    u"melalui saluran irigasi, aliran air ",
+    u"sungai yang dibelokkan ke lahan ",
+    u"pertaniannya), Zakatnya sebesar ",
+    u"10% dari Jumlah Panen, sedangkan ",
+    u"jika tidak diari, (misalnya memanfaatkan air tadah hujan),Zakatnya sebesar 5% dari Jumlah "
+    u"Panen.",
+    u"",
+    u"4. Nishab untuk Ternak Kambing adalah 40 Ekor Kambing, sedangkan untuk Ternak Sapi / Kerbau "
+    u"adalah 30 Ekor Sapi / Kerbau.",
+    u"",
+    u"5. Untuk Zakat Fitrah, tiap orang dizakati dengan 3,5 Liter Beras.",
+    u"",
+    u"6. Apabila ada kesalahan proses ",
+    u"perhitungan ataupun kesalahan ",
+    u"penempatan dan pengertian dari ",
+    u"kata-kata yang digunakan, Saya ",
+    u"selaku programmer dari aplikasi ",
+    u"ini, mohon maaf yang sedalam- ",
+    u"dalamnya. Bukan maksud Saya ",
+    u"untuk sengaja melakukannya, ",
+    u"selain dikarenakan keterbatasan ",
+    u"pengetahuan serta kekhilafan Saya ",
+    u"pribadi. ",
+    u"",
+    u"Terimakasih......",
+    u"Wassalamualaikum ",
+    u"Warahmatullahi Wabarakatuh.....  ",
+};
+
+template<std::size_t N> QString joinLines(const char16_t* const (&lines)[N]) {
+    QStringList joined;
+    joined.reserve(N);
+    for (const char16_t* line : lines)
+        joined.append(QString::fromUtf16(line));
+    return joined.join(u'\n');
+}
+
+} // namespace
+
+QString inheritanceHelpText() {
+    return joinLines(inheritanceHelpLines);
+}
+
+QString zakatHelpText() {
+    return joinLines(zakatHelpLines);
+}
+
+} // namespace zw

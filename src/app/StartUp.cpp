@@ -1,0 +1,55 @@
+#include "app/StartUp.h"
+
+#include "app/SplashWindow.h"
+#include "ui/AppContext.h"
+#include "ui/Form.h"
+#include "ui/FormRegistry.h"
+#include "ui/Pause.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace zw {
+
+namespace {
+
+template<std::size_t N> void create(FormRegistry& registry, const std::array<FormName, N>& names) {
+    for (FormName name : names)
+        registry.form(name);
+}
+
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+void runMain(AppContext& context, std::chrono::milliseconds pause) {
+    FormRegistry& registry = context.forms;
+    {
+        auto& splash = registry.get<SplashWindow>(forms::Splash);
+        const BusyPointer busy;
+        splash.show();
+        splash.repaint();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+        // Forms read and write each other's controls, so all of them exist before any is used.
+        create(registry, forms::startUpFirst);
+        splash.setProgress(u"Wait a minute, please...."_s);
+        create(registry, forms::startUpSecond);
+        pauseShowingWindows(pause);
+        splash.setProgress(u"Completed...."_s);
+        create(registry, forms::startUpLast);
+    }
+    registry.close(forms::Splash);
+    registry.form(forms::Awal).show();
+    registry.form(forms::Sandi).exec();
+}
+
+} // namespace zw

@@ -1,0 +1,38 @@
+#include "ui/FormWidgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace zw {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    // Typed names and addresses are shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* makeTitle(QWidget* parent, const QString& name, const QString& caption, double scale) {
+    QLabel* title = makeLabel(parent, name, caption);
+    title->setAlignment(Qt::AlignCenter);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    title->setFont(font);
+    return title;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& toolTip) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QString indexedName(const QString& name, int index) {
+    return name % u'(' % QString::number(index) % u')';
+}
+
+} // namespace zw

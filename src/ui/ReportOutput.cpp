@@ -1,0 +1,105 @@
+#include "ui/ReportOutput.h"
+
+#include "common/LineWriter.h"
+#include "common/PaintSink.h"
+#include "common/TextFileSink.h"
+#include "ui/AppContext.h"
+#include "ui/Dialogs.h"
+#include "ui/Messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace zw {
+
+namespace {
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+SaveDialogRequest saveRequest() {
+    return {QStringLiteral("SIMPAN FILE"),
+            {QStringLiteral("File Teks (*.TXT)"), QStringLiteral("Semua Jenis File (*.*)")},
+            QStringLiteral("TXT"),
+            // No initial name: Qt's save dialog takes a pattern such as "*.TXT" as a literal file
+            // name, and the filter already shows the text files.
+            QString(),
+            documentsFolder()};
+}
+
+// Qt's PDF writer ignores failed writes (a full disk) and reports success; a page printed to a
+// file is whole only when the file ends with the PDF trailer.
+bool wholePrintFile(const QString& path) {
+    if (path.isEmpty())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).trimmed().endsWith("%%EOF");
+}
+
+void reportFailure(AppContext& context, QWidget* parent, const QString& text) {
+    showMessage(context.dialogs, parent, messages::failure(text));
+}
+
+} // namespace
+
+void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderFileLines) {
+    const std::optional<QString> path = context.dialogs.saveFileName(parent, saveRequest());
+    if (!path || path->isEmpty())
+        return;
+
+    TextFileSink sink;
+    LineWriter writer(sink);
+    renderFileLines(writer);
+
+    QSaveFile file(*path);
+    const QString name = QDir::toNativeSeparators(*path);
+    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
+    // buffered QSaveFile flushes at commit() and can commit a truncated file as a success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reportFailure(
+            context, parent,
+            QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = sink.encoded();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        reportFailure(context, parent,
+                      QStringLiteral("File %1 gagal disimpan: %2").arg(name, reason));
+    }
+}
+
+void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines) {
+    QPrinter printer;
+    if (!context.dialogs.setUpPrinter(parent, printer))
+        return;
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        reportFailure(context, parent, QStringLiteral("Printer tidak dapat digunakan."));
+        return;
+    }
+    // A fixed-width font keeps the columns of the page in line with those of the file.
+    const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    PaintSink sink(painter, font);
+    LineWriter writer(sink);
+    renderPrintLines(writer);
+    if (!painter.end() || printer.printerState() == QPrinter::Error ||
+        !wholePrintFile(printer.outputFileName()))
+        reportFailure(context, parent, QStringLiteral("Pencetakan gagal."));
+}
+
+} // namespace zw

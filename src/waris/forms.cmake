@@ -1,9 +1,0 @@
-target_sources(zw_ui PRIVATE
-  WarisForms.h WarisForms.cpp
-  DeceasedForm.h DeceasedForm.cpp
-  HeirSelectionForm.h HeirSelectionForm.cpp
-  CountForm.h CountForm.cpp
-  ResultForm.h ResultForm.cpp
-  DetailForm.h DetailForm.cpp)
-target_sources(zw_core PRIVATE
-  InheritanceReport.h InheritanceReport.cpp)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/Form.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zw::waris {
+
+enum class DeceasedSex { Male, Female };
+
+// Data: the particulars of the deceased and the net estate; its OK fills the header of Hasil and
+// leads to the heir selection.
+class DeceasedForm final : public Form {
+    Q_OBJECT
+
+public:
+    explicit DeceasedForm(AppContext& context);
+
+    std::optional<DeceasedSex> sex() const;
+    QString estateText() const;
+
+    // The five text fields only; the sex choice stays.
+    void clearTexts();
+    // The text fields and the sex choice.
+    void clearEntry();
+
+protected:
+    void activate() override;
+    void closeRequested() override;
+
+private:
+    void confirm();
+    void back();
+    void leave();
+
+    // Name, address, birth, death, estate.
+    std::array<QLineEdit*, 5> m_fields{};
+    QRadioButton* m_male = nullptr;
+    QRadioButton* m_female = nullptr;
+};
+
+} // namespace zw::waris

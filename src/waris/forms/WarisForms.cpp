@@ -1,0 +1,35 @@
+#include "waris/forms/WarisForms.h"
+
+#include "ui/AppContext.h"
+#include "ui/FormRegistry.h"
+#include "waris/forms/CountForm.h"
+#include "waris/forms/DeceasedForm.h"
+#include "waris/forms/DetailForm.h"
+#include "waris/forms/HeirSelectionForm.h"
+#include "waris/forms/ResultForm.h"
+#include "waris/forms/WarisState.h"
+
+namespace zw::waris {
+
+void registerWarisForms(AppContext& context, WarisState& state) {
+    FormRegistry& registry = context.forms;
+    registry.add(forms::Data, [&context] { return new DeceasedForm(context); });
+    registry.add(forms::AhliWaris,
+                 [&context, &state] { return new HeirSelectionForm(context, state.calculation); });
+    registry.add(forms::Berapa, [&context] { return new CountForm(context); });
+    registry.add(forms::Hasil, [&context] { return new ResultForm(context); });
+    registry.add(forms::Detail, [&context] { return new DetailForm(context); });
+}
+
+void resetInheritanceEntry(AppContext& context) {
+    FormRegistry& registry = context.forms;
+    registry.get<DeceasedForm>(forms::Data).clearEntry();
+    registry.get<HeirSelectionForm>(forms::AhliWaris).resetEntry();
+    registry.get<DetailForm>(forms::Detail).clearRows();
+}
+
+void clearDeceasedTexts(AppContext& context) {
+    context.forms.get<DeceasedForm>(forms::Data).clearTexts();
+}
+
+} // namespace zw::waris

@@ -1,0 +1,71 @@
+#include "zakat/engine/ZakatReport.h"
+
+#include "common/LineWriter.h"
+
+namespace zw::zakat {
+
+namespace {
+
+void renderFile(const ZakatSheet& sheet, const QDateTime& now, LineWriter& writer) {
+    writer.text(timeStamp(now)).at(11).text(dateStamp(now)).endLine();
+    writer.at(26).text(sheet.title).endLine();
+    writer.endLine();
+    for (std::size_t i = 0; i < sheet.fieldNames.size(); ++i) {
+        writer.text(sheet.fieldNames[i]).at(19).text(sheet.colons[i]).at(22).text(sheet.values[i]);
+        writer.endLine();
+    }
+    writer.endLine().endLine();
+    writer.text(sheet.kindHeading).at(15).text(sheet.noteHeading).endLine();
+    writer.endLine();
+    for (std::size_t row = 0; row < sheet.rowKinds.size(); ++row)
+        writer.text(sheet.rowKinds[row]).at(15).text(sheet.rowSentences[row]).endLine();
+}
+
+// Writes text from the given column on, wrapped at blanks before PrintLastColumn; a word too
+// long for the width is cut. Ends the last line.
+void writeWrapped(LineWriter& writer, int column, QStringView text) {
+    const qsizetype width = PrintLastColumn - column + 1;
+    writer.at(column);
+    while (text.size() > width) {
+        qsizetype cut = width;
+        while (cut > 0 && text[cut] != u' ')
+            --cut;
+        QStringView piece = text.first(cut > 0 ? cut : width);
+        while (!piece.isEmpty() && piece.back() == u' ')
+            piece.chop(1);
+        text = text.sliced(cut > 0 ? cut : width);
+        while (!text.isEmpty() && text.front() == u' ')
+            text = text.sliced(1);
+        writer.text(piece).endLine().at(column);
+    }
+    writer.text(text).endLine();
+}
+
+void renderPrint(const ZakatSheet& sheet, const QDateTime& now, LineWriter& writer) {
+    writer.at(10).text(timeStamp(now)).at(20).text(dateStamp(now)).endLine();
+    writer.at(36).text(sheet.title).endLine();
+    writer.endLine();
+    for (std::size_t i = 0; i < sheet.fieldNames.size(); ++i) {
+        writer.at(10).text(sheet.fieldNames[i]).at(30).text(sheet.colons[i]);
+        writeWrapped(writer, 32, sheet.values[i]);
+    }
+    writer.endLine().endLine();
+    writer.at(10).text(sheet.kindHeading).at(22).text(sheet.noteHeading).endLine();
+    writer.endLine();
+    for (std::size_t row = 0; row < sheet.rowKinds.size(); ++row) {
+        writer.at(10).text(sheet.rowKinds[row]);
+        writeWrapped(writer, 22, sheet.rowSentences[row]);
+    }
+}
+
+} // namespace
+
+void renderZakatSheet(const ZakatSheet& sheet, OutputLayout layout, const QDateTime& now,
+                      LineWriter& writer) {
+    if (layout == OutputLayout::File)
+        renderFile(sheet, now, writer);
+    else
+        renderPrint(sheet, now, writer);
+}
+
+} // namespace zw::zakat
