@@ -12,16 +12,12 @@ namespace {
 
 constexpr int LargestCount = 99;
 
-// Most amounts of a calculation are 0; their text is made once.
-QString amountText(const HeirAmount& amount, const QLocale& locale, QString& zeroText) {
-    if (amount.toDouble() == 0) {
-        if (zeroText.isNull())
-            zeroText = formatNumber(0.0, NumberPattern::Amount, locale);
-        return zeroText;
-    }
+} // namespace
+
+QString amountText(const HeirAmount& amount, NumberPattern pattern, const QLocale& locale) {
     if (amount.type() == HeirAmount::Type::Fixed)
-        return formatNumber(amount.money(), NumberPattern::Amount, locale);
-    return formatNumber(amount.toDouble(), NumberPattern::Amount, locale);
+        return formatNumber(amount.money(), pattern, locale);
+    return formatNumber(amount.toDouble(), pattern, locale);
 }
 
 QString totalText(const DividedTotal& total, const QLocale& locale) {
@@ -29,8 +25,6 @@ QString totalText(const DividedTotal& total, const QLocale& locale) {
         return formatNumber(*fixed, NumberPattern::RupiahAmount, locale);
     return formatNumber(std::get<double>(total), NumberPattern::RupiahAmount, locale);
 }
-
-} // namespace
 
 std::optional<double> parseEstate(QStringView text, const QLocale& locale) {
     if (text.isEmpty())
@@ -107,20 +101,16 @@ CalculationOutcome calculate(CalculationState& state, const HeirSelection& selec
 
     CalculationResult result;
     result.rows.reserve(HeirKindCount);
-    QString zeroText;
     for (int k = 0; k < HeirKindCount; ++k) {
         const HeirKind kind = heirKind(k);
         if (!selection.ticked(kind))
             continue;
         const auto slot = static_cast<std::size_t>(k);
         result.rows.append(DetailRow{kind, heirInfo(kind).nameText, next.countText(kind),
-                                     amountText(shares->amounts[slot], locale, zeroText),
-                                     shareNoteText(shares->notes[slot])});
+                                     shares->amounts[slot], shareNoteText(shares->notes[slot])});
     }
     result.dividedTotal = shares->dividedTotal;
     result.remainder = shares->remainder;
-    result.dividedTotalText = totalText(shares->dividedTotal, locale);
-    result.remainderText = formatNumber(shares->remainder, NumberPattern::RupiahAmount, locale);
 
     state = std::move(next);
     return result;

@@ -7,13 +7,14 @@
 // estate and counts, resets the amounts, runs the share rule of every ticked kind in ascending
 // order (later rules read the notes and counts written earlier in the same calculation), adds
 // the amounts in the fixed summing order and subtracts the total from the estate.
-// Output: one detail row per ticked kind with its display texts, the total and the remainder.
+// Output: one detail row per ticked kind (name, count, amount, note), the total and the remainder.
 // CalculationState carries what persists between calculations of one run; no widgets here.
 // The rules and sums themselves, without display texts, are in ShareRules.h.
 // A calculation that fails (bad estate or count, a cancelled question, an amount out of the
 // fixed-point range) returns only the error and leaves the state as it was.
 
 #include "common/Money.h"
+#include "common/NumberFormat.h"
 #include "waris/engine/CalculationState.h"
 #include "waris/engine/HeirKind.h"
 #include "waris/engine/ShareRules.h"
@@ -39,19 +40,21 @@ std::optional<int> parseCount(QStringView text, const QLocale& locale);
 
 struct DetailRow {
     HeirKind kind;
-    QString name;   // catalogue name text
-    QString count;  // as shown in the "Jumlah" column
-    QString amount; // "###,##0.00"
+    QString name;  // catalogue name text
+    QString count; // as shown in the "Jumlah" column
+    HeirAmount amount;
     QString note;
 };
 
 struct CalculationResult {
     QList<DetailRow> rows;
-    QString dividedTotalText; // "Rp ###,##0.00"
-    QString remainderText;    // "Rp ###,##0.00"
     DividedTotal dividedTotal;
     Money remainder;
 };
+
+// The amount and the total as the screens and the report show them, in the pattern given.
+QString amountText(const HeirAmount& amount, NumberPattern pattern, const QLocale& locale);
+QString totalText(const DividedTotal& total, const QLocale& locale);
 
 enum class CalculationError {
     NothingTicked,

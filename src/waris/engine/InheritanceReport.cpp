@@ -38,25 +38,30 @@ void writeField(LineWriter& writer, const Columns& columns, const QString& capti
 void renderInheritanceSheet(const InheritanceSheet& sheet, OutputLayout layout,
                             const QDateTime& now, const QLocale& locale, LineWriter& writer) {
     const Columns& columns = layout == OutputLayout::File ? FileColumns : PrintColumns;
+    const QString colon = sheetText::Colon.toString();
 
     writer.at(columns.margin).text(timeStamp(now)).at(columns.date).text(dateStamp(now)).endLine();
-    writer.at(columns.title).text(sheet.title).endLine();
+    writer.at(columns.title).text(sheetText::Title.toString()).endLine();
     writer.endLine();
-    for (std::size_t i = 0; i < sheet.fieldNames.size(); ++i)
-        writeField(writer, columns, sheet.fieldNames[i], sheet.colons[i], sheet.fieldValues[i]);
+    for (std::size_t i = 0; i < sheet.particulars.size(); ++i) {
+        writeField(writer, columns, sheetText::FieldNames[i].toString(), colon,
+                   sheet.particulars[i]);
+    }
 
     // The printed heading is left open; the next line's move to the margin ends it.
-    writer.at(columns.margin).text(sheet.totalHeading);
+    writer.at(columns.margin).text(sheetText::TotalHeading.toString());
     if (layout == OutputLayout::File)
         writer.endLine();
-    writeField(writer, columns, sheet.dividedCaption, sheet.colons[7], sheet.dividedValue);
-    writeField(writer, columns, sheet.remainderCaption, sheet.colons[6], sheet.remainderValue);
+    writeField(writer, columns, sheetText::DividedCaption.toString(), colon,
+               dividedTotalText(sheet, locale));
+    writeField(writer, columns, sheetText::RemainderCaption.toString(), colon,
+               remainderText(sheet, locale));
     writer.endLine();
     writer.endLine();
 
-    writer.at(columns.margin).text(sheet.detailHeadings[0]);
+    writer.at(columns.margin).text(sheetText::DetailHeadings[0].toString());
     for (std::size_t i = 0; i < columns.headings.size(); ++i)
-        writer.at(columns.headings[i]).text(sheet.detailHeadings[i + 1]);
+        writer.at(columns.headings[i]).text(sheetText::DetailHeadings[i + 1].toString());
     writer.endLine();
     writer.endLine();
 
@@ -66,7 +71,7 @@ void renderInheritanceSheet(const InheritanceSheet& sheet, OutputLayout layout,
             .at(columns.row[0])
             .text(row.count)
             .at(columns.row[1])
-            .text(formatText(row.amount, NumberPattern::RupiahAmount, locale))
+            .text(amountText(row, NumberPattern::RupiahAmount, locale))
             .at(columns.row[2])
             .text(row.note)
             .endLine();

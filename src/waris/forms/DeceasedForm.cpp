@@ -49,8 +49,9 @@ void deselect(QRadioButton* button) {
 
 } // namespace
 
-DeceasedForm::DeceasedForm(AppContext& context)
-    : Form(context) {
+DeceasedForm::DeceasedForm(AppContext& context, InheritanceSheet& sheet)
+    : Form(context)
+    , m_sheet(sheet) {
     setWindowTitle(u"DATA MUWARRIS"_s);
 
     auto* title = makeTitle(this, u"Label1"_s, u"DATA   MUWARRITS"_s, 1.3);
@@ -172,10 +173,13 @@ void DeceasedForm::confirm() {
     auto& heirs = context().forms.get<HeirSelectionForm>(forms::AhliWaris);
     heirs.excludeSpouse(*chosen);
     const QString sexText = *chosen == DeceasedSex::Male ? u"Laki - Laki"_s : u"Perempuan"_s;
-    auto& result = context().forms.get<ResultForm>(forms::Hasil);
-    result.setParticulars({name, m_fields[1]->text(), m_fields[2]->text(), m_fields[3]->text(),
+    m_sheet.particulars = {name,
+                           m_fields[1]->text(),
+                           m_fields[2]->text(),
+                           m_fields[3]->text(),
                            sexText,
-                           formatText(estate, NumberPattern::RupiahEstate, context().locale)});
+                           formatText(estate, NumberPattern::RupiahEstate, context().locale)};
+    context().forms.get<ResultForm>(forms::Hasil).showSheet();
     heirs.show();
     heirs.repaint();
     hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
+#include "waris/engine/InheritanceSheet.h"
 
 #include <QString>
 
@@ -15,13 +16,13 @@ namespace zw::waris {
 
 enum class DeceasedSex { Male, Female };
 
-// Data: the particulars of the deceased and the net estate; its OK fills the header of Hasil and
-// leads to the heir selection.
+// Data: the particulars of the deceased and the net estate; its OK puts them on the result sheet
+// and leads to the heir selection.
 class DeceasedForm final : public Form {
     Q_OBJECT
 
 public:
-    explicit DeceasedForm(AppContext& context);
+    DeceasedForm(AppContext& context, InheritanceSheet& sheet);
 
     std::optional<DeceasedSex> sex() const;
     QString estateText() const;
@@ -40,6 +41,7 @@ private:
     void back();
     void leave();
 
+    InheritanceSheet& m_sheet;
     // Name, address, birth, death, estate.
     std::array<QLineEdit*, 5> m_fields{};
     QRadioButton* m_male = nullptr;

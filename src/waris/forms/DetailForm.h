@@ -1,10 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "waris/engine/InheritanceEngine.h"
-#include "waris/engine/InheritanceReport.h"
-
-#include <QList>
+#include "waris/engine/InheritanceSheet.h"
 
 #include <array>
 
@@ -17,14 +14,12 @@ class DetailForm final : public Form {
     Q_OBJECT
 
 public:
-    explicit DetailForm(AppContext& context);
+    DetailForm(AppContext& context, InheritanceSheet& sheet);
 
-    // Fills rows 1 to n; the rows below keep what they showed.
-    void showRows(const QList<DetailRow>& rows);
+    // Shows the sheet's rows as they are now.
+    void showSheet();
+    // Empties the sheet's rows and shows them.
     void clearRows();
-
-    std::array<QString, 4> headings() const;
-    std::array<InheritanceSheet::Row, DetailRowCount> rows() const;
 
 protected:
     void closeRequested() override;
@@ -35,7 +30,7 @@ private:
     // Name, count, amount, note.
     using RowLabels = std::array<QLabel*, 4>;
 
-    std::array<QLabel*, 4> m_headings{};
+    InheritanceSheet& m_sheet;
     std::array<RowLabels, DetailRowCount> m_rows{};
 };
 

@@ -31,7 +31,7 @@ constexpr int MaleRows = 7;
 
 } // namespace
 
-HeirSelectionForm::HeirSelectionForm(AppContext& context, CalculationState& state)
+HeirSelectionForm::HeirSelectionForm(AppContext& context, WarisState& state)
     : Form(context)
     , m_state(state)
     , m_askCount([this](HeirKind kind) {
@@ -214,7 +214,7 @@ void HeirSelectionForm::calculate() {
 
     const QString estate = context().forms.get<DeceasedForm>(forms::Data).estateText();
     const CalculationOutcome outcome =
-        waris::calculate(m_state, chosen, estate, context().locale, m_askCount);
+        waris::calculate(m_state.calculation, chosen, estate, context().locale, m_askCount);
     if (const auto* error = std::get_if<CalculationError>(&outcome)) {
         restore(before);
         if (*error != CalculationError::Cancelled)
@@ -222,13 +222,13 @@ void HeirSelectionForm::calculate() {
         return;
     }
 
-    const auto& result = std::get<CalculationResult>(outcome);
-    context().forms.get<DetailForm>(forms::Detail).showRows(result.rows);
-    auto& sheet = context().forms.get<ResultForm>(forms::Hasil);
-    sheet.setTotals(result.dividedTotalText, result.remainderText);
+    m_state.sheet.setCalculation(std::get<CalculationResult>(outcome));
+    context().forms.get<DetailForm>(forms::Detail).showSheet();
+    auto& result = context().forms.get<ResultForm>(forms::Hasil);
+    result.showSheet();
     hide();
-    sheet.show();
-    sheet.repaint();
+    result.show();
+    result.repaint();
 }
 
 void HeirSelectionForm::tick(int kind, bool ticked) {

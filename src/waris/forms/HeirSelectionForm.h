@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "waris/engine/CalculationState.h"
 #include "waris/engine/HeirKind.h"
 #include "waris/engine/InheritanceEngine.h"
 #include "waris/forms/DeceasedForm.h"
+#include "waris/forms/WarisState.h"
 
 #include <array>
 
@@ -19,7 +19,7 @@ class HeirSelectionForm final : public Form {
     Q_OBJECT
 
 public:
-    HeirSelectionForm(AppContext& context, CalculationState& state);
+    HeirSelectionForm(AppContext& context, WarisState& state);
 
     // Unticks and disables the spouse box that the deceased's sex excludes.
     void excludeSpouse(DeceasedSex sex);
@@ -56,7 +56,7 @@ private:
     Locks locks() const;
     void restore(const Locks& locks);
 
-    CalculationState& m_state;
+    WarisState& m_state;
     std::array<QCheckBox*, HeirKindCount> m_checks{};
     QPushButton* m_malePreset = nullptr;
     QPushButton* m_femalePreset = nullptr;

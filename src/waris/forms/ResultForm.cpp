@@ -6,7 +6,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/Navigation.h"
 #include "ui/ReportOutput.h"
-#include "waris/forms/DetailForm.h"
+#include "waris/engine/InheritanceReport.h"
 #include "waris/forms/WarisForms.h"
 
 #include <QGridLayout>
@@ -22,19 +22,14 @@ namespace zw::waris {
 
 namespace {
 
-struct FieldSpec {
-    const char16_t* captionName;
-    const char16_t* caption;
-    const char16_t* valueName;
-};
-
-constexpr std::array<FieldSpec, 6> Fields{{
-    {u"Label2", u"N a m a               ", u"Label8"},
-    {u"Label3", u"A l a m a t           ", u"Label9"},
-    {u"Label4", u"Tempat / Tgl. Lahir   ", u"Label10"},
-    {u"Label5", u"Tempat / Tgl. Wafat   ", u"Label11"},
-    {u"Label6", u"Jenis Kelamin         ", u"Label12"},
-    {u"Label7", u"Total Harta Waris    ", u"Label13"},
+// The designer names of the caption and the value of each particular.
+constexpr std::array<std::array<const char16_t*, 2>, 6> FieldNames{{
+    {u"Label2", u"Label8"},
+    {u"Label3", u"Label9"},
+    {u"Label4", u"Label10"},
+    {u"Label5", u"Label11"},
+    {u"Label6", u"Label12"},
+    {u"Label7", u"Label13"},
 }};
 
 struct ButtonSpec {
@@ -46,43 +41,46 @@ struct ButtonSpec {
 
 } // namespace
 
-ResultForm::ResultForm(AppContext& context)
-    : Form(context) {
+ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
+    : Form(context)
+    , m_sheet(sheet) {
     setWindowTitle(u"HASIL"_s);
 
-    m_title = makeTitle(this, u"Label1"_s, u" HASIL PERHITUNGAN HARTA WARIS "_s, 1.3);
+    QLabel* title = makeTitle(this, u"Label1"_s, sheetText::Title.toString(), 1.3);
 
-    for (std::size_t i = 0; i < m_colons.size(); ++i)
-        m_colons[i] = makeLabel(this, indexedName(u"Label18"_s, static_cast<int>(i)), u":  "_s);
+    std::array<QLabel*, 8> colons{};
+    for (std::size_t i = 0; i < colons.size(); ++i) {
+        colons[i] = makeLabel(this, indexedName(u"Label18"_s, static_cast<int>(i)),
+                              sheetText::Colon.toString());
+    }
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
-    grid->addWidget(m_title, 0, 0, 1, 3);
+    grid->addWidget(title, 0, 0, 1, 3);
     grid->setRowMinimumHeight(1, fontMetrics().height());
     const auto addRow = [grid](int row, QLabel* caption, QLabel* colon, QLabel* value) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(colon, row, 1);
         grid->addWidget(value, row, 2);
     };
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        const FieldSpec& spec = Fields[i];
-        m_fieldNames[i] =
-            makeLabel(this, QString::fromUtf16(spec.captionName), QString::fromUtf16(spec.caption));
-        m_fieldValues[i] = makeLabel(this, QString::fromUtf16(spec.valueName));
-        addRow(static_cast<int>(i) + 2, m_fieldNames[i], m_colons[i], m_fieldValues[i]);
+    for (std::size_t i = 0; i < FieldNames.size(); ++i) {
+        QLabel* caption = makeLabel(this, QString::fromUtf16(FieldNames[i][0]),
+                                    sheetText::FieldNames[i].toString());
+        m_fieldValues[i] = makeLabel(this, QString::fromUtf16(FieldNames[i][1]));
+        addRow(static_cast<int>(i) + 2, caption, colons[i], m_fieldValues[i]);
     }
-    m_totalHeading = makeLabel(this, u"Label16"_s, u"Jumlah Harta Waris "_s);
-    QFont headingFont = m_totalHeading->font();
+    QLabel* totalHeading = makeLabel(this, u"Label16"_s, sheetText::TotalHeading.toString());
+    QFont headingFont = totalHeading->font();
     headingFont.setUnderline(true);
-    m_totalHeading->setFont(headingFont);
+    totalHeading->setFont(headingFont);
     grid->setRowMinimumHeight(8, fontMetrics().height() / 2);
-    grid->addWidget(m_totalHeading, 9, 0, 1, 3);
-    m_dividedCaption = makeLabel(this, u"Label19"_s, u"Yang Dibagikan"_s);
+    grid->addWidget(totalHeading, 9, 0, 1, 3);
     m_dividedValue = makeLabel(this, u"Label17"_s);
-    addRow(10, m_dividedCaption, m_colons[7], m_dividedValue);
-    m_remainderCaption = makeLabel(this, u"Label14"_s, u"Sisa  Setelah Dibagi  "_s);
+    addRow(10, makeLabel(this, u"Label19"_s, sheetText::DividedCaption.toString()), colons[7],
+           m_dividedValue);
     m_remainderValue = makeLabel(this, u"Label15"_s);
-    addRow(11, m_remainderCaption, m_colons[6], m_remainderValue);
+    addRow(11, makeLabel(this, u"Label14"_s, sheetText::RemainderCaption.toString()), colons[6],
+           m_remainderValue);
     grid->setColumnStretch(2, 1);
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 30);
 
@@ -133,34 +131,11 @@ ResultForm::ResultForm(AppContext& context)
     layout->setHorizontalSpacing(24);
 }
 
-void ResultForm::setParticulars(const std::array<QString, 6>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i)
-        m_fieldValues[i]->setText(values[i]);
-}
-
-void ResultForm::setTotals(const QString& dividedTotal, const QString& remainder) {
-    m_dividedValue->setText(dividedTotal);
-    m_remainderValue->setText(remainder);
-}
-
-InheritanceSheet ResultForm::sheet() const {
-    InheritanceSheet shown;
-    shown.title = m_title->text();
-    for (std::size_t i = 0; i < m_fieldNames.size(); ++i) {
-        shown.fieldNames[i] = m_fieldNames[i]->text();
-        shown.fieldValues[i] = m_fieldValues[i]->text();
-    }
-    for (std::size_t i = 0; i < m_colons.size(); ++i)
-        shown.colons[i] = m_colons[i]->text();
-    shown.totalHeading = m_totalHeading->text();
-    shown.dividedCaption = m_dividedCaption->text();
-    shown.dividedValue = m_dividedValue->text();
-    shown.remainderCaption = m_remainderCaption->text();
-    shown.remainderValue = m_remainderValue->text();
-    const auto& detail = context().forms.get<DetailForm>(forms::Detail);
-    shown.detailHeadings = detail.headings();
-    shown.rows = detail.rows();
-    return shown;
+void ResultForm::showSheet() {
+    for (std::size_t i = 0; i < m_fieldValues.size(); ++i)
+        m_fieldValues[i]->setText(m_sheet.particulars[i]);
+    m_dividedValue->setText(dividedTotalText(m_sheet, context().locale));
+    m_remainderValue->setText(remainderText(m_sheet, context().locale));
 }
 
 void ResultForm::closeRequested() {
@@ -168,17 +143,15 @@ void ResultForm::closeRequested() {
 }
 
 void ResultForm::save() {
-    const InheritanceSheet shown = sheet();
-    saveReport(context(), this, [this, &shown](LineWriter& writer) {
-        renderInheritanceSheet(shown, OutputLayout::File, context().now(), context().locale,
+    saveReport(context(), this, [this](LineWriter& writer) {
+        renderInheritanceSheet(m_sheet, OutputLayout::File, context().now(), context().locale,
                                writer);
     });
 }
 
 void ResultForm::print() {
-    const InheritanceSheet shown = sheet();
-    printReport(context(), this, [this, &shown](LineWriter& writer) {
-        renderInheritanceSheet(shown, OutputLayout::Print, context().now(), context().locale,
+    printReport(context(), this, [this](LineWriter& writer) {
+        renderInheritanceSheet(m_sheet, OutputLayout::Print, context().now(), context().locale,
                                writer);
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "waris/engine/InheritanceReport.h"
+#include "waris/engine/InheritanceSheet.h"
 
 #include <array>
 
@@ -10,19 +10,16 @@ class QLabel;
 namespace zw::waris {
 
 // Hasil: the particulars of the deceased, the estate, the total divided and the remainder, with
-// the ways on: detail, save, print, a new calculation, zakat, help and the end.
+// the ways on: detail, save, print, a new calculation, zakat, help and the end. Saving and
+// printing write the sheet, which Detail shows too.
 class ResultForm final : public Form {
     Q_OBJECT
 
 public:
-    explicit ResultForm(AppContext& context);
+    ResultForm(AppContext& context, const InheritanceSheet& sheet);
 
-    // Name, address, birth, death, sex, estate.
-    void setParticulars(const std::array<QString, 6>& values);
-    void setTotals(const QString& dividedTotal, const QString& remainder);
-
-    // What Hasil and Detail show at this moment.
-    InheritanceSheet sheet() const;
+    // Shows the sheet's particulars and totals as they are now.
+    void showSheet();
 
 protected:
     void closeRequested() override;
@@ -38,14 +35,9 @@ private:
     void goToZakat();
     void leave();
 
-    QLabel* m_title = nullptr;
-    std::array<QLabel*, 6> m_fieldNames{};
-    std::array<QLabel*, 8> m_colons{};
+    const InheritanceSheet& m_sheet;
     std::array<QLabel*, 6> m_fieldValues{};
-    QLabel* m_totalHeading = nullptr;
-    QLabel* m_dividedCaption = nullptr;
     QLabel* m_dividedValue = nullptr;
-    QLabel* m_remainderCaption = nullptr;
     QLabel* m_remainderValue = nullptr;
 };
 

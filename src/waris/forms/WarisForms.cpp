@@ -13,12 +13,14 @@ namespace zw::waris {
 
 void registerWarisForms(AppContext& context, WarisState& state) {
     FormRegistry& registry = context.forms;
-    registry.add(forms::Data, [&context] { return new DeceasedForm(context); });
+    registry.add(forms::Data,
+                 [&context, &state] { return new DeceasedForm(context, state.sheet); });
     registry.add(forms::AhliWaris,
-                 [&context, &state] { return new HeirSelectionForm(context, state.calculation); });
+                 [&context, &state] { return new HeirSelectionForm(context, state); });
     registry.add(forms::Berapa, [&context] { return new CountForm(context); });
-    registry.add(forms::Hasil, [&context] { return new ResultForm(context); });
-    registry.add(forms::Detail, [&context] { return new DetailForm(context); });
+    registry.add(forms::Hasil, [&context, &state] { return new ResultForm(context, state.sheet); });
+    registry.add(forms::Detail,
+                 [&context, &state] { return new DetailForm(context, state.sheet); });
 }
 
 void resetInheritanceEntry(AppContext& context) {

@@ -1,6 +1,7 @@
 #include "WarisSteps.h"
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
+#include "waris/engine/InheritanceReport.h"
 #include "waris/forms/ResultForm.h"
 
 #include <QDir>
@@ -197,8 +198,8 @@ void WarisOutputTest::printedPageHoldsTheResult() {
     // The lines of the page, columns counted in characters as in a fixed-width font.
     TextFileSink sink;
     LineWriter writer(sink);
-    const auto sheet = m_app->registry.get<waris::ResultForm>(FormName(u"Hasil"_s)).sheet();
-    waris::renderInheritanceSheet(sheet, OutputLayout::Print, m_app->clock, UnitedStates, writer);
+    waris::renderInheritanceSheet(m_app->waris.sheet, OutputLayout::Print, m_app->clock,
+                                  UnitedStates, writer);
     const QStringList lines = sink.lines();
     QCOMPARE(lines.size(), 37);
     QCOMPARE(lines[0], blanks(9) + u"08:05:09  03-07-2026"_s);
