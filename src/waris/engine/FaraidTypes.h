@@ -58,11 +58,51 @@ constexpr std::uint8_t specialBit(SpecialCase c) {
 // "umariyyatain", "mushtaraka", "akdariyyah", "muaddah", "jadd-wal-ikhwah"
 QString specialCaseName(SpecialCase c);
 
+// Why an heir gets what it gets; the texts are in FaraidText.h.
+enum class FaraidBasis : std::uint8_t {
+    Blocked,
+    SpouseAlone,          // 1/2 or 1/4 (1/8): no descendant / with a descendant, see the fraction
+    SpouseWithDescendant,
+    FatherSixth,          // beside a male descendant
+    FatherSixthAndResidue, // beside daughters only
+    FatherResidue,
+    MotherThird,
+    MotherSixthDescendant,
+    MotherSixthSiblings,
+    MotherUmariyyatain,
+    GrandmotherSixth,
+    OneHalf,   // a single daughter, son's daughter or sister
+    TwoThirds, // two or more of them
+    SixthCompletion, // son's daughter beside one daughter, paternal sister beside one full sister
+    UterineSixth,
+    UterineThird,
+    MushtarakaShare,   // full siblings share the mother's children's third
+    ResidueNearest,    // residuary by himself
+    ResidueWithMale,   // bil ghair: a female with the male of her class
+    ResidueBesideDaughters, // ma'al ghair
+    GrandfatherMuqasamah,
+    GrandfatherThird,
+    GrandfatherThirdOfRest,
+    GrandfatherSixth,
+    SiblingWithGrandfather,
+    Akdariyyah,
+};
+
+// One group of heirs that receives one share of the base together.
+struct FaraidGroup {
+    std::uint32_t kinds = 0; // kind bits
+    Fraction fard;           // the group's fixed share (0: none)
+    bool takesResidue = false;
+    std::int64_t baseParts = 0; // parts of the base (asal masalah), residue included
+    Fraction share;             // final, of the whole estate
+};
+
 struct FaraidHeir {
     HeirKind kind = HeirKind::Suami;
     int count = 0;
     FaraidStatus status = FaraidStatus::Blocked;
     Residuary residuary = Residuary::None;
+    FaraidBasis basisCode = FaraidBasis::Blocked;
     // The fixed share before 'aul or radd (0 for a pure residuary); for the father or the
     // grandfather beside daughters it is the sixth he takes before the residue.
     Fraction fard;
@@ -97,6 +137,7 @@ struct FaraidMoney {
 
 struct FaraidResult {
     std::vector<FaraidHeir> heirs; // every given kind, in kind order
+    std::vector<FaraidGroup> groups; // the receiving groups, as the base lists them
     std::int64_t base = 0;         // asal masalah
     std::int64_t awlBase = 0;      // 0 when there is no 'aul
     std::int64_t raddBase = 0;     // 0 when there is no radd
