@@ -4,6 +4,7 @@
 #include "waris/engine/FaraidSteps.h"
 #include "waris/engine/FaraidText.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -111,8 +112,10 @@ void Division::findBlocked() {
     const bool fullSisterBesideDaughters = has(SaudaraWanitaSekandung) &&
                                            !has(SaudaraPriaSekandung) && femaleDescendant &&
                                            !m_grandfatherShares;
-    const std::uint32_t byFull = byNearer | kindBit(SaudaraPriaSekandung) |
-                                 (fullSisterBesideDaughters ? kindBit(SaudaraWanitaSekandung) : 0);
+    // Beside a sharing grandfather they are counted first (mu'addah) and give way later.
+    const std::uint32_t byFull =
+        byNearer | (m_grandfatherShares ? 0 : kindBit(SaudaraPriaSekandung)) |
+        (fullSisterBesideDaughters ? kindBit(SaudaraWanitaSekandung) : 0);
     block(SaudaraPriaSeBapak, byFull);
     const bool twoFullSisters = m_in.counts[at(SaudaraWanitaSekandung)] >= 2 &&
                                 !has(SaudaraPriaSeBapak) && !m_grandfatherShares;
@@ -495,6 +498,9 @@ FaraidOutcome Division::run() {
             {group.kinds, group.fard, g == m_residueGroup, (baseShare * base).num(), group.share});
     }
 
+    std::sort(m_result.groups.begin(), m_result.groups.end(), [](const FaraidGroup& a, const FaraidGroup& b) {
+        return std::countr_zero(a.kinds) < std::countr_zero(b.kinds);
+    });
     if (m_akdariyyah != 0) {
         m_fard[at(Kakek)] = Fraction::of(1, 6);
         m_fard[at(heirKind(std::countr_zero(m_akdariyyah)))] = Fraction::of(1, 2);

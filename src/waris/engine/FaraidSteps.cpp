@@ -18,7 +18,8 @@ QString num(std::int64_t n) {
 }
 
 void moneySteps(const FaraidMoney& m, QStringList& steps) {
-    steps.append(u"Harta peninggalan "_s % rp(m.estate) % u", dikurangi biaya pengurusan jenazah "_s %
+    if (m.funeral > 0 || m.debts > 0)
+        steps.append(u"Harta peninggalan "_s % rp(m.estate) % u", dikurangi biaya pengurusan jenazah "_s %
                  rp(m.funeral) % u" dan utang "_s % rp(m.debts) % u" = "_s %
                  rp(m.estate - m.funeral - m.debts) % u'.');
     if (m.bequestCut) {
@@ -137,11 +138,12 @@ QStringList faraidSteps(const FaraidResult& r) {
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
             continue;
-        QString line = faraidKindName(h.kind) % u": "_s % num(h.parts()) % u'/' % num(r.finalBase) %
-                       u" = "_s % h.share.toString();
+        QString line = faraidKindName(h.kind) % u": "_s % num(h.parts()) % u'/' % num(r.finalBase);
+        if (h.share.den() != r.finalBase)
+            line += u" = "_s % h.share.toString();
         if (h.count > 1)
-            line += u", per orang "_s % num(h.partsPerPerson) % u'/' % num(r.finalBase) % u" = "_s %
-                    h.perPerson.toString();
+            line += u", per orang "_s % num(h.partsPerPerson) % u'/' % num(r.finalBase) %
+                    (h.perPerson.den() != r.finalBase ? u" = "_s % h.perPerson.toString() : QString());
         if (r.money) {
             line += u"; "_s % rp(h.amount);
             if (h.count > 1)
