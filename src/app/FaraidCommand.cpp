@@ -245,8 +245,8 @@ void writeText(const FaraidResult& r, QTextStream& out) {
         QStringList row{faraidKindName(h.kind), QString::number(h.count), statusText(h), h.share.toString(),
                         h.perPerson.toString()};
         if (r.money) {
-            QString person = senToDecimal(h.personAmount);
-            if (h.personsWithExtraSen > 0)
+            QString person = senToDecimal(h.count == 1 ? h.amount : h.personAmount);
+            if (h.personsWithExtraSen > 0 && h.count > 1)
                 person += u" / "_s % senToDecimal(h.personAmount + 1);
             row << senToDecimal(h.amount) << person;
         }

@@ -1,2 +1,5 @@
 zw_add_test(test_waris_share_rules SOURCES ShareRulesTest.cpp LIBS zw_core)
 zw_add_test(test_waris_engine SOURCES InheritanceEngineTest.cpp LIBS zw_core)
+zw_add_test(test_waris_faraid SOURCES engine/FaraidTest.cpp LIBS zw_core)
+target_compile_definitions(test_waris_faraid PRIVATE ZW_APP_PATH="$<TARGET_FILE:zakat-waris>")
+add_dependencies(test_waris_faraid zakat-waris)

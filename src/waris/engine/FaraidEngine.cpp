@@ -437,10 +437,12 @@ FaraidOutcome Division::run() {
     }
     if (!anyFard && m_residueGroup >= 0) {
         const Group& group = m_groups[static_cast<std::size_t>(m_residueGroup)];
+        // A male counts as two heads only beside the females of his class.
+        const bool mixed = (group.kinds & ~Males) != 0 && (group.kinds & Males) != 0;
         base = 0;
         for (int k = 0; k < HeirKindCount; ++k) {
             if ((group.kinds >> k) & 1U)
-                base += m_in.counts[static_cast<std::size_t>(k)] * (((Males >> k) & 1U) ? 2 : 1);
+                base += m_in.counts[static_cast<std::size_t>(k)] * (mixed && ((Males >> k) & 1U) ? 2 : 1);
         }
     }
     m_result.base = base;
