@@ -1,1 +1,2 @@
 zw_add_benchmark(bench_waris_engine SOURCES waris/InheritanceEngineBenchmark.cpp LIBS zw_core)
+zw_add_benchmark(bench_waris_faraid SOURCES waris/FaraidBenchmark.cpp LIBS zw_core)
