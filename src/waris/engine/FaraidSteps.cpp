@@ -76,6 +76,7 @@ void specialSteps(const FaraidResult& r, QStringList& steps) {
 
 QStringList faraidSteps(const FaraidResult& r) {
     QStringList steps;
+    steps.reserve(2 * HeirKindCount + 12);
     if (r.money)
         moneySteps(*r.money, steps);
     for (const FaraidHeir& h : r.heirs) {

@@ -2,6 +2,8 @@
 
 #include "waris/ShareRules.h"
 
+#include <bit>
+
 using namespace Qt::StringLiterals;
 
 namespace zw::waris {
@@ -159,15 +161,17 @@ QString faraidKindName(HeirKind kind) {
 }
 
 QString faraidKindNames(std::uint32_t kindBits) {
-    QStringList names;
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if ((kindBits >> k) & 1U)
-            names.append(faraidKindName(heirKind(k)));
+    QString names;
+    int left = std::popcount(kindBits);
+    for (int k = 0; k < HeirKindCount && left > 0; ++k) {
+        if (((kindBits >> k) & 1U) == 0)
+            continue;
+        if (!names.isEmpty())
+            names += left == 1 ? u" dan "_s : u", "_s;
+        names += faraidKindName(heirKind(k));
+        --left;
     }
-    if (names.size() <= 1)
-        return names.value(0);
-    const QString last = names.takeLast();
-    return names.join(u", "_s) % u" dan "_s % last;
+    return names;
 }
 
 void describeHeirs(FaraidResult& result, const FaraidInput& input) {

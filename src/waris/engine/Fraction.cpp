@@ -1,6 +1,7 @@
 #include "waris/engine/Fraction.h"
 
 #include <limits>
+#include <numeric>
 
 namespace zw::waris {
 
@@ -42,6 +43,16 @@ Fraction Fraction::reduce(Int128 num, Int128 den) {
     if (den < 0) {
         num = -num;
         den = -den;
+    }
+    if (num >= -Max64 && num <= Max64 && den <= Max64) { // the usual case: 64-bit arithmetic
+        auto n = static_cast<std::int64_t>(num);
+        auto d = static_cast<std::int64_t>(den);
+        const std::int64_t g64 = std::gcd(n, d);
+        if (g64 > 1) {
+            n /= g64;
+            d /= g64;
+        }
+        return Fraction(n, d, RawTag{});
     }
     const Int128 g = gcd128(num, den);
     if (g > 1) {
