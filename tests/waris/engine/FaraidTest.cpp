@@ -372,7 +372,7 @@ void FaraidTest::everySelectionKeepsTheInvariants() {
 #ifdef NDEBUG
     const std::uint32_t step = qEnvironmentVariableIsSet("ZW_SANITIZED") ? 17 : 1;
 #else
-    const std::uint32_t step = qEnvironmentVariableIsSet("ZW_SANITIZED") ? 61 : 7;
+    const std::uint32_t step = qEnvironmentVariableIsSet("ZW_SANITIZED") ? 61 : 11;
 #endif
     const std::uint32_t below = bit(otherSpouse) - 1;
     for (const int persons : {1, 2}) {
