@@ -1,1 +1,2 @@
 zw_add_benchmark(bench_waris_engine SOURCES waris/InheritanceEngineBenchmark.cpp LIBS zw_waris_engine)
+zw_add_benchmark(bench_waris_faraid SOURCES waris/FaraidBenchmark.cpp LIBS zw_waris_engine)

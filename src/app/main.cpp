@@ -1,8 +1,16 @@
 #include "app/Application.h"
+#include "app/FaraidCommand.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+
+#include <cstring>
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "faraid") == 0) {
+        QCoreApplication app(argc, argv); // no display: the command line of the full division
+        return zw::runFaraidCommand(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
     zw::Application application;
     if (!application.start())

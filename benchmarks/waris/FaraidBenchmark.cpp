@@ -1,0 +1,55 @@
+#include "waris/engine/FaraidEngine.h"
+
+#include <QTest>
+
+using namespace zw::waris;
+
+class FaraidBenchmark : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every kind but the husband, two persons where allowed, an estate, steps and texts included.
+    void fullDivisionOfTwentyOneKinds() {
+        FaraidInput input;
+        for (int k = 1; k < HeirKindCount; ++k)
+            input.counts[static_cast<std::size_t>(k)] = heirInfo(heirKind(k)).several ? 2 : 1;
+        input.estate = 123'456'789'012'34;
+        input.funeral = 1'000'000'00;
+        QBENCHMARK {
+            const FaraidOutcome outcome = divideEstate(input);
+            if (!std::holds_alternative<FaraidResult>(outcome) ||
+                std::get<FaraidResult>(outcome).steps.isEmpty())
+                QFAIL("division failed");
+        }
+    }
+
+    // Both sexes of the deceased, counts 1 and 2: 8 388 604 divisions, fractions only.
+    void wholeSweepFractionsOnly() {
+        QBENCHMARK_ONCE {
+            std::int64_t divisions = 0;
+            for (const HeirKind otherSpouse : {HeirKind::Suami, HeirKind::Istri}) {
+                const std::uint32_t below = kindBit(otherSpouse) - 1;
+                for (const int persons : {1, 2}) {
+                    FaraidInput input;
+                    input.detail = FaraidDetail::SharesOnly;
+                    for (std::uint32_t choice = 1; choice < std::uint32_t{1} << (HeirKindCount - 1);
+                         ++choice) {
+                        const std::uint32_t ticked = (choice & below) | ((choice & ~below) << 1);
+                        for (int k = 0; k < HeirKindCount; ++k) {
+                            input.counts[static_cast<std::size_t>(k)] =
+                                ((ticked >> k) & 1U) ? (heirInfo(heirKind(k)).several ? persons : 1)
+                                                     : 0;
+                        }
+                        if (!std::holds_alternative<FaraidResult>(divideEstate(input)))
+                            QFAIL("division failed");
+                        ++divisions;
+                    }
+                }
+            }
+            qInfo("divisions: %lld", static_cast<long long>(divisions));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(FaraidBenchmark)
+#include "FaraidBenchmark.moc"

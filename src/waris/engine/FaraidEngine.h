@@ -1,0 +1,27 @@
+#pragma once
+
+// The full classical division of an estate (faraid), exact, in rational numbers.
+//
+// Architecture: input (validated) -> blocking (hajb: who is excluded and by whom) -> fixed shares
+// (furud, by groups: a spouse, the mother, the daughters, the mother's children together, ...)
+// -> residue (ashabah: the nearest residuary class, 2:1 within a class; the grandfather with
+// brothers and sisters by Zayd's method) -> 'aul when the fixed shares exceed the whole, radd
+// when they fall short with no residuary -> tashih (the base multiplied until every person's part
+// is whole) -> amounts in sen (largest remainder) -> steps (the working in Indonesian, see
+// FaraidSteps.h) and the comparison with the rule table (FaraidText.h).
+
+#include "waris/engine/FaraidTypes.h"
+
+#include <variant>
+
+namespace zw::waris {
+
+using FaraidOutcome = std::variant<FaraidResult, FaraidError>;
+
+// The input's problems in Indonesian, or nothing.
+std::optional<FaraidError> validateFaraidInput(const FaraidInput& input);
+
+// Validates, divides and (FaraidDetail::Full) adds the amounts, texts and steps.
+FaraidOutcome divideEstate(const FaraidInput& input);
+
+} // namespace zw::waris

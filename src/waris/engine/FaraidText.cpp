@@ -1,0 +1,244 @@
+#include "waris/engine/FaraidText.h"
+
+#include "waris/engine/ShareRules.h"
+
+#include <bit>
+
+using namespace Qt::StringLiterals;
+
+namespace zw::waris {
+
+namespace {
+
+using enum HeirKind;
+
+QString basisText(const FaraidHeir& heir) {
+    const QString fard = heir.fard.toString();
+    switch (heir.basisCode) {
+    case FaraidBasis::Blocked:
+        break;
+    case FaraidBasis::SpouseAlone:
+        return fard % u" karena tidak ada keturunan"_s;
+    case FaraidBasis::SpouseWithDescendant:
+        return fard % u" karena ada keturunan"_s;
+    case FaraidBasis::FatherSixth:
+        return u"1/6 karena ada keturunan laki-laki"_s;
+    case FaraidBasis::FatherSixthAndResidue:
+        return u"1/6 ditambah sisa (ashabah) karena hanya ada keturunan perempuan"_s;
+    case FaraidBasis::FatherResidue:
+        return u"ashabah (sisa) karena tidak ada keturunan"_s;
+    case FaraidBasis::MotherThird:
+        return u"1/3 karena tidak ada keturunan dan saudara kurang dari dua"_s;
+    case FaraidBasis::MotherSixthDescendant:
+        return u"1/6 karena ada keturunan"_s;
+    case FaraidBasis::MotherSixthSiblings:
+        return u"1/6 karena ada dua saudara atau lebih (yang terhalang pun dihitung)"_s;
+    case FaraidBasis::MotherUmariyyatain:
+        return u"1/3 dari sisa setelah bagian suami/istri (umariyyatain) = "_s % fard;
+    case FaraidBasis::GrandmotherSixth:
+        return u"1/6"_s;
+    case FaraidBasis::OneHalf:
+        return u"1/2 karena seorang diri"_s;
+    case FaraidBasis::TwoThirds:
+        return u"2/3 bersama-sama karena dua orang atau lebih"_s;
+    case FaraidBasis::SixthCompletion:
+        return heir.kind == CucuWanita
+                   ? u"1/6 penyempurna 2/3 bersama seorang Anak Wanita"_s
+                   : u"1/6 penyempurna 2/3 bersama seorang Saudara Wanita Sekandung"_s;
+    case FaraidBasis::UterineSixth:
+        return u"1/6 karena saudara seibu hanya seorang"_s;
+    case FaraidBasis::UterineThird:
+        return u"1/3 dibagi rata di antara saudara seibu, laki-laki sama dengan perempuan"_s;
+    case FaraidBasis::MushtarakaShare:
+        return u"ikut berbagi 1/3 saudara seibu sama rata (musytarakah)"_s;
+    case FaraidBasis::ResidueNearest:
+        return u"ashabah bin nafsih: ahli waris laki-laki terdekat"_s;
+    case FaraidBasis::ResidueWithMale:
+        return u"ashabah bil ghair bersama saudara laki-lakinya, laki-laki dua kali perempuan"_s;
+    case FaraidBasis::ResidueBesideDaughters:
+        return u"ashabah ma'al ghair bersama anak/cucu wanita"_s;
+    case FaraidBasis::GrandfatherMuqasamah:
+        return u"berbagi bersama saudara seperti seorang saudara laki-laki (muqasamah), itu yang terbaik baginya"_s;
+    case FaraidBasis::GrandfatherThird:
+        return u"1/3 seluruh harta, lebih baik daripada muqasamah"_s;
+    case FaraidBasis::GrandfatherThirdOfRest:
+        return u"1/3 sisa setelah bagian tetap = "_s % fard %
+               u", lebih baik daripada muqasamah dan 1/6"_s;
+    case FaraidBasis::GrandfatherSixth:
+        return u"1/6 seluruh harta, yang terbaik baginya"_s;
+    case FaraidBasis::SiblingWithGrandfather:
+        return u"ashabah bersama kakek (jadd wal ikhwah, cara Zaid)"_s;
+    case FaraidBasis::Akdariyyah:
+        return u"akdariyyah: bagian kakek (1/6) dan saudara wanita (1/2) digabung lalu dibagi 2 : 1"_s;
+    }
+    return {};
+}
+
+QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
+    if (heir.status == FaraidStatus::Blocked) {
+        const QString by = u"terhalang oleh "_s % faraidKindNames(heir.blockedBy);
+        if (heir.kind == SaudaraPriaSeBapak || heir.kind == SaudaraWanitaSeBapak) {
+            if (result.has(SpecialCase::Muaddah))
+                return u"dihitung untuk mengurangi bagian kakek (mu'addah), lalu "_s % by;
+        }
+        return by;
+    }
+    QString text = basisText(heir);
+    if (heir.status == FaraidStatus::Ashabah && heir.share.isZero())
+        text += u"; sisa habis, tidak mendapat apa-apa"_s;
+    if (heir.receivesRadd)
+        text += u"; ditambah radd"_s;
+    return text;
+}
+
+// What the rule table or the full division gives, in a few words.
+QString tableWords(ShareNote note) {
+    switch (note) {
+    case ShareNote::Eighth:
+        return u"bagian tetap 1/8"_s;
+    case ShareNote::Quarter:
+        return u"bagian tetap 1/4"_s;
+    case ShareNote::Third:
+        return u"bagian tetap 1/3"_s;
+    case ShareNote::Sixth:
+        return u"bagian tetap 1/6"_s;
+    case ShareNote::Half:
+        return u"bagian tetap 1/2"_s;
+    case ShareNote::TwoThirds:
+        return u"bagian tetap 2/3"_s;
+    default:
+        break;
+    }
+    if (note >= ShareNote::TerhalangSuamiBapak)
+        return u"terhalang"_s;
+    return u"ashabah"_s;
+}
+
+std::optional<Fraction> tableFraction(ShareNote note) {
+    switch (note) {
+    case ShareNote::Eighth:
+        return Fraction::of(1, 8);
+    case ShareNote::Quarter:
+        return Fraction::of(1, 4);
+    case ShareNote::Third:
+        return Fraction::of(1, 3);
+    case ShareNote::Sixth:
+        return Fraction::of(1, 6);
+    case ShareNote::Half:
+        return Fraction::of(1, 2);
+    case ShareNote::TwoThirds:
+        return Fraction::of(2, 3);
+    default:
+        return std::nullopt;
+    }
+}
+
+QString engineWords(const FaraidHeir& heir) {
+    if (heir.status == FaraidStatus::Blocked)
+        return u"terhalang"_s;
+    if (heir.status == FaraidStatus::Ashabah)
+        return heir.fard.isZero() ? u"ashabah"_s : heir.fard.toString() % u" ditambah sisa"_s;
+    return u"bagian tetap "_s % heir.fard.toString();
+}
+
+QString difference(const FaraidHeir& heir, ShareNote note) {
+    const bool tableBlocked = note >= ShareNote::TerhalangSuamiBapak;
+    const bool blocked = heir.status == FaraidStatus::Blocked;
+    const auto fraction = tableFraction(note);
+    bool same = false;
+    if (tableBlocked || blocked)
+        same = tableBlocked == blocked;
+    else if (fraction)
+        same = heir.status == FaraidStatus::Fard && heir.fard == *fraction;
+    else
+        same = heir.status == FaraidStatus::Ashabah && heir.fard.isZero();
+    if (same)
+        return {};
+    return u"Di tabel "_s % tableWords(note) % u", di sini "_s % engineWords(heir) % u": "_s %
+           heir.basis % u'.';
+}
+
+} // namespace
+
+QString faraidKindName(HeirKind kind) {
+    switch (kind) {
+    case Suami:
+        return u"Suami"_s;
+    case Bapak:
+        return u"Bapak"_s;
+    case Kakek:
+        return u"Kakek"_s;
+    case AnakPria:
+        return u"Anak Pria"_s;
+    case SaudaraPriaSekandung:
+        return u"Saudara Pria Sekandung"_s;
+    case SaudaraPriaSeBapak:
+        return u"Saudara Pria Se-Bapak"_s;
+    case SaudaraPriaSeIbu:
+        return u"Saudara Pria Se-Ibu"_s;
+    case CucuPria:
+        return u"Cucu Pria"_s;
+    case AnakPriaSaudaraSekandung:
+        return u"Anak Pria Saudara Sekandung"_s;
+    case AnakPriaSaudaraSeBapak:
+        return u"Anak Pria Saudara Se-Bapak"_s;
+    case PamanSekandung:
+        return u"Paman Sekandung"_s;
+    case PamanSeBapak:
+        return u"Paman Se-Bapak"_s;
+    case AnakPriaPamanSekandung:
+        return u"Anak Pria Paman Sekandung"_s;
+    case AnakPriaPamanSeBapak:
+        return u"Anak Pria Paman Se-Bapak"_s;
+    case Istri:
+        return u"Istri"_s;
+    case Ibu:
+        return u"Ibu"_s;
+    case AnakWanita:
+        return u"Anak Wanita"_s;
+    case Nenek:
+        return u"Nenek"_s;
+    case CucuWanita:
+        return u"Cucu Wanita"_s;
+    case SaudaraWanitaSekandung:
+        return u"Saudara Wanita Sekandung"_s;
+    case SaudaraWanitaSeBapak:
+        return u"Saudara Wanita Se-Bapak"_s;
+    case SaudaraWanitaSeIbu:
+        return u"Saudara Wanita Se-Ibu"_s;
+    }
+    return {};
+}
+
+QString faraidKindNames(std::uint32_t kindBits) {
+    QString names;
+    int left = std::popcount(kindBits);
+    for (int k = 0; k < HeirKindCount && left > 0; ++k) {
+        if (((kindBits >> k) & 1U) == 0)
+            continue;
+        if (!names.isEmpty())
+            names += left == 1 ? u" dan "_s : u", "_s;
+        names += faraidKindName(heirKind(k));
+        --left;
+    }
+    return names;
+}
+
+void describeHeirs(FaraidResult& result, const FaraidInput& input) {
+    ShareInput table;
+    for (const FaraidHeir& heir : result.heirs) {
+        table.ticked |= kindBit(heir.kind);
+        table.counts[static_cast<std::size_t>(index(heir.kind))] = heir.count;
+    }
+    table.estate = 1200.0;
+    const auto shares = computeShares(table);
+    for (FaraidHeir& heir : result.heirs) {
+        heir.basis = fullBasis(heir, result);
+        if (shares)
+            heir.tableDifference =
+                difference(heir, shares->notes[static_cast<std::size_t>(index(heir.kind))]);
+    }
+    Q_UNUSED(input);
+}
+
+} // namespace zw::waris
