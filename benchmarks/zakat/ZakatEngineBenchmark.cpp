@@ -15,20 +15,16 @@ const QLocale Indonesian(QLocale::Indonesian, QLocale::Indonesia);
 
 ZakatSheet fullSheet() {
     ZakatSheet s;
-    s.title = u" HASIL  PERHITUNGAN ZAKAT "_s;
-    s.fieldNames = {u"N a m a"_s, u"A l a m a t"_s, u"T e l e p o n "_s, u"Tempat/Tgl. Lahir"_s,
-                    u"P e k e r j a a n "_s};
-    s.colons.fill(u":"_s);
-    s.values = {u"Ahmad Fauzi"_s, u"Jl. Merdeka 17, Bandung"_s, u"022-123456"_s,
-                u"Bandung, 1 Mei 1970"_s, u"Pedagang"_s};
-    s.kindHeading = u"Jenis Zakat"_s;
-    s.noteHeading = u"Keterangan"_s;
-    s.rowKinds = {u"T e r n a k"_s, u"F i t r a h"_s, u"Pertanian"_s, u"H a r t a"_s};
-    s.rowSentences = {
-        u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor Berumur Satu Tahun Lebih dan "
-        u"1 (Satu) Ekor Berumur Dua Tahun Lebih"_s,
-        u"Zakat Anda Jika Dalam Beras Adalah   14,00   Liter Beras Atau Uang Rp.  35.000,00"_s,
-        u"Zakat Anda Sebanyak  1.234  Kilogram"_s, u"Zakat Anda Sebesar  Rp. 2.500.000,00"_s};
+    s.particulars = {u"Ahmad Fauzi"_s, u"Jl. Merdeka 17, Bandung"_s, u"022-123456"_s,
+                     u"Bandung, 1 Mei 1970"_s, u"Pedagang"_s};
+    s.rows = {
+        {{u"T e r n a k"_s, u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor Berumur "
+                            u"Satu Tahun Lebih dan 1 (Satu) Ekor Berumur Dua Tahun Lebih"_s},
+         {u"F i t r a h"_s, u"Zakat Anda Jika Dalam Beras Adalah   14,00   Liter Beras Atau "
+                            u"Uang Rp.  35.000,00"_s},
+         {u"Pertanian"_s, u"Zakat Anda Sebanyak  1.234  Kilogram"_s},
+         {u"H a r t a"_s, u"Zakat Anda Sebesar  Rp. 2.500.000,00"_s}}};
+    s.filledRows = 4;
     return s;
 }
 

@@ -71,17 +71,19 @@ void ZakatFormsBenchmark::computeHandler() {
 }
 
 void ZakatFormsBenchmark::saveSheet() {
+    zw::zakat::ZakatSheet& filled = app->zakat.sheet;
+    filled.particulars = {u"Ahmad Fauzi bin Abdullah"_s, u"Jl. Merdeka 17, Bandung"_s,
+                          u"022-123456"_s, u"Bandung, 1 Januari 1970"_s, u"Guru"_s};
+    filled.rows = {{{u"T e r n a k"_s, u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor "
+                                       u"Berumur Dua Tahun Lebih dan 1 (Satu) Ekor Berumur Satu "
+                                       u"Tahun Lebih"_s},
+                    {u"F i t r a h"_s, u"Zakat Anda Jika Dalam Beras Adalah   42.00   Liter Beras "
+                                       u"Atau Uang Rp.  640,531.50"_s},
+                    {u"Pertanian"_s, u"Zakat Anda Sebanyak  617  Kilogram"_s},
+                    {u"H a r t a"_s, u"Zakat Anda Sebesar  Rp. 3,086,419.74"_s}}};
+    filled.filledRows = 4;
     auto& sheet = app->registry.get<zw::zakat::ZakatResultForm>(FormName(u"Form8"_s));
-    sheet.setParticulars({u"Ahmad Fauzi bin Abdullah"_s, u"Jl. Merdeka 17, Bandung"_s,
-                          u"022-123456"_s, u"Bandung, 1 Januari 1970"_s, u"Guru"_s});
-    using zw::zakat::ZakatKind;
-    sheet.fillNextRow(ZakatKind::Ternak, u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) "
-                                         u"Ekor Berumur Dua Tahun Lebih dan 1 (Satu) Ekor "
-                                         u"Berumur Satu Tahun Lebih"_s);
-    sheet.fillNextRow(ZakatKind::Fitrah, u"Zakat Anda Jika Dalam Beras Adalah   42.00   Liter "
-                                         u"Beras Atau Uang Rp.  640,531.50"_s);
-    sheet.fillNextRow(ZakatKind::Tani, u"Zakat Anda Sebanyak  617  Kilogram"_s);
-    sheet.fillNextRow(ZakatKind::Harta, u"Zakat Anda Sebesar  Rp. 3,086,419.74"_s);
+    sheet.showSheet();
     sheet.show();
     QTemporaryDir folder;
     const QString path = folder.filePath(u"zakat.txt"_s);

@@ -8,17 +8,24 @@ namespace {
 
 void renderFile(const ZakatSheet& sheet, const QDateTime& now, LineWriter& writer) {
     writer.text(timeStamp(now)).at(11).text(dateStamp(now)).endLine();
-    writer.at(26).text(sheet.title).endLine();
+    writer.at(26).text(sheetText::Title.toString()).endLine();
     writer.endLine();
-    for (std::size_t i = 0; i < sheet.fieldNames.size(); ++i) {
-        writer.text(sheet.fieldNames[i]).at(19).text(sheet.colons[i]).at(22).text(sheet.values[i]);
+    for (std::size_t i = 0; i < sheet.particulars.size(); ++i) {
+        writer.text(sheetText::FieldNames[i].toString())
+            .at(19)
+            .text(sheetText::Colon.toString())
+            .at(22)
+            .text(sheet.particulars[i]);
         writer.endLine();
     }
     writer.endLine().endLine();
-    writer.text(sheet.kindHeading).at(15).text(sheet.noteHeading).endLine();
+    writer.text(sheetText::KindHeading.toString())
+        .at(15)
+        .text(sheetText::NoteHeading.toString())
+        .endLine();
     writer.endLine();
-    for (std::size_t row = 0; row < sheet.rowKinds.size(); ++row)
-        writer.text(sheet.rowKinds[row]).at(15).text(sheet.rowSentences[row]).endLine();
+    for (const ZakatSheet::Row& row : sheet.rows)
+        writer.text(row.kind).at(15).text(row.sentence).endLine();
 }
 
 // Writes text from the given column on, wrapped at blanks before PrintLastColumn; a word too
@@ -43,18 +50,25 @@ void writeWrapped(LineWriter& writer, int column, QStringView text) {
 
 void renderPrint(const ZakatSheet& sheet, const QDateTime& now, LineWriter& writer) {
     writer.at(10).text(timeStamp(now)).at(20).text(dateStamp(now)).endLine();
-    writer.at(36).text(sheet.title).endLine();
+    writer.at(36).text(sheetText::Title.toString()).endLine();
     writer.endLine();
-    for (std::size_t i = 0; i < sheet.fieldNames.size(); ++i) {
-        writer.at(10).text(sheet.fieldNames[i]).at(30).text(sheet.colons[i]);
-        writeWrapped(writer, 32, sheet.values[i]);
+    for (std::size_t i = 0; i < sheet.particulars.size(); ++i) {
+        writer.at(10)
+            .text(sheetText::FieldNames[i].toString())
+            .at(30)
+            .text(sheetText::Colon.toString());
+        writeWrapped(writer, 32, sheet.particulars[i]);
     }
     writer.endLine().endLine();
-    writer.at(10).text(sheet.kindHeading).at(22).text(sheet.noteHeading).endLine();
+    writer.at(10)
+        .text(sheetText::KindHeading.toString())
+        .at(22)
+        .text(sheetText::NoteHeading.toString())
+        .endLine();
     writer.endLine();
-    for (std::size_t row = 0; row < sheet.rowKinds.size(); ++row) {
-        writer.at(10).text(sheet.rowKinds[row]);
-        writeWrapped(writer, 22, sheet.rowSentences[row]);
+    for (const ZakatSheet::Row& row : sheet.rows) {
+        writer.at(10).text(row.kind);
+        writeWrapped(writer, 22, row.sentence);
     }
 }
 

@@ -2,16 +2,18 @@
 
 // Zakat result sheet output.
 //
-// The form collects the captions shown on the sheet into a ZakatSheet; renderZakatSheet writes
-// them, unchanged, as the lines of the saved file or of the printed page through a LineWriter.
-// Saving and printing (shell/ReportOutput) only choose the sink.
+// The result sheet is a value: the payer's particulars and the rows of one run. The result form
+// shows it; renderZakatSheet writes it with the sheet's fixed texts as the lines of the saved
+// file or of the printed page through a LineWriter. Saving and printing only choose the sink.
 
 #include "common/OutputLayout.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringView>
 
 #include <array>
+#include <cstdint>
 
 namespace zw {
 class LineWriter;
@@ -19,16 +21,28 @@ class LineWriter;
 
 namespace zw::zakat {
 
-// The captions of the zakat result sheet at the moment of saving or printing.
+// The fixed texts of the sheet, shared by the result form and the report.
+namespace sheetText {
+
+inline constexpr QStringView Title = u" HASIL  PERHITUNGAN ZAKAT ";
+// Name, address, telephone, place and date of birth, occupation.
+inline constexpr std::array<QStringView, 5> FieldNames{
+    u"N a m a", u"A l a m a t", u"T e l e p o n ", u"Tempat/Tgl. Lahir", u"P e k e r j a a n "};
+inline constexpr QStringView Colon = u":";
+inline constexpr QStringView KindHeading = u"Jenis Zakat";
+inline constexpr QStringView NoteHeading = u"Keterangan";
+
+} // namespace sheetText
+
 struct ZakatSheet {
-    QString title;                       // Label13
-    std::array<QString, 5> fieldNames;   // Label1, Label2, Label3, label4, Label5
-    std::array<QString, 5> colons;       // Label15(0..4)
-    std::array<QString, 5> values;       // Label6..Label10
-    QString kindHeading;                 // Label11
-    QString noteHeading;                 // Label12
-    std::array<QString, 4> rowKinds;     // Label14(1..4)
-    std::array<QString, 4> rowSentences; // Label19(1..4)
+    struct Row {
+        QString kind; // "H a r t a"
+        QString sentence;
+    };
+
+    std::array<QString, 5> particulars;
+    std::array<Row, 4> rows;
+    std::int16_t filledRows = 0;
 };
 
 // On paper a text after the last column stop of its line is wrapped at blanks so that no line

@@ -10,8 +10,7 @@ using namespace Qt::StringLiterals;
 namespace zw::zakat {
 
 FitrahForm::FitrahForm(AppContext& context, ZakatState& state)
-    : ZakatKindForm(context, ZakatKind::Fitrah, u"Label5"_s, u" "_s, u"&Hasilnya..."_s)
-    , m_state(state) {
+    : ZakatKindForm(context, state, ZakatKind::Fitrah, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u" ZAKAT FITRAH"_s);
     m_dependants =
         addInputRow(0, {u"Label1"_s, u"Jumlah &Tanggungan"_s, u"Text1"_s, u"Label2"_s, u"Orang"_s});

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "zakat/forms/ZakatKindForm.h"
-#include "zakat/forms/ZakatState.h"
 
 namespace zw::zakat {
 
@@ -18,7 +17,6 @@ protected:
     void compute() override;
 
 private:
-    ZakatState& m_state;
     QLineEdit* m_dependants = nullptr;
     QLineEdit* m_ricePrice = nullptr;
 };

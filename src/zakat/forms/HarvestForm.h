@@ -11,7 +11,7 @@ class HarvestForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    explicit HarvestForm(AppContext& context);
+    HarvestForm(AppContext& context, ZakatState& state);
 
 protected:
     void clearInputs() override;

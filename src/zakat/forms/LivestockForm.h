@@ -9,7 +9,7 @@ class LivestockForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    explicit LivestockForm(AppContext& context);
+    LivestockForm(AppContext& context, ZakatState& state);
 
 protected:
     void clearInputs() override;

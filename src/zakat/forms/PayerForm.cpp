@@ -147,13 +147,12 @@ void PayerForm::startRun() {
     }
 
     // A new run builds the sheet afresh, so rows always fill from the first one.
+    m_state.sheet = {};
+    m_state.answers.clear();
+    for (std::size_t i = 0; i < m_particulars.size(); ++i)
+        m_state.sheet.particulars[i] = m_particulars[i]->text();
     auto& sheet = context().forms.get<ZakatResultForm>(forms::Form8);
-    std::array<QString, 5> values;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = m_particulars[i]->text();
-    sheet.setParticulars(values);
-    sheet.clearRows();
-    m_state.rowCount = 0;
+    sheet.showSheet();
     sheet.hide();
 
     for (ZakatKind kind : askingOrder) {

@@ -9,7 +9,7 @@ class WealthForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    explicit WealthForm(AppContext& context);
+    WealthForm(AppContext& context, ZakatState& state);
 
 protected:
     void clearInputs() override;

@@ -15,9 +15,9 @@ namespace zw::zakat {
 void registerZakatForms(AppContext& context, ZakatState& state) {
     FormRegistry& registry = context.forms;
     registry.add(forms::Form2, [&context, &state] { return new PayerForm(context, state); });
-    registry.add(forms::Form4, [&context] { return new WealthForm(context); });
-    registry.add(forms::Form5, [&context] { return new HarvestForm(context); });
-    registry.add(forms::Form6, [&context] { return new LivestockForm(context); });
+    registry.add(forms::Form4, [&context, &state] { return new WealthForm(context, state); });
+    registry.add(forms::Form5, [&context, &state] { return new HarvestForm(context, state); });
+    registry.add(forms::Form6, [&context, &state] { return new LivestockForm(context, state); });
     registry.add(forms::Form7, [&context, &state] { return new FitrahForm(context, state); });
     registry.add(forms::Form8, [&context, &state] { return new ZakatResultForm(context, state); });
 }

@@ -23,9 +23,11 @@ using namespace Qt::StringLiterals;
 
 namespace zw::zakat {
 
-ZakatKindForm::ZakatKindForm(AppContext& context, ZakatKind kind, const QString& resultLabelName,
-                             const QString& emptyResult, const QString& computeCaption)
+ZakatKindForm::ZakatKindForm(AppContext& context, ZakatState& state, ZakatKind kind,
+                             const QString& resultLabelName, const QString& emptyResult,
+                             const QString& computeCaption)
     : Form(context)
+    , m_state(state)
     , m_kind(kind)
     , m_emptyResult(emptyResult) {
     m_inputs = new QGridLayout;
@@ -153,20 +155,20 @@ void ZakatKindForm::goOn() {
     // Hiding ends this form's exec() once the handler returns; the result set below is what
     // the form before it sees.
     hide();
-    auto& payer = context().forms.get<PayerForm>(forms::Form2);
-    auto& sheet = context().forms.get<ZakatResultForm>(forms::Form8);
+    m_state.answers.append({m_kind, m_result->text()});
+    const auto& payer = context().forms.get<PayerForm>(forms::Form2);
     const auto* const self = std::find(askingOrder.cbegin(), askingOrder.cend(), m_kind);
     const auto* const next = std::find_if(
         self + 1, askingOrder.cend(), [&payer](ZakatKind kind) { return payer.isChosen(kind); });
-    bool wentOn = true;
-    if (next != askingOrder.cend())
-        wentOn = context().forms.form(kindFormName(*next)).exec() == Accepted;
-    else
-        sheet.show();
-
-    if (wentOn)
-        sheet.fillNextRow(m_kind, m_result->text());
-    setResult(wentOn ? Accepted : Rejected);
+    if (next != askingOrder.cend()) {
+        setResult(context().forms.form(kindFormName(*next)).exec());
+        return;
+    }
+    m_state.fillRows();
+    auto& sheet = context().forms.get<ZakatResultForm>(forms::Form8);
+    sheet.showSheet();
+    sheet.show();
+    setResult(Accepted);
 }
 
 } // namespace zw::zakat

@@ -2,6 +2,7 @@
 
 #include "ui/Form.h"
 #include "zakat/forms/ZakatKind.h"
+#include "zakat/forms/ZakatState.h"
 
 class QGridLayout;
 class QLabel;
@@ -24,8 +25,9 @@ public:
 
 protected:
     // The result label shows emptyResult until a result is computed.
-    ZakatKindForm(AppContext& context, ZakatKind kind, const QString& resultLabelName,
-                  const QString& emptyResult, const QString& computeCaption);
+    ZakatKindForm(AppContext& context, ZakatState& state, ZakatKind kind,
+                  const QString& resultLabelName, const QString& emptyResult,
+                  const QString& computeCaption);
 
     struct InputRow {
         QString labelName;
@@ -63,6 +65,10 @@ private:
     void appendToTabOrder(QWidget* first, QWidget* last);
     void goOn();
 
+protected:
+    ZakatState& m_state;
+
+private:
     ZakatKind m_kind;
     QString m_emptyResult;
     QGridLayout* m_inputs = nullptr;

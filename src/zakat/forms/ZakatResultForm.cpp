@@ -21,22 +21,14 @@ namespace zw::zakat {
 
 namespace {
 
-struct FieldRow {
-    QString nameLabel;
-    QString caption;
-    QString valueLabel;
-};
-
-const std::array<FieldRow, 5>& fieldRows() {
-    static const std::array<FieldRow, 5> table{{
-        {u"Label1"_s, u"N a m a"_s, u"Label6"_s},
-        {u"Label2"_s, u"A l a m a t"_s, u"Label7"_s},
-        {u"Label3"_s, u"T e l e p o n "_s, u"Label8"_s},
-        {u"label4"_s, u"Tempat/Tgl. Lahir"_s, u"Label9"_s},
-        {u"Label5"_s, u"P e k e r j a a n "_s, u"Label10"_s},
-    }};
-    return table;
-}
+// The designer names of the caption and the value of each particular.
+constexpr std::array<std::array<const char16_t*, 2>, 5> FieldNames{{
+    {u"Label1", u"Label6"},
+    {u"Label2", u"Label7"},
+    {u"Label3", u"Label8"},
+    {u"label4", u"Label9"},
+    {u"Label5", u"Label10"},
+}};
 
 struct ButtonSpec {
     QString name;
@@ -52,33 +44,34 @@ ZakatResultForm::ZakatResultForm(AppContext& context, ZakatState& state)
     , m_state(state) {
     setWindowTitle(u"HASIL"_s);
 
-    m_title = makeTitle(this, u"Label13"_s, u" HASIL  PERHITUNGAN ZAKAT "_s, 1.4);
+    QLabel* title = makeTitle(this, u"Label13"_s, sheetText::Title.toString(), 1.4);
 
     auto* particulars = new QGridLayout;
     particulars->setColumnStretch(2, 1);
-    for (std::size_t i = 0; i < fieldRows().size(); ++i) {
-        const FieldRow& row = fieldRows()[i];
+    for (std::size_t i = 0; i < FieldNames.size(); ++i) {
         const int gridRow = static_cast<int>(i);
-        m_fieldNames[i] = makeLabel(this, row.nameLabel, row.caption);
-        m_colons[i] = makeLabel(this, indexedName(u"Label15"_s, static_cast<int>(i)), u":"_s);
-        m_values[i] = makeLabel(this, row.valueLabel);
+        m_values[i] = makeLabel(this, QString::fromUtf16(FieldNames[i][1]));
         m_values[i]->setWordWrap(true);
-        particulars->addWidget(m_fieldNames[i], gridRow, 0, Qt::AlignTop);
-        particulars->addWidget(m_colons[i], gridRow, 1, Qt::AlignTop);
+        particulars->addWidget(makeLabel(this, QString::fromUtf16(FieldNames[i][0]),
+                                         sheetText::FieldNames[i].toString()),
+                               gridRow, 0, Qt::AlignTop);
+        particulars->addWidget(
+            makeLabel(this, indexedName(u"Label15"_s, gridRow), sheetText::Colon.toString()),
+            gridRow, 1, Qt::AlignTop);
         particulars->addWidget(m_values[i], gridRow, 2, Qt::AlignTop);
     }
 
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(24);
     rows->setColumnStretch(1, 1);
-    m_kindHeading = makeLabel(this, u"Label11"_s, u"Jenis Zakat"_s);
-    m_noteHeading = makeLabel(this, u"Label12"_s, u"Keterangan"_s);
-    QFont headingFont = m_kindHeading->font();
+    QLabel* kindHeading = makeLabel(this, u"Label11"_s, sheetText::KindHeading.toString());
+    QLabel* noteHeading = makeLabel(this, u"Label12"_s, sheetText::NoteHeading.toString());
+    QFont headingFont = kindHeading->font();
     headingFont.setBold(true);
-    m_kindHeading->setFont(headingFont);
-    m_noteHeading->setFont(headingFont);
-    rows->addWidget(m_kindHeading, 0, 0);
-    rows->addWidget(m_noteHeading, 0, 1);
+    kindHeading->setFont(headingFont);
+    noteHeading->setFont(headingFont);
+    rows->addWidget(kindHeading, 0, 0);
+    rows->addWidget(noteHeading, 0, 1);
     // Room for three lines of the longest sentence, so the sheet keeps its size as rows fill.
     const int sentenceHeight = fontMetrics().lineSpacing() * 3;
     for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
@@ -119,7 +112,7 @@ ZakatResultForm::ZakatResultForm(AppContext& context, ZakatState& state)
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_title);
+    layout->addWidget(title);
     layout->addSpacing(12);
     layout->addLayout(particulars);
     layout->addSpacing(12);
@@ -128,45 +121,14 @@ ZakatResultForm::ZakatResultForm(AppContext& context, ZakatState& state)
     layout->addLayout(buttons);
 }
 
-void ZakatResultForm::setParticulars(const std::array<QString, 5>& values) {
-    for (std::size_t i = 0; i < values.size(); ++i)
-        m_values[i]->setText(values[i]);
-}
-
-void ZakatResultForm::clearRows() {
+void ZakatResultForm::showSheet() {
+    const ZakatSheet& sheet = m_state.sheet;
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_values[i]->setText(sheet.particulars[i]);
     for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
-        m_rowKinds[i]->clear();
-        m_rowSentences[i]->clear();
+        m_rowKinds[i]->setText(sheet.rows[i].kind);
+        m_rowSentences[i]->setText(sheet.rows[i].sentence);
     }
-}
-
-void ZakatResultForm::fillNextRow(ZakatKind kind, const QString& sentence) {
-    std::int16_t& count = m_state.rowCount;
-    if (count >= static_cast<std::int16_t>(m_rowKinds.size()))
-        return;
-    ++count;
-    const auto index = static_cast<std::size_t>(count - 1);
-    m_rowKinds[index]->setText(kindRowText(kind));
-    m_rowSentences[index]->setText(sentence);
-    m_rowKinds[index]->setVisible(true);
-    m_rowSentences[index]->setVisible(true);
-}
-
-ZakatSheet ZakatResultForm::sheet() const {
-    ZakatSheet sheet;
-    sheet.title = m_title->text();
-    for (std::size_t i = 0; i < m_fieldNames.size(); ++i) {
-        sheet.fieldNames[i] = m_fieldNames[i]->text();
-        sheet.colons[i] = m_colons[i]->text();
-        sheet.values[i] = m_values[i]->text();
-    }
-    sheet.kindHeading = m_kindHeading->text();
-    sheet.noteHeading = m_noteHeading->text();
-    for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
-        sheet.rowKinds[i] = m_rowKinds[i]->text();
-        sheet.rowSentences[i] = m_rowSentences[i]->text();
-    }
-    return sheet;
 }
 
 void ZakatResultForm::closeRequested() {
@@ -177,9 +139,8 @@ void ZakatResultForm::startAgain() {
     clearZakatPayer(context());
     for (ZakatKind kind : askingOrder)
         context().forms.get<ZakatKindForm>(kindFormName(kind)).unlockInputs();
-    setParticulars({});
-    clearRows();
-    m_state.rowCount = 0;
+    m_state.sheet = {};
+    showSheet();
     hide();
     auto& payer = context().forms.get<PayerForm>(forms::Form2);
     payer.show();
@@ -196,18 +157,18 @@ void ZakatResultForm::toInheritance() {
         context().forms.form(forms::Form1).hide();
     hide();
     context().navigation.toInheritance();
-    m_state.rowCount = 0;
+    m_state.sheet.filledRows = 0;
 }
 
 void ZakatResultForm::save() {
     saveReport(context(), this, [this](LineWriter& writer) {
-        renderZakatSheet(sheet(), OutputLayout::File, context().now(), writer);
+        renderZakatSheet(m_state.sheet, OutputLayout::File, context().now(), writer);
     });
 }
 
 void ZakatResultForm::print() {
     printReport(context(), this, [this](LineWriter& writer) {
-        renderZakatSheet(sheet(), OutputLayout::Print, context().now(), writer);
+        renderZakatSheet(m_state.sheet, OutputLayout::Print, context().now(), writer);
     });
 }
 

@@ -11,21 +11,16 @@ class QLabel;
 
 namespace zw::zakat {
 
-// Form8: the zakat result sheet. The payer form writes the particulars, each kind form of a
-// run its row; saving and printing read the captions shown at that moment.
+// Form8: shows the zakat result sheet of the road's state, which the payer form and the kind forms
+// of a run fill; saving and printing write that sheet.
 class ZakatResultForm : public Form {
     Q_OBJECT
 
 public:
     ZakatResultForm(AppContext& context, ZakatState& state);
 
-    // Name, address, telephone, place and date of birth, occupation.
-    void setParticulars(const std::array<QString, 5>& values);
-    void clearRows();
-    // Counts the row in the run's row count and fills that row.
-    void fillNextRow(ZakatKind kind, const QString& sentence);
-
-    ZakatSheet sheet() const;
+    // Shows the sheet as it is now.
+    void showSheet();
 
     // Escape does nothing here: only the buttons and the window's close leave this form.
     void reject() override {}
@@ -42,11 +37,6 @@ private:
     void showHelp();
 
     ZakatState& m_state;
-    QLabel* m_title = nullptr;
-    QLabel* m_kindHeading = nullptr;
-    QLabel* m_noteHeading = nullptr;
-    std::array<QLabel*, 5> m_fieldNames{};
-    std::array<QLabel*, 5> m_colons{};
     std::array<QLabel*, 5> m_values{};
     std::array<QLabel*, 4> m_rowKinds{};
     std::array<QLabel*, 4> m_rowSentences{};

@@ -233,18 +233,12 @@ void ZakatEngineTest::amountsAreReadAndShownWithTheLocaleMarks() {
 // The saved layout is compared line by line through the result form (ZakatFormsTest).
 void ZakatEngineTest::printPutsItemsAtTheirColumnsAndWrapsLongTexts() {
     ZakatSheet sheet;
-    sheet.title = u" HASIL  PERHITUNGAN ZAKAT "_s;
-    sheet.fieldNames = {u"N a m a"_s, u"A l a m a t"_s, u"T e l e p o n "_s, u"Tempat/Tgl. Lahir"_s,
-                        u"P e k e r j a a n "_s};
-    sheet.colons.fill(u":"_s);
-    sheet.values = {QString(60, u'x'), u"Jl. Merdeka 17, Bandung"_s, u"022-123456"_s,
-                    u"Bandung, 1 Mei 1970"_s, u"Pedagang"_s};
-    sheet.kindHeading = u"Jenis Zakat"_s;
-    sheet.noteHeading = u"Keterangan"_s;
-    sheet.rowKinds = {u"T e r n a k"_s, u"Pertanian"_s};
-    sheet.rowSentences = {u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor Berumur Satu "
-                          u"Tahun Lebih dan 1 (Satu) Ekor Berumur Dua Tahun Lebih"_s,
-                          u"Zakat Anda Sebanyak  65  Kilogram"_s};
+    sheet.particulars = {QString(60, u'x'), u"Jl. Merdeka 17, Bandung"_s, u"022-123456"_s,
+                         u"Bandung, 1 Mei 1970"_s, u"Pedagang"_s};
+    sheet.rows[0] = {u"T e r n a k"_s, u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor "
+                                       u"Berumur Satu Tahun Lebih dan 1 (Satu) Ekor Berumur Dua "
+                                       u"Tahun Lebih"_s};
+    sheet.rows[1] = {u"Pertanian"_s, u"Zakat Anda Sebanyak  65  Kilogram"_s};
 
     TextFileSink page;
     LineWriter writer(page);
