@@ -2,8 +2,8 @@
 
 #include "shell/AppContext.h"
 #include "shell/AppState.h"
+#include "shell/DeferredSounds.h"
 #include "shell/FormRegistry.h"
-#include "shell/MultimediaSounds.h"
 #include "shell/QtDialogs.h"
 #include "shell/ShellForms.h"
 #include "shell/StartUp.h"
@@ -17,7 +17,7 @@ namespace zw {
 struct Application::Private {
     AppState state;
     QtDialogs dialogs;
-    MultimediaSounds sounds;
+    DeferredSounds sounds;
     FormRegistry forms;
     bool ended = false;
     AppContext context{forms,

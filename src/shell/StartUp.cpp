@@ -4,16 +4,20 @@
 #include "shell/Form.h"
 #include "shell/FormRegistry.h"
 #include "shell/Pause.h"
+#include "shell/SoundPlayer.h"
 #include "shell/SplashWindow.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace zw {
 
 namespace {
+
+constexpr std::chrono::milliseconds soundPreparationDelay{100};
 
 void create(FormRegistry& forms, std::initializer_list<const char16_t*> names) {
     for (const char16_t* name : names)
@@ -50,6 +54,8 @@ void runMain(AppContext& context, std::chrono::milliseconds pause) {
     }
     forms.close(u"Splash"_s);
     forms.form(u"Awal"_s).show();
+    // The password window plays the first sound; readying them waits until it is on the screen.
+    QTimer::singleShot(soundPreparationDelay, &forms, [&context] { context.sounds.prepare(); });
     forms.form(u"Sandi"_s).exec();
 }
 
