@@ -53,8 +53,9 @@ void makeFixedUntitled(QDialog& dialog) {
 QFont preferredFont(const QStringList& families, int pointSize, bool bold) {
     QFont font;
     // Only installed families: fontconfig would replace a missing one by some unrelated
-    // decorative font, where the platform's interface font reads better.
-    const QStringList installed = QFontDatabase::families();
+    // decorative font, where the platform's interface font reads better. Listed once: the list
+    // holds every family on the system and most windows ask.
+    static const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
         if (installed.contains(family, Qt::CaseInsensitive)) {
             font.setFamily(family);
