@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program; explains what to do where no display is available.
 set -euo pipefail
-bin="$(dirname "$0")/../build/dev/src/app/zakat-waris"
+bin="$(dirname "$0")/../build/dev/bin/zakat-waris"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<MSG
 No display found, so the program cannot open its windows.

@@ -2,7 +2,7 @@
 
 #include "app/AppForms.h"
 #include "app/AppNavigation.h"
-#include "app/MultimediaSounds.h"
+#include "app/DeferredSounds.h"
 #include "app/StartUp.h"
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
@@ -20,7 +20,7 @@ struct Application::Private {
     waris::WarisState waris;
     zakat::ZakatState zakat;
     QtDialogs dialogs;
-    MultimediaSounds sounds;
+    DeferredSounds sounds;
     FormRegistry forms;
     bool ended = false;
     AppContext context{forms,

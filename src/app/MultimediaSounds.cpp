@@ -35,11 +35,7 @@ QUrl urlOf(const QString& path) {
 } // namespace
 
 MultimediaSounds::MultimediaSounds(Sources sources)
-    : m_sources(std::move(sources)) {
-    // Soon enough for the first sound, late enough to fall into the start-up pause rather than
-    // delay the splash.
-    QTimer::singleShot(std::chrono::milliseconds(100), this, &MultimediaSounds::prepare);
-}
+    : m_sources(std::move(sources)) {}
 
 MultimediaSounds::~MultimediaSounds() = default;
 

@@ -6,15 +6,13 @@
 #include <QString>
 
 #include <array>
-#include <chrono>
 
 class QSoundEffect;
 
 namespace zw {
 
 // Plays the program's wave files with Qt Multimedia, in the background. Without an audio
-// output, or when a file is missing, it stays silent. The effects are prepared from the event
-// loop a moment after construction, so the first sound does not wait for them.
+// output, or when a file is missing, it stays silent.
 class MultimediaSounds final : public QObject, public SoundPlayer {
     Q_OBJECT
 
@@ -27,12 +25,10 @@ public:
     static Sources defaultSources();
 
     void play(Sound sound) override;
-    // Lets a sound that is still playing finish, for at most the given time.
-    void waitUntilQuiet(std::chrono::milliseconds longest);
+    void prepare() override;
+    void waitUntilQuiet(std::chrono::milliseconds longest) override;
 
 private:
-    void prepare();
-
     Sources m_sources;
     std::array<QSoundEffect*, 3> m_effects{};
     bool m_prepared = false;

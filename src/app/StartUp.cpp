@@ -5,15 +5,19 @@
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
 #include "ui/Pause.h"
+#include "ui/SoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace zw {
 
 namespace {
+
+constexpr std::chrono::milliseconds soundPreparationDelay{100};
 
 template<std::size_t N> void create(FormRegistry& registry, const std::array<FormName, N>& names) {
     for (FormName name : names)
@@ -49,6 +53,8 @@ void runMain(AppContext& context, std::chrono::milliseconds pause) {
     }
     registry.close(forms::Splash);
     registry.form(forms::Awal).show();
+    // The password window plays the first sound; readying them waits until it is on the screen.
+    QTimer::singleShot(soundPreparationDelay, &registry, [&context] { context.sounds.prepare(); });
     registry.form(forms::Sandi).exec();
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -43,6 +44,8 @@ private Q_SLOTS:
 
     void windowsCarryTheirNamesAndTitles_data();
     void windowsCarryTheirNamesAndTitles();
+    void picturesShowAtTheirSizeInAWindowThatKeepsItsSize_data();
+    void picturesShowAtTheirSizeInAWindowThatKeepsItsSize();
     void mainMenuTakesTheRoads_data();
     void mainMenuTakesTheRoads();
     void aboutKeepsTheMenuAndGoesBackToIt_data();
@@ -99,6 +102,37 @@ void ShellWindowsTest::windowsCarryTheirNamesAndTitles() {
     QCOMPARE(window.layout()->sizeConstraint() == QLayout::SetFixedSize, fixedSize);
     for (const QString& control : controls)
         QVERIFY2(window.findChild<QWidget*>(control), qPrintable(control));
+}
+
+// Pictures are decoded only when their window shows; the window must not change size for it.
+void ShellWindowsTest::picturesShowAtTheirSizeInAWindowThatKeepsItsSize_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("splash logo") << u"Splash"_s << u"imgLogo"_s << u"logo.png"_s;
+    QTest::newRow("password lock") << u"Sandi"_s << u"Picture1"_s << u"lock.png"_s;
+    QTest::newRow("password key") << u"Sandi"_s << u"Picture2"_s << u"key.png"_s;
+    QTest::newRow("about picture") << u"Programmer"_s << u"Picture1"_s << u"about.png"_s;
+    QTest::newRow("closing picture") << u"Akhir"_s << u"Picture1"_s << u"closing.png"_s;
+}
+
+void ShellWindowsTest::picturesShowAtTheirSizeInAWindowThatKeepsItsSize() {
+    QFETCH(QString, form);
+    QFETCH(QString, label);
+    QFETCH(QString, file);
+    TestApp app;
+    zw::Form& window = app.form(form);
+    window.show();
+    const QSize shown = window.size();
+    // Only the layout requests: the closing window would otherwise run the program's end.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    const QSize pictureSize = QImageReader(u":/pictures/"_s + file).size();
+    const auto& picture = app.child<QLabel>(form, label);
+    QCOMPARE(picture.pixmap().size(), pictureSize);
+    QVERIFY(picture.width() >= pictureSize.width() && picture.height() >= pictureSize.height());
+    QCOMPARE(window.size(), shown);
 }
 
 void ShellWindowsTest::mainMenuTakesTheRoads_data() {
