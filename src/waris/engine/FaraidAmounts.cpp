@@ -36,14 +36,7 @@ std::optional<Sen> parseSen(QStringView text) {
 }
 
 QString senToDecimal(Sen sen) {
-    const bool negative = sen < 0;
-    const auto magnitude =
-        static_cast<std::uint64_t>(negative ? -(sen + 1) : sen) + (negative ? 1 : 0);
-    QString text = QString::number(magnitude / 100) + u'.';
-    const auto cents = static_cast<int>(magnitude % 100);
-    text += QChar(u'0' + cents / 10);
-    text += QChar(u'0' + cents % 10);
-    return negative ? u'-' + text : text;
+    return decimalText(sen, 2);
 }
 
 std::optional<FaraidMoney> netEstate(Sen estate, Sen funeral, Sen debts, Sen bequest) {

@@ -14,7 +14,7 @@ QString rp(Sen sen) {
 }
 
 QString num(std::int64_t n) {
-    return QString::number(n);
+    return decimalText(n);
 }
 
 void moneySteps(const FaraidMoney& m, QStringList& steps) {

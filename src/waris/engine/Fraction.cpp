@@ -104,8 +104,29 @@ QString Fraction::toString() const {
     if (!valid())
         return QStringLiteral("?");
     if (m_den == 1)
-        return QString::number(m_num);
-    return QString::number(m_num) + u'/' + QString::number(m_den);
+        return decimalText(m_num);
+    return decimalText(m_num) + u'/' + decimalText(m_den);
+}
+
+QString decimalText(std::int64_t value, int decimals) {
+    std::array<char16_t, 24> buffer{};
+    auto* const end = buffer.data() + buffer.size();
+    auto* first = end;
+    auto magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    for (int place = 0; place < decimals; ++place) {
+        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    if (decimals > 0)
+        *--first = u'.';
+    do {
+        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--first = u'-';
+    return QString(reinterpret_cast<const QChar*>(first), end - first);
 }
 
 } // namespace zw::waris

@@ -54,6 +54,10 @@ private:
 };
 
 std::int64_t gcd64(std::int64_t a, std::int64_t b);
+// The plain decimal digits with a leading '-' when negative, the last `decimals` of them after a
+// '.' ("1234567.89" for 123456789 and 2). Made in one piece: the working of a division writes
+// many numbers, and QString::number with appended decimals took most of its time.
+QString decimalText(std::int64_t value, int decimals = 0);
 // The least common multiple, or 0 when it does not fit 64 bits.
 std::int64_t lcm64(std::int64_t a, std::int64_t b);
 
