@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -47,6 +48,14 @@ bool wholePrintFile(const QString& path) {
         return false;
     file.seek(file.size() - 16);
     return file.read(16).trimmed().endsWith("%%EOF");
+}
+
+SaveDialogRequest pdfRequest() {
+    return {QStringLiteral("SIMPAN PDF"),
+            {QStringLiteral("File PDF (*.pdf)"), QStringLiteral("Semua Jenis File (*.*)")},
+            QStringLiteral("pdf"),
+            QString(),
+            documentsFolder()};
 }
 
 void reportFailure(AppContext& context, QWidget* parent, const QString& text) {
@@ -100,6 +109,49 @@ void printReport(AppContext& context, QWidget* parent, const RenderLines& render
     if (!painter.end() || printer.printerState() == QPrinter::Error ||
         !wholePrintFile(printer.outputFileName()))
         reportFailure(context, parent, QStringLiteral("Pencetakan gagal."));
+}
+
+void printPages(AppContext& context, QWidget* parent, const PaintPages& paintPages) {
+    QPrinter printer;
+    if (!context.dialogs.setUpPrinter(parent, printer))
+        return;
+    paintPages(printer);
+    if (printer.printerState() == QPrinter::Error || !wholePrintFile(printer.outputFileName()))
+        reportFailure(context, parent, QStringLiteral("Pencetakan gagal."));
+}
+
+void previewPages(AppContext& context, QWidget* parent, const PaintPages& paintPages) {
+    QPrinter printer;
+    context.dialogs.previewPrint(parent, printer, [&](QPrinter& target) { paintPages(target); });
+}
+
+void savePdf(AppContext& context, QWidget* parent, const QString& title,
+             const PaintPages& paintPages) {
+    const std::optional<QString> path = context.dialogs.saveFileName(parent, pdfRequest());
+    if (!path || path->isEmpty())
+        return;
+
+    QSaveFile file(*path);
+    const QString name = QDir::toNativeSeparators(*path);
+    // Unbuffered for the same reason as the text file: every short write is seen at once.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reportFailure(
+            context, parent,
+            QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
+        return;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Zakat & Waris"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        paintPages(writer);
+    }
+    // QSaveFile remembers a failed write and then refuses to commit.
+    if (!file.commit()) {
+        reportFailure(context, parent,
+                      QStringLiteral("File %1 gagal disimpan: %2").arg(name, file.errorString()));
+    }
 }
 
 } // namespace zw
