@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Messages.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,6 +63,25 @@ void reportFailure(AppContext& context, QWidget* parent, const QString& text) {
     showMessage(context.dialogs, parent, messages::failure(text));
 }
 
+// Replaces the file at `path` as a whole or not at all.
+void saveBytes(AppContext& context, QWidget* parent, const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    const QString name = QDir::toNativeSeparators(path);
+    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
+    // buffered QSaveFile flushes at commit() and can commit a truncated file as a success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reportFailure(
+            context, parent,
+            QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
+        return;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        reportFailure(context, parent,
+                      QStringLiteral("File %1 gagal disimpan: %2").arg(name, reason));
+    }
+}
+
 } // namespace
 
 void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderFileLines) {
@@ -72,23 +92,7 @@ void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderF
     TextFileSink sink;
     LineWriter writer(sink);
     renderFileLines(writer);
-
-    QSaveFile file(*path);
-    const QString name = QDir::toNativeSeparators(*path);
-    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s count: a
-    // buffered QSaveFile flushes at commit() and can commit a truncated file as a success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reportFailure(
-            context, parent,
-            QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
-        return;
-    }
-    const QByteArray bytes = sink.encoded();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        reportFailure(context, parent,
-                      QStringLiteral("File %1 gagal disimpan: %2").arg(name, reason));
-    }
+    saveBytes(context, parent, *path, sink.encoded());
 }
 
 void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines) {
@@ -131,27 +135,22 @@ void savePdf(AppContext& context, QWidget* parent, const QString& title,
     if (!path || path->isEmpty())
         return;
 
-    QSaveFile file(*path);
-    const QString name = QDir::toNativeSeparators(*path);
-    // Unbuffered for the same reason as the text file: every short write is seen at once.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reportFailure(
-            context, parent,
-            QStringLiteral("File %1 tidak dapat dibuat: %2").arg(name, file.errorString()));
-        return;
-    }
+    // Qt's PDF writer ignores a short write, so the pages go to memory first and reach the disk
+    // through the same checked, atomic save as the text file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Zakat & Waris"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         paintPages(writer);
     }
-    // QSaveFile remembers a failed write and then refuses to commit.
-    if (!file.commit()) {
-        reportFailure(context, parent,
-                      QStringLiteral("File %1 gagal disimpan: %2").arg(name, file.errorString()));
+    if (!buffer.data().trimmed().endsWith("%%EOF")) {
+        reportFailure(context, parent, QStringLiteral("File PDF tidak dapat dibuat."));
+        return;
     }
+    saveBytes(context, parent, *path, buffer.data());
 }
 
 } // namespace zw

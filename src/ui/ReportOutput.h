@@ -21,8 +21,8 @@ void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderF
 void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines);
 
 // The same for a paged document: the caller paints every page on the device it is given.
-// Printing and the PDF report a device that fails part-way (a full disk) as a failure; the PDF
-// is saved atomically, so a failed save leaves whatever was there before.
+// Printing reports a device that fails part-way (a full disk) as a failure; the PDF is saved
+// like the text file, atomically, so a failed save leaves whatever was there before.
 using PaintPages = std::function<void(QPagedPaintDevice&)>;
 
 void printPages(AppContext& context, QWidget* parent, const PaintPages& paintPages);

@@ -75,10 +75,11 @@ QString personsText(int count) {
 // "Anak Pria, 2 orang, masing-masing Rp 300,000.00: tiga ratus ribu rupiah"; persons who get
 // a sen more are named apart.
 void addWords(QStringList& words, const FaraidHeir& heir, const QLocale& locale) {
-    const auto line = [&](int persons, Sen sen) {
+    const auto line = [&](int persons, Sen sen) -> QString {
         QString head = faraidKindName(heir.kind);
         if (heir.count > 1)
-            head += u", "_s % personsText(persons) % u", masing-masing"_s;
+            head +=
+                u", "_s % personsText(persons) % (persons > 1 ? u", masing-masing"_s : QString());
         return head % u' ' % rupiah(sen, locale) % u": "_s % capitalised(amountInWords(sen));
     };
     if (heir.personsWithExtraSen > 0)
