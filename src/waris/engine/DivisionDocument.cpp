@@ -32,11 +32,13 @@ void addFields(QTextCursor& cursor, const std::vector<ReportField>& fields,
                const QTextCharFormat& text) {
     if (fields.empty())
         return;
-    QTextTable* table = cursor.insertTable(static_cast<int>(fields.size()), 2, plainTable());
+    // Caption, colon, value: the colons stand in one column.
+    QTextTable* table = cursor.insertTable(static_cast<int>(fields.size()), 3, plainTable());
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const int row = static_cast<int>(i);
-        table->cellAt(row, 0).firstCursorPosition().insertText(fields[i].caption % u"  :"_s, text);
-        table->cellAt(row, 1).firstCursorPosition().insertText(fields[i].value, text);
+        table->cellAt(row, 0).firstCursorPosition().insertText(fields[i].caption, text);
+        table->cellAt(row, 1).firstCursorPosition().insertText(u":"_s, text);
+        table->cellAt(row, 2).firstCursorPosition().insertText(fields[i].value, text);
     }
     cursor.movePosition(QTextCursor::End);
 }
