@@ -74,6 +74,16 @@ std::optional<Sen> readSen(const QString& text, const QLocale& locale) {
     return (money->units() + Money::UnitsPerWhole / 200) / (Money::UnitsPerWhole / 100);
 }
 
+// A fixed-width family at the size of the interface font, as on Detail, so the columns of
+// figures line up and a larger chosen font enlarges the table too.
+QFont fixedWidth(QFont font) {
+    const QString courier = u"Courier New"_s;
+    font.setFamily(QFontDatabase::hasFamily(courier)
+                       ? courier
+                       : QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    return font;
+}
+
 QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
     QLabel* label = makeLabel(parent, name, caption);
     label->setBuddy(buddy);
@@ -157,12 +167,11 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
 
     m_table = new QTableWidget(0, DivisionReport::ColumnCount, this);
     m_table->setObjectName(u"Tabel"_s);
+    m_table->setFont(fixedWidth(font()));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(false);
     QStringList headings;
     for (const QString& heading : DivisionReport::headings())
         headings.append(heading);
@@ -321,20 +330,36 @@ void DivisionForm::fillTable(const DivisionReport& report) {
     m_table->setRowCount(rows);
     QFont totalFont = m_table->font();
     totalFont.setBold(true);
+    // The columns fit their texts. In the fixed-width font a text's width is its length, so
+    // nothing is measured: fitting through the header measures every cell on every change, at
+    // several times the cost of the whole division.
+    std::array<qsizetype, DivisionReport::ColumnCount> lengths{};
+    for (std::size_t c = 0; c < lengths.size(); ++c)
+        lengths[c] = DivisionReport::headings()[c].size();
     for (int r = 0; r < rows; ++r) {
         const DivisionReport::Row& row = report.rows[static_cast<std::size_t>(r)];
+        const bool total = row.kind == DivisionReport::RowKind::Total;
         for (int c = 0; c < DivisionReport::ColumnCount; ++c) {
+            const auto slot = static_cast<std::size_t>(c);
             QTableWidgetItem* item = m_table->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem;
                 m_table->setItem(r, c, item);
             }
-            item->setText(row.cells[static_cast<std::size_t>(c)]);
+            item->setText(row.cells[slot]);
             item->setTextAlignment(DivisionReport::rightAligned(c)
                                        ? Qt::AlignRight | Qt::AlignVCenter
                                        : Qt::AlignLeft | Qt::AlignVCenter);
-            item->setFont(row.kind == DivisionReport::RowKind::Total ? totalFont : m_table->font());
+            item->setFont(total ? totalFont : m_table->font());
+            lengths[slot] = std::max(lengths[slot], row.cells[slot].size());
         }
+    }
+    const QFontMetrics metrics(totalFont);
+    const int character = metrics.horizontalAdvance(u'0');
+    for (int c = 0; c < DivisionReport::ColumnCount; ++c) {
+        const int width = static_cast<int>(lengths[static_cast<std::size_t>(c)] + 2) * character;
+        if (m_table->columnWidth(c) != width)
+            m_table->setColumnWidth(c, width);
     }
 }
 
