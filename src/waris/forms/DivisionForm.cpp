@@ -24,6 +24,7 @@
 #include <QPagedPaintDevice>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -172,6 +173,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     QStringList headings;
     for (const QString& heading : DivisionReport::headings())
         headings.append(heading);
@@ -232,8 +234,10 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     layout->addWidget(m_steps, 2);
     layout->addLayout(buttonRow);
 
-    const int character = fontMetrics().averageCharWidth();
-    resize(character * 130, fontMetrics().height() * 42);
+    // Room for a whole table of the usual size, within the screen whatever the font.
+    const QSize wanted(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 52);
+    const QSize screenRoom = screen()->availableSize() * 9 / 10;
+    resize(wanted.boundedTo(screenRoom).expandedTo(minimumSizeHint()));
 }
 
 void DivisionForm::activate() {
