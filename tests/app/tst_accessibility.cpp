@@ -27,7 +27,7 @@ namespace {
 const QStringList allForms = {u"Splash"_s,  u"Awal"_s,   u"Sandi"_s, u"Programmer"_s, u"Akhir"_s,
                               u"Bantuan"_s, u"Form1"_s,  u"Data"_s,  u"Ahli_Waris"_s, u"Berapa"_s,
                               u"Hasil"_s,   u"Detail"_s, u"Form2"_s, u"Form4"_s,      u"Form5"_s,
-                              u"Form6"_s,   u"Form7"_s,  u"Form8"_s};
+                              u"Form6"_s,   u"Form7"_s,  u"Form8"_s, u"Pembagian"_s};
 
 // The widgets that Tab reaches, in the order it reaches them from where the focus is when the
 // window opens.

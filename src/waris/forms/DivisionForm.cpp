@@ -13,6 +13,7 @@
 #include "waris/engine/FaraidEngine.h"
 #include "waris/engine/InheritanceSheet.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -178,6 +179,10 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     for (const QString& heading : DivisionReport::headings())
         headings.append(heading);
     m_table->setHorizontalHeaderLabels(headings);
+    // The corner button selects the whole table; without a caption screen readers announce a
+    // nameless button.
+    if (auto* corner = m_table->findChild<QAbstractButton*>())
+        corner->setText(u"Pilih Semua"_s);
     QLabel* tableLabel =
         buddyLabel(this, u"LabelTabel"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
 
