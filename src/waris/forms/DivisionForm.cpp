@@ -288,11 +288,13 @@ void DivisionForm::divide() {
                 break;
             }
         }
+        forgetOtherCase();
         return;
     }
     const FaraidOutcome outcome = divideEstate(*in);
     if (const auto* error = std::get_if<FaraidError>(&outcome)) {
         m_problem->setText(error->message);
+        forgetOtherCase();
         return;
     }
     m_problem->clear();
@@ -300,6 +302,20 @@ void DivisionForm::divide() {
     m_case = DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], *in};
     m_report.emplace(*m_case, result, context().locale, context().now());
     showReport(*m_report);
+}
+
+void DivisionForm::forgetOtherCase() {
+    // The last valid division stands in for a refused entry, but never for another calculation.
+    if (!m_case || (m_case->input.counts == m_state.lastCounts &&
+                    m_case->estateText == m_state.sheet.particulars[5]))
+        return;
+    m_case.reset();
+    m_report.reset();
+    m_table->setRowCount(0);
+    m_net->clear();
+    m_bequestNote->hide();
+    m_notes->hide();
+    m_steps->clear();
 }
 
 void DivisionForm::refuseIfWrong(Deduction deduction) {
@@ -382,21 +398,25 @@ void DivisionForm::save() {
 }
 
 void DivisionForm::print() {
+    if (!m_report)
+        return;
     printPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
 }
 
 void DivisionForm::preview() {
+    if (!m_report)
+        return;
     previewPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
 }
 
 void DivisionForm::writePdf() {
+    if (!m_report)
+        return;
     savePdf(context(), this, divisionTitles::Report.toString(),
             [this](QPagedPaintDevice& device) { paintReport(device); });
 }
 
 void DivisionForm::paintReport(QPagedPaintDevice& device) const {
-    if (!m_report)
-        return;
     DivisionReport report = *m_report;
     report.stamp(context().now());
     QFont body = QFontDatabase::systemFont(QFontDatabase::GeneralFont);

@@ -42,6 +42,7 @@ private:
     enum Deduction { Funeral, Debts, Bequest, DeductionCount };
 
     void divide();
+    void forgetOtherCase();
     void refuseIfWrong(Deduction deduction);
     std::optional<FaraidInput> input() const;
     void showReport(const DivisionReport& report);
