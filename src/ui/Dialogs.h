@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -31,6 +32,10 @@ public:
                                                 const SaveDialogRequest& request) = 0;
     // Lets the user choose and set up the printer; false when the user cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Shows the pages `paint` draws on the printer until the user closes the preview, from
+    // which the user may also print.
+    virtual void previewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 } // namespace zw

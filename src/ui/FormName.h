@@ -35,6 +35,7 @@ inline constexpr FormName AhliWaris{u"Ahli_Waris"};
 inline constexpr FormName Berapa{u"Berapa"};
 inline constexpr FormName Hasil{u"Hasil"};
 inline constexpr FormName Detail{u"Detail"};
+inline constexpr FormName Pembagian{u"Pembagian"};
 
 inline constexpr FormName Form2{u"Form2"};
 inline constexpr FormName Form4{u"Form4"};
@@ -56,10 +57,10 @@ inline constexpr std::array passwordExitOrder{Awal,  AhliWaris, Akhir, Bantuan, 
                                               Form6, Form7,     Form8, Hasil,   Programmer};
 
 // What the closing window hides at once, and what it closes after its pause, itself last.
-inline constexpr std::array closingHidesAtOnce{Form8, Hasil};
-inline constexpr std::array closingOrder{AhliWaris, Awal,       Bantuan, Berapa, Data,  Detail,
-                                         Form2,     Form4,      Form5,   Form6,  Form7, Form8,
-                                         Hasil,     Programmer, Sandi,   Akhir};
+inline constexpr std::array closingHidesAtOnce{Form8, Hasil, Pembagian};
+inline constexpr std::array closingOrder{AhliWaris, Awal,  Bantuan,    Berapa, Data,  Detail,
+                                         Pembagian, Form2, Form4,      Form5,  Form6, Form7,
+                                         Form8,     Hasil, Programmer, Sandi,  Akhir};
 
 } // namespace forms
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace zw {
@@ -16,5 +19,15 @@ using RenderLines = std::function<void(LineWriter&)>;
 
 void saveReport(AppContext& context, QWidget* parent, const RenderLines& renderFileLines);
 void printReport(AppContext& context, QWidget* parent, const RenderLines& renderPrintLines);
+
+// The same for a paged document: the caller paints every page on the device it is given.
+// Printing reports a device that fails part-way (a full disk) as a failure; the PDF is saved
+// like the text file, atomically, so a failed save leaves whatever was there before.
+using PaintPages = std::function<void(QPagedPaintDevice&)>;
+
+void printPages(AppContext& context, QWidget* parent, const PaintPages& paintPages);
+void previewPages(AppContext& context, QWidget* parent, const PaintPages& paintPages);
+void savePdf(AppContext& context, QWidget* parent, const QString& title,
+             const PaintPages& paintPages);
 
 } // namespace zw

@@ -27,7 +27,7 @@ namespace {
 const QStringList allForms = {u"Splash"_s,  u"Awal"_s,   u"Sandi"_s, u"Programmer"_s, u"Akhir"_s,
                               u"Bantuan"_s, u"Form1"_s,  u"Data"_s,  u"Ahli_Waris"_s, u"Berapa"_s,
                               u"Hasil"_s,   u"Detail"_s, u"Form2"_s, u"Form4"_s,      u"Form5"_s,
-                              u"Form6"_s,   u"Form7"_s,  u"Form8"_s};
+                              u"Form6"_s,   u"Form7"_s,  u"Form8"_s, u"Pembagian"_s};
 
 // The widgets that Tab reaches, in the order it reaches them from where the focus is when the
 // window opens.
@@ -135,8 +135,13 @@ void AccessibilityTest::tabFollowsTheVisualOrder_data() {
     QTest::newRow("count field, OK") << u"Berapa"_s << QStringList{u"Text1"_s, u"Command2"_s};
     QTest::newRow("result: framed row left to right, then the right column")
         << u"Hasil"_s << QStringList{u"Command4"_s, u"Command1"_s, u"Command5"_s, u"Command7"_s,
-                                     u"Command2"_s, u"Command6"_s, u"Command3"_s};
+                                     u"Command2"_s, u"Command8"_s, u"Command6"_s, u"Command3"_s};
     QTest::newRow("detail OK") << u"Detail"_s << QStringList{u"Command1"_s};
+    QTest::newRow("full division: deductions, options, table, working, buttons")
+        << u"Pembagian"_s
+        << QStringList{u"Biaya"_s, u"Utang"_s,        u"Wasiat"_s, u"Kakek"_s,   u"Musytarakah"_s,
+                       u"Nenek"_s, u"SisaPasangan"_s, u"Tabel"_s,  u"Langkah"_s, u"Simpan"_s,
+                       u"Cetak"_s, u"Pratinjau"_s,    u"Pdf"_s,    u"Tutup"_s};
     QTest::newRow("payer fields, kinds, Back OK Exit")
         << u"Form2"_s << QStringList{u"Text1"_s,  u"Text2"_s,    u"Text3"_s,    u"Text4"_s,
                                      u"Text5"_s,  u"Check1"_s,   u"Check2"_s,   u"Check3"_s,

@@ -33,4 +33,16 @@ bool ScriptedDialogs::setUpPrinter(QWidget*, QPrinter& printer) {
     return true;
 }
 
+void ScriptedDialogs::previewPrint(QWidget*, QPrinter& printer,
+                                   const std::function<void(QPrinter&)>& paint) {
+    ++previewRequests;
+    if (m_previewAnswers.isEmpty()) {
+        ++unexpected;
+        return;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_previewAnswers.takeFirst());
+    paint(printer);
+}
+
 } // namespace zw::test

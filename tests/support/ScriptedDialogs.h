@@ -23,15 +23,20 @@ public:
     void message(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> saveFileName(QWidget* parent, const SaveDialogRequest& request) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    void previewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& paint) override;
 
     // The next save dialog answers this path (or cancels with nullopt).
     void answerSave(std::optional<QString> path) { m_saveAnswers.append(std::move(path)); }
     // The next print dialog prints to this PDF file (or cancels with nullopt).
     void answerPrint(std::optional<QString> pdfPath) { m_printAnswers.append(std::move(pdfPath)); }
+    // The next preview draws its pages into this PDF file.
+    void answerPreview(const QString& pdfPath) { m_previewAnswers.append(pdfPath); }
 
     QList<RecordedMessage> messages;
     QList<SaveDialogRequest> saveRequests;
     int printRequests = 0;
+    int previewRequests = 0;
     int unexpected = 0;
 
     // Called after each message is recorded (for example to check the focus at that moment).
@@ -40,6 +45,7 @@ public:
 private:
     QList<std::optional<QString>> m_saveAnswers;
     QList<std::optional<QString>> m_printAnswers;
+    QList<QString> m_previewAnswers;
 };
 
 } // namespace zw::test

@@ -77,6 +77,13 @@ void ScreenshotTour::inheritance() {
     shoot(m_app.form(u"Detail"_s), u"07-detail"_s);
     click(u"Detail"_s, u"Command1"_s);
 
+    click(u"Hasil"_s, u"Command8"_s);
+    QWidget& division = m_app.form(u"Pembagian"_s);
+    type(division, u"Biaya"_s, u"2.500.000"_s);
+    type(division, u"Wasiat"_s, u"100.000.000"_s);
+    shoot(division, u"17-pembagian"_s);
+    click(u"Pembagian"_s, u"Tutup"_s);
+
     click(u"Hasil"_s, u"Command7"_s);
     shoot(m_app.form(u"Bantuan"_s), u"14-bantuan"_s);
 }

@@ -8,6 +8,7 @@
 #include "ui/Navigation.h"
 #include "waris/forms/CountForm.h"
 #include "waris/forms/DetailForm.h"
+#include "waris/forms/DivisionForm.h"
 #include "waris/forms/ResultForm.h"
 
 #include <QCheckBox>
@@ -223,6 +224,16 @@ void HeirSelectionForm::calculate() {
     }
 
     m_state.sheet.setCalculation(std::get<CalculationResult>(outcome));
+    for (int kind = 0; kind < HeirKindCount; ++kind) {
+        const HeirKind k = heirKind(kind);
+        m_state.lastCounts[static_cast<std::size_t>(kind)] =
+            chosen.ticked(k) ? m_state.calculation.countValue(k) : 0;
+    }
+    if (context().forms.exists(forms::Pembagian)) {
+        Form& division = context().forms.form(forms::Pembagian);
+        if (division.isVisible())
+            context().forms.get<DivisionForm>(forms::Pembagian).follow();
+    }
     context().forms.get<DetailForm>(forms::Detail).showSheet();
     auto& result = context().forms.get<ResultForm>(forms::Hasil);
     result.showSheet();

@@ -84,7 +84,7 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
     grid->setColumnStretch(2, 1);
     grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 30);
 
-    const std::array<ButtonSpec, 7> buttons{{
+    const std::array<ButtonSpec, 8> buttons{{
         {u"Command4", u"&P r i n t", u" Mencetak Hasil Perhitungan Harta Waris Berikut Detailnya  ",
          &ResultForm::print},
         {u"Command1", u"S i &m p a n",
@@ -94,6 +94,8 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
         {u"Command7", u"&H e l p", u" Perlu Bantuan ...?  ", &ResultForm::showHelp},
         {u"Command2", u"&D e t a i l", u" Melihat Detail Hasil Perhitungan Waris  ",
          &ResultForm::showDetail},
+        {u"Command8", u"Pembagian &Lengkap",
+         u" Pembagian Lengkap Per Ahli Waris (Sisa, 'Aul, Radd)  ", &ResultForm::showDivision},
         {u"Command6", u"&Z a k a t", u" Menampilkan Form Pengisian Data Zakat  ",
          &ResultForm::goToZakat},
         {u"Command3", u"&S e l e s a i", u" Anda Sudah Yakin ... ?    ", &ResultForm::leave},
@@ -105,7 +107,7 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
     auto* frameRow = new QHBoxLayout(frame);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addStretch();
-    std::array<QPushButton*, 7> made{};
+    std::array<QPushButton*, buttons.size()> made{};
     int widest = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ButtonSpec& spec = buttons[i];
@@ -157,6 +159,7 @@ void ResultForm::print() {
 }
 
 void ResultForm::startOver() {
+    hideDivision();
     resetInheritanceEntry(context());
     hide();
     Form& entry = context().forms.form(forms::Data);
@@ -173,7 +176,20 @@ void ResultForm::showDetail() {
     hide();
 }
 
+void ResultForm::showDivision() {
+    Form& division = context().forms.form(forms::Pembagian);
+    division.show();
+    division.raise();
+    division.activateWindow();
+}
+
+void ResultForm::hideDivision() {
+    if (context().forms.exists(forms::Pembagian))
+        context().forms.form(forms::Pembagian).hide();
+}
+
 void ResultForm::goToZakat() {
+    hideDivision();
     if (context().forms.exists(forms::Bantuan))
         context().forms.form(forms::Bantuan).hide();
     hide();
@@ -181,6 +197,7 @@ void ResultForm::goToZakat() {
 }
 
 void ResultForm::leave() {
+    hideDivision();
     hide();
     context().navigation.toClosing();
 }

@@ -32,6 +32,8 @@ private:
     void startOver();
     void showHelp();
     void showDetail();
+    void showDivision();
+    void hideDivision();
     void goToZakat();
     void leave();
 

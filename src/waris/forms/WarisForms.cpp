@@ -5,6 +5,7 @@
 #include "waris/forms/CountForm.h"
 #include "waris/forms/DeceasedForm.h"
 #include "waris/forms/DetailForm.h"
+#include "waris/forms/DivisionForm.h"
 #include "waris/forms/HeirSelectionForm.h"
 #include "waris/forms/ResultForm.h"
 #include "waris/forms/WarisState.h"
@@ -21,6 +22,7 @@ void registerWarisForms(AppContext& context, WarisState& state) {
     registry.add(forms::Hasil, [&context, &state] { return new ResultForm(context, state.sheet); });
     registry.add(forms::Detail,
                  [&context, &state] { return new DetailForm(context, state.sheet); });
+    registry.add(forms::Pembagian, [&context, &state] { return new DivisionForm(context, state); });
 }
 
 void resetInheritanceEntry(AppContext& context) {
@@ -28,6 +30,8 @@ void resetInheritanceEntry(AppContext& context) {
     registry.get<DeceasedForm>(forms::Data).clearEntry();
     registry.get<HeirSelectionForm>(forms::AhliWaris).resetEntry();
     registry.get<DetailForm>(forms::Detail).clearRows();
+    if (registry.exists(forms::Pembagian))
+        registry.get<DivisionForm>(forms::Pembagian).clearEntry();
 }
 
 void clearDeceasedTexts(AppContext& context) {

@@ -9,6 +9,9 @@ namespace zw::waris {
 struct WarisState {
     CalculationState calculation;
     InheritanceSheet sheet;
+    // The count of every kind ticked in the last calculation that reached Hasil (0: not
+    // ticked): what the full division divides.
+    PerKind<int> lastCounts{};
 };
 
 } // namespace zw::waris

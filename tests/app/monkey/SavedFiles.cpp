@@ -16,6 +16,7 @@ const QByteArray earlierContent = "earlier sheet\r\n";
 const QStringList sheetNames{u"hasil1.TXT"_s, u"hasil2.TXT"_s, u"zakat.TXT"_s};
 const QString earlierName = u"lama.TXT"_s;
 const QStringList pdfNames{u"cetak1.pdf"_s, u"cetak2.pdf"_s};
+const QString previewName = u"pratinjau.pdf"_s;
 const QString folderName = u"arsip"_s;
 constexpr int inheritanceLines = 37;
 constexpr int zakatLines = 16;
@@ -33,12 +34,19 @@ std::optional<QByteArray> contentOf(const QString& path) {
 }
 
 // Empty when the bytes are a whole sheet: only CR LF line ends, the last line ended, and as
-// many lines as the sheet named in its title line has.
+// many lines as the sheet named in its title line has; a full division, whose length varies,
+// ends with its working. A full division saved as a PDF ends with the PDF trailer.
 QString sheetProblem(const QByteArray& bytes) {
+    if (bytes.startsWith("%PDF"))
+        return bytes.trimmed().endsWith("%%EOF") ? QString() : u"is not a whole PDF file"_s;
     const auto lines = bytes.count("\r\n");
     if (!bytes.endsWith("\r\n") || bytes.count('\n') != lines || bytes.count('\r') != lines)
         return u"does not end in whole CR LF lines"_s;
     const QByteArray title = bytes.split('\n').value(1);
+    if (title.contains("PEMBAGIAN LENGKAP")) {
+        const qsizetype working = bytes.indexOf("\r\nLangkah Perhitungan\r\n1. ");
+        return working > 0 ? QString() : u"is a full division without its working"_s;
+    }
     const int expected = title.contains("HARTA WARIS") ? inheritanceLines
                          : title.contains("ZAKAT")     ? zakatLines
                                                        : 0;
@@ -70,6 +78,7 @@ void SavedFiles::attach(ScriptedDialogs& dialogs) {
     m_prints.clear();
     m_saveRequestsSeen = 0;
     m_printRequestsSeen = 0;
+    m_previewsAnswered = 0;
     m_messagesSeen = 0;
     m_limitedSinceCheck = false;
 }
@@ -93,6 +102,10 @@ void SavedFiles::prepare() {
     while (m_prints.size() < answersWaiting) {
         m_prints.push_back(choosePrint());
         m_dialogs->answerPrint(m_prints.back());
+    }
+    while (m_previewsAnswered - m_dialogs->previewRequests < int(answersWaiting)) {
+        m_dialogs->answerPreview(m_folder.filePath(previewName));
+        ++m_previewsAnswered;
     }
     limitFileSize(m_saves.front().kind == SaveKind::FullDisk);
 }
@@ -246,7 +259,7 @@ QString SavedFiles::checkFolder() const {
     const QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
-        if (name == folderName || pdfNames.contains(name))
+        if (name == folderName || name == previewName || pdfNames.contains(name))
             continue;
         if (name != earlierName && !sheetNames.contains(name))
             return u"a save left a stray file %1"_s.arg(name);

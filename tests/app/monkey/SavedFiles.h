@@ -71,6 +71,7 @@ private:
     std::deque<std::optional<QString>> m_prints;
     qsizetype m_saveRequestsSeen = 0;
     int m_printRequestsSeen = 0;
+    int m_previewsAnswered = 0;
     qsizetype m_messagesSeen = 0;
     rlimit m_normalLimit{};
     bool m_limited = false;

@@ -1,0 +1,33 @@
+#pragma once
+
+// The four questions on which the schools divide differently, as the window and the report
+// offer them: a caption, an explanation and two choices, the first being the majority view.
+
+#include "waris/engine/FaraidTypes.h"
+
+#include <array>
+
+namespace zw::waris {
+
+enum class DivisionOption : std::uint8_t { Grandfather, Mushtaraka, Grandmother, SpouseAlone };
+inline constexpr std::array AllDivisionOptions{
+    DivisionOption::Grandfather, DivisionOption::Mushtaraka, DivisionOption::Grandmother,
+    DivisionOption::SpouseAlone};
+
+struct DivisionOptionInfo {
+    QString caption;
+    QString toolTip;
+    std::array<QString, 2> choices;
+};
+
+const DivisionOptionInfo& divisionOptionInfo(DivisionOption option);
+
+// 0 for the majority view, 1 for the other.
+int optionChoice(const FaraidOptions& options, DivisionOption option);
+void setOptionChoice(FaraidOptions& options, DivisionOption option, int choice);
+
+// Whether the other choice would divide this case differently; `result` is the division of
+// `input` as it is.
+bool optionMatters(const FaraidInput& input, const FaraidResult& result, DivisionOption option);
+
+} // namespace zw::waris

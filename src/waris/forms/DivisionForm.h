@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "waris/engine/DivisionOptions.h"
+#include "waris/engine/DivisionReport.h"
+#include "waris/forms/WarisState.h"
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPagedPaintDevice;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace zw::waris {
+
+// Pembagian: the full division of the calculation Hasil shows, per heir and per person, with
+// the deductions, the options where the schools differ, the working, and the report saved,
+// printed, previewed or written as a PDF. Every change divides again at once.
+class DivisionForm final : public Form {
+    Q_OBJECT
+
+public:
+    DivisionForm(AppContext& context, const WarisState& state);
+
+    // Divides the last calculation again (a new one may have run since).
+    void follow();
+    // Empties the deductions and puts every option back to the majority view.
+    void clearEntry();
+
+    // The case and the report now shown; none before a first valid division.
+    const std::optional<DivisionCase>& divisionCase() const { return m_case; }
+    const std::optional<DivisionReport>& report() const { return m_report; }
+
+protected:
+    void activate() override;
+
+private:
+    enum Deduction { Funeral, Debts, Bequest, DeductionCount };
+
+    void divide();
+    void forgetOtherCase();
+    void refuseIfWrong(Deduction deduction);
+    std::optional<FaraidInput> input() const;
+    void showReport(const DivisionReport& report);
+    void fillTable(const DivisionReport& report);
+
+    void save();
+    void print();
+    void preview();
+    void writePdf();
+    void paintReport(QPagedPaintDevice& device) const;
+
+    const WarisState& m_state;
+    QLabel* m_name = nullptr;
+    QLabel* m_estate = nullptr;
+    std::array<QLineEdit*, DeductionCount> m_deductions{};
+    std::array<QString, DeductionCount> m_refused;
+    QLabel* m_net = nullptr;
+    QLabel* m_bequestNote = nullptr;
+    QLabel* m_problem = nullptr;
+    std::array<QComboBox*, AllDivisionOptions.size()> m_options{};
+    QTableWidget* m_table = nullptr;
+    QLabel* m_notes = nullptr;
+    QPlainTextEdit* m_steps = nullptr;
+    std::optional<DivisionCase> m_case;
+    std::optional<DivisionReport> m_report;
+};
+
+} // namespace zw::waris
