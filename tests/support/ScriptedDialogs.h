@@ -30,12 +30,8 @@ public:
     void answerPrint(std::optional<QString> pdfPath) { m_printAnswers.append(std::move(pdfPath)); }
 
     QList<RecordedMessage> messages;
-    QList<SaveDialogRequest> saveRequests;
     int printRequests = 0;
     int unexpected = 0;
-
-    // Called after each message is recorded (for example to check the focus at that moment).
-    std::function<void(const RecordedMessage&)> onMessage;
 
 private:
     QList<std::optional<QString>> m_saveAnswers;
