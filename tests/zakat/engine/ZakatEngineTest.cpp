@@ -1,4 +1,8 @@
+#include "Golden.h"
 #include "LocaleText.h"
+#include "common/LineWriter.h"
+#include "common/TextFileSink.h"
+#include "zakat/engine/ZakatReport.h"
 #include "zakat/engine/ZakatRules.h"
 
 #include <QLocale>
@@ -30,6 +34,7 @@ private Q_SLOTS:
     void livestockFollowsTheBandEdgesAndTheLargeHerdRules();
     void amountsAreReadAndShownWithTheLocaleMarks_data();
     void amountsAreReadAndShownWithTheLocaleMarks();
+    void printedPageWrapsLongSentencesBeforeItsLastColumn();
 };
 
 // Each band's first and last herd; beyond the bands goats go by the hundred, cattle by 30 or 40.
@@ -173,6 +178,30 @@ void ZakatEngineTest::amountsAreReadAndShownWithTheLocaleMarks() {
     QFETCH(QString, sentence);
     QFETCH(QString, expected);
     QCOMPARE(sentence, expected);
+}
+
+// The saved file goes through the forms; the page, whose sentences wrap, is checked here.
+void ZakatEngineTest::printedPageWrapsLongSentencesBeforeItsLastColumn() {
+    ZakatSheet sheet;
+    sheet.title = u" HASIL  PERHITUNGAN ZAKAT "_s;
+    sheet.fieldNames = {u"N a m a"_s, u"A l a m a t"_s, u"T e l e p o n "_s, u"Tempat/Tgl. Lahir"_s,
+                        u"P e k e r j a a n "_s};
+    sheet.colons.fill(u":"_s);
+    sheet.values = {QString(60, u'x'), u"Jl. Merdeka 17, Bandung"_s, u"022-123456"_s,
+                    u"Bandung, 1 Mei 1970"_s, u"Pedagang"_s};
+    sheet.kindHeading = u"Jenis Zakat"_s;
+    sheet.noteHeading = u"Keterangan"_s;
+    sheet.rowKinds = {u"T e r n a k"_s, u"Pertanian"_s};
+    sheet.rowSentences = {u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor Berumur Satu "
+                          u"Tahun Lebih dan 1 (Satu) Ekor Berumur Dua Tahun Lebih"_s,
+                          u"Zakat Anda Sebanyak  65  Kilogram"_s};
+    TextFileSink page;
+    LineWriter writer(page);
+    // Month, day, hour, minute and second all differ, so a swapped field shows.
+    renderZakatSheet(sheet, OutputLayout::Print, QDateTime(QDate(2024, 3, 4), QTime(7, 5, 9)),
+                     writer);
+    const QString difference = zw::test::goldenDifference(page.encoded(), u"zakat-print.txt"_s);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 QTEST_GUILESS_MAIN(ZakatEngineTest)
