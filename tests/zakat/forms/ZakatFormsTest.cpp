@@ -94,6 +94,8 @@ private Q_SLOTS:
     void everyChoiceOfKindsIsAskedInOrderAndFillsTheRowsAfresh();
     void refusedOrCancelledRunLeavesNoRow_data();
     void refusedOrCancelledRunLeavesNoRow();
+    void kindFormRefusesMissingOrWrongEntries_data();
+    void kindFormRefusesMissingOrWrongEntries();
     void savedSheetMatchesItsGoldenFile_data();
     void savedSheetMatchesItsGoldenFile();
 
@@ -188,6 +190,38 @@ void ZakatFormsTest::refusedOrCancelledRunLeavesNoRow() {
     if (cancelAt < 0)
         QCOMPARE(m_app->form(u"Form2"_s).focusWidget(),
                  &m_app->child<QWidget>(u"Form2"_s, u"Text1"_s));
+}
+
+void ZakatFormsTest::kindFormRefusesMissingOrWrongEntries_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("title");
+
+    const QString missing = u"Belum Lengkap ..."_s;
+    const QString wrong = u"ERROR ..."_s;
+    QTest::newRow("wealth without a gold price") << u"Form4"_s << u"1000"_s << QString() << missing;
+    QTest::newRow("a negative gold price") << u"Form4"_s << u"100"_s << u"-5"_s << wrong;
+    QTest::newRow("a harvest without irrigation") << u"Form5"_s << u"650"_s << QString() << missing;
+    QTest::newRow("an animal without a herd") << u"Form6"_s << QString() << u"Option2"_s << missing;
+    QTest::newRow("a rice price in letters") << u"Form7"_s << u"4"_s << u"2.500,-"_s << wrong;
+}
+
+// The entries stay for correcting; the form cannot go on without a result.
+void ZakatFormsTest::kindFormRefusesMissingOrWrongEntries() {
+    QFETCH(QString, form);
+    QFETCH(QString, text1);
+    QFETCH(QString, second);
+    QFETCH(QString, title);
+
+    QWidget& kindForm = m_app->form(form);
+    kindForm.show();
+    enter(kindForm, text1, second);
+    m_app->child<QPushButton>(form, u"Command2"_s).click();
+    QCOMPARE(m_app->dialogs.messages.size(), 1);
+    QCOMPARE(m_app->dialogs.messages.constFirst().title, title);
+    QCOMPARE(m_app->child<QLineEdit>(form, u"Text1"_s).text(), text1);
+    QVERIFY(!m_app->child<QPushButton>(form, u"Command1"_s).isEnabled());
 }
 
 void ZakatFormsTest::savedSheetMatchesItsGoldenFile_data() {
