@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -118,13 +119,20 @@ void AccessibilityTest::keyboardAndScreenReaderUse() {
     // captions share moves among their controls. Buttons that would leave the form come last.
     const QMultiMap<QChar, QWidget*> keys = accessKeys(window);
     QList<QChar> order = keys.uniqueKeys();
-    std::stable_partition(order.begin(), order.end(), [&keys](QChar key) {
-        return keys.count(key) > 1 || !qobject_cast<QPushButton*>(keys.value(key));
-    });
+    const auto rank = [&keys](QChar key) {
+        const auto* button = qobject_cast<QPushButton*>(keys.value(key));
+        if (keys.count(key) > 1 || !button)
+            return 0;
+        const QString caption = button->text().remove(u' ');
+        return caption == u"&Exit" || caption == u"&Selesai" ? 2 : 1;
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&rank](QChar a, QChar b) { return rank(a) < rank(b); });
     app.dialogs.answerSave(std::nullopt);
     app.dialogs.answerPrint(std::nullopt);
+    const QPointer<QWidget> open(&window); // a way out ends the program and deletes the forms
     for (const QChar key : order) {
-        if (!window.isVisible())
+        if (!open || !open->isVisible())
             break;
         const QList<QWidget*> targets = keys.values(key);
         const Qt::Key press = Qt::Key(Qt::Key_A + key.unicode() - u'A');
