@@ -1,10 +1,7 @@
 #include "app/DeferredSounds.h"
 #include "app/MultimediaSounds.h"
 
-#include <QFile>
-#include <QPixmap>
 #include <QTest>
-#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -13,45 +10,10 @@ class MultimediaSoundsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void shippedSoundsAreShortPcmWaves_data();
-    void shippedSoundsAreShortPcmWaves();
-    void shippedPicturesLoad_data();
-    void shippedPicturesLoad();
     void missingSoundsAndMissingDevicesStaySilent();
     void soundModuleLoadsOnlyWhenSoundsAreNeeded_data();
     void soundModuleLoadsOnlyWhenSoundsAreNeeded();
 };
-
-void MultimediaSoundsTest::shippedSoundsAreShortPcmWaves_data() {
-    QTest::addColumn<QString>("path");
-    const zw::MultimediaSounds::Sources sources = zw::MultimediaSounds::defaultSources();
-    QTest::newRow("error") << sources[0];
-    QTest::newRow("success") << sources[1];
-    QTest::newRow("exit") << sources[2];
-}
-
-void MultimediaSoundsTest::shippedSoundsAreShortPcmWaves() {
-    QFETCH(QString, path);
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.size() > 44 && bytes.size() < 50 * 1024);
-    QCOMPARE(bytes.first(4), QByteArrayView("RIFF"));
-    QCOMPARE(bytes.mid(8, 8), QByteArrayView("WAVEfmt "));
-    QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 20), quint16(1)); // PCM
-    QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 34), quint16(16));
-}
-
-void MultimediaSoundsTest::shippedPicturesLoad_data() {
-    QTest::addColumn<QString>("file");
-    for (const char* name : {"logo.png", "about.png", "closing.png", "lock.png", "key.png"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
-void MultimediaSoundsTest::shippedPicturesLoad() {
-    QFETCH(QString, file);
-    QVERIFY(!QPixmap(u":/pictures/"_s + file).isNull());
-}
 
 void MultimediaSoundsTest::missingSoundsAndMissingDevicesStaySilent() {
     zw::MultimediaSounds::Sources sources = zw::MultimediaSounds::defaultSources();

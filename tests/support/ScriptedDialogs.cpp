@@ -6,12 +6,9 @@ namespace zw::test {
 
 void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) {
     messages.append({title, text});
-    if (onMessage)
-        onMessage(messages.constLast());
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogRequest& request) {
-    saveRequests.append(request);
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogRequest&) {
     if (m_saveAnswers.isEmpty()) {
         ++unexpected;
         return std::nullopt;

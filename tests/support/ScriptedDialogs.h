@@ -34,13 +34,9 @@ public:
     void answerPreview(const QString& pdfPath) { m_previewAnswers.append(pdfPath); }
 
     QList<RecordedMessage> messages;
-    QList<SaveDialogRequest> saveRequests;
     int printRequests = 0;
     int previewRequests = 0;
     int unexpected = 0;
-
-    // Called after each message is recorded (for example to check the focus at that moment).
-    std::function<void(const RecordedMessage&)> onMessage;
 
 private:
     QList<std::optional<QString>> m_saveAnswers;

@@ -4,7 +4,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 
@@ -14,24 +15,34 @@ namespace zw::test {
 // handler stuck in a loop blocks the event loop, so no timer of that thread could notice it.
 class HangWatchdog {
 public:
-    explicit HangWatchdog(std::chrono::seconds limit);
-    ~HangWatchdog();
-    HangWatchdog(const HangWatchdog&) = delete;
-    HangWatchdog& operator=(const HangWatchdog&) = delete;
+    explicit HangWatchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+            for (; !m_stopping; std::this_thread::sleep_for(std::chrono::milliseconds(250))) {
+                const std::lock_guard lock(m_mutex);
+                if (std::chrono::steady_clock::now() - m_lastBeat > limit) {
+                    std::fprintf(stderr, "FAIL: hung after %s\n", m_lastAction.constData());
+                    std::abort();
+                }
+            }
+        }) {}
+    ~HangWatchdog() {
+        m_stopping = true;
+        m_thread.join();
+    }
 
     // Called at the start of every action, with what the action is about to do.
-    void beat(const QByteArray& action);
+    void beat(const QByteArray& action) {
+        const std::lock_guard lock(m_mutex);
+        m_lastBeat = std::chrono::steady_clock::now();
+        m_lastAction = action;
+    }
 
 private:
-    void watch();
-
-    const std::chrono::seconds m_limit;
     std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_stopping = false;
-    std::chrono::steady_clock::time_point m_lastBeat;
+    std::atomic_bool m_stopping = false;
+    std::chrono::steady_clock::time_point m_lastBeat = std::chrono::steady_clock::now();
     QByteArray m_lastAction;
-    std::thread m_thread;
+    std::thread m_thread; // last: it starts once the rest is set up
 };
 
 } // namespace zw::test

@@ -1,6 +1,5 @@
 #include "waris/engine/ShareRules.h"
 
-#include <QHash>
 #include <QTest>
 
 #include <bit>
@@ -30,13 +29,6 @@ constexpr std::uint32_t kinds(std::initializer_list<HeirKind> list) {
     return bits;
 }
 
-constexpr std::uint32_t notes(std::initializer_list<ShareNote> list) {
-    std::uint32_t bits = 0;
-    for (const ShareNote note : list)
-        bits |= std::uint32_t{1} << static_cast<int>(note);
-    return bits;
-}
-
 // Every count is 1 unless the row says otherwise.
 void addRule(const char* name, std::initializer_list<HeirKind> ticked, ShareNote note,
              std::initializer_list<std::pair<HeirKind, int>> counts = {}) {
@@ -45,38 +37,6 @@ void addRule(const char* name, std::initializer_list<HeirKind> ticked, ShareNote
         countList[index(kind)] = count;
     QTest::newRow(name) << kinds(ticked) << countList << *std::prev(ticked.end()) << note;
 }
-
-// Every note that a kind can be given.
-const PerKind<std::uint32_t> PossibleNotes = {
-    notes({Quarter, Half}),
-    notes({Sixth, Ashabah}),
-    notes({Ashabah, Sixth, TerhalangSuamiBapak}),
-    notes({Ashabah}),
-    notes({TerhalangAnakCucuBapakKakek, Ashabah}),
-    notes({TerhalangAnakCucuBapakKakek, Ashabah}),
-    notes({TerhalangAnakCucuBapakKakek, Sixth}),
-    notes({TerhalangAnakPriaAnakWanita, Ashabah}),
-    notes({TerhalangAnakCucuSuamiBapakKakek, Ashabah}),
-    notes({TerhalangAnakCucuSuamiBapakKakek, Ashabah}),
-    notes({TerhalangAnakCucuBapakKakekSauPria, Ashabah}),
-    notes({TerhalangAnakCucuBapakKakekSauPria, Ashabah}),
-    notes({TerhalangAnakBpkKakekSauPriaPaman, Ashabah}),
-    notes({TerhalangAnakBpkKakekSauPriaPaman, Ashabah}),
-    notes({Eighth, Quarter}),
-    notes({Sixth, Third}),
-    notes({AshabahBersamaAnakPria, Half, TwoThirds}),
-    notes({TerhalangBapakIbu, Sixth}),
-    notes({TerhalangAnakPria, TerhalangBersamaCucuPria, AshabahBersamaCucuPria, Sixth, TwoThirds,
-           Half}),
-    notes({TerhalangBersamaSaudaraKandungPria, AshabahBersamaSaudaraKandungPria,
-           AshabahKarenaAnakCucuWanita, TerhalangAnakCucuBapakKakekNenek,
-           AshabahBersamaAnakCucuWanita, Ashabah, Half, TwoThirds}),
-    notes({TerhalangBersamaSaudaraSeBapakPria, AshabahBersamaSaudaraSeBapakPria,
-           AshabahBersamaAnakCucuWanita, TerhalangAnakCucuBapakKakekNenek, Ashabah, Sixth, Half,
-           TwoThirds}),
-    notes({TerhalangBersamaSaudaraSeIbuPria, AshabahBersamaSaudaraSeIbuPria,
-           TerhalangAnakCucuBapakKakekNenek, TerhalangSauPriaSekandung, Third}),
-};
 
 // A note that names a relative "Bersama" (together with) or "Karena" (because of) needs one of
 // them in the calculation. Blocked together with him means he is blocked; residuary together
@@ -100,17 +60,6 @@ constexpr Companion Companions[] = {
     {AshabahBersamaAnakCucuWanita, kinds({AnakWanita, CucuWanita}), WithHim::Either},
     {AshabahKarenaAnakCucuWanita, kinds({AnakWanita, CucuWanita}), WithHim::Either},
 };
-
-// Blocking notes that leave out a relative who blocks: the brothers' note a nearer brother,
-// the cousins' note the son's son.
-const PerKind<std::uint32_t> UnnamedBlockers = [] {
-    PerKind<std::uint32_t> unnamed{};
-    unnamed[index(SaudaraPriaSeBapak)] = kinds({SaudaraPriaSekandung});
-    unnamed[index(SaudaraPriaSeIbu)] = kinds({SaudaraPriaSekandung, SaudaraPriaSeBapak});
-    unnamed[index(AnakPriaPamanSekandung)] = kinds({CucuPria});
-    unnamed[index(AnakPriaPamanSeBapak)] = kinds({CucuPria});
-    return unnamed;
-}();
 
 constexpr std::uint32_t Descendants = kinds({AnakPria, CucuPria, AnakWanita, CucuWanita});
 // The heirs whose fixed share a son leaves standing.
@@ -142,37 +91,10 @@ std::optional<ShareNote> settledNote(HeirKind kind, std::uint32_t ticked) {
 enum class NoteClass { None, Fraction, Residuary, Blocked };
 
 // What each note says, read from its text: "a / b ..." is that fraction of the estate.
-// "Terhalang A/B/..." names who blocks; "Terhalang Bersama ..." is left to the companions.
 struct NoteMeaning {
     NoteClass noteClass = NoteClass::None;
     double fraction = 0.0;
-    std::uint32_t namedBlockers = 0;
 };
-
-std::uint32_t blockersNamed(QStringView names) {
-    static const QHash<QString, std::uint32_t> relatives = {
-        {u"Anak"_s, kinds({AnakPria, AnakWanita})},
-        {u"Anak Pria"_s, kinds({AnakPria})},
-        {u"Anak Wanita"_s, kinds({AnakWanita})},
-        {u"Cucu"_s, kinds({CucuPria, CucuWanita})},
-        {u"Suami"_s, kinds({Suami})},
-        {u"Bapak"_s, kinds({Bapak})},
-        {u"Bpk"_s, kinds({Bapak})},
-        {u"Kakek"_s, kinds({Kakek})},
-        {u"Ibu"_s, kinds({Ibu})},
-        {u"Nenek"_s, kinds({Nenek})},
-        {u"Sau.Pria"_s, kinds({SaudaraPriaSekandung, SaudaraPriaSeBapak})},
-        {u"Sau. Pria Sekandung"_s, kinds({SaudaraPriaSekandung})},
-        {u"Paman"_s, kinds({PamanSekandung, PamanSeBapak})},
-    };
-    std::uint32_t named = 0;
-    for (const QStringView name : names.split(u'/')) {
-        if (!relatives.contains(name.toString()))
-            qFatal("unknown relative in a blocking note: %s", qPrintable(name.toString()));
-        named |= relatives.value(name.toString());
-    }
-    return named;
-}
 
 std::array<NoteMeaning, LastNote + 1> readMeanings() {
     std::array<NoteMeaning, LastNote + 1> meanings{};
@@ -183,8 +105,6 @@ std::array<NoteMeaning, LastNote + 1> readMeanings() {
             meaning.noteClass = NoteClass::Residuary;
         } else if (text.startsWith(u"Terhalang ")) {
             meaning.noteClass = NoteClass::Blocked;
-            if (!text.startsWith(u"Terhalang Bersama "))
-                meaning.namedBlockers = blockersNamed(QStringView(text).sliced(10));
         } else if (text.endsWith(u" Bagian")) {
             const QStringList parts = text.split(u' ');
             meaning.noteClass = NoteClass::Fraction;
@@ -216,12 +136,7 @@ ShareInput inputFor(int count, double estate) {
 }
 
 QString describe(const ShareInput& input) {
-    QStringList names;
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if (has(input.ticked, k))
-            names.append(heirInfo(heirKind(k)).identifier);
-    }
-    return u"[%1] counts %2, estate %3: "_s.arg(names.join(u", "))
+    return u"ticked %1, counts %2, estate %3: "_s.arg(input.ticked, 0, 2)
         .arg(input.counts[index(AnakWanita)])
         .arg(input.estate, 0, 'f', 2);
 }
@@ -243,8 +158,6 @@ QString checkKind(const ShareInput& input, const Shares& shares, int k) {
     const NoteMeaning& meaning = meaningOf(note);
     const bool noAmount = amount.type() != HeirAmount::Type::Double && amount.toDouble() == 0;
 
-    if (!has(PossibleNotes[k], static_cast<int>(note)))
-        return noteName(kind, note) % u", not one of its notes"_s;
     if (meaning.noteClass == NoteClass::Fraction) {
         const double exact = meaning.fraction * input.estate;
         const bool right =
@@ -258,8 +171,6 @@ QString checkKind(const ShareInput& input, const Shares& shares, int k) {
     } else if (!noAmount) {
         return noteName(kind, note) % u" with an amount"_s;
     }
-    if (meaning.namedBlockers != 0 && (ticked & (meaning.namedBlockers | UnnamedBlockers[k])) == 0)
-        return noteName(kind, note) % u" though none of them is ticked"_s;
     if ((ticked & kindBit(AnakPria)) && !has(SharersBesideTheSon, k) &&
         meaning.noteClass == NoteClass::Fraction)
         return noteName(kind, note) % u" beside a son"_s;
@@ -285,8 +196,8 @@ QString checkKind(const ShareInput& input, const Shares& shares, int k) {
     return QString();
 }
 
-// The invariants of one calculation; an empty text when all hold. Records the notes seen.
-QString checkShares(const ShareInput& input, const Shares& shares, PerKind<std::uint32_t>& seen) {
+// The invariants of one calculation; an empty text when all hold.
+QString checkShares(const ShareInput& input, const Shares& shares) {
     for (int k = 0; k < HeirKindCount; ++k) {
         const ShareNote note = shares.notes[k];
         if (!has(input.ticked, k)) {
@@ -294,7 +205,6 @@ QString checkShares(const ShareInput& input, const Shares& shares, PerKind<std::
                 return noteName(heirKind(k), note) % u" without being ticked"_s;
             continue;
         }
-        seen[k] |= std::uint32_t{1} << static_cast<int>(note);
         if (const QString problem = checkKind(input, shares, k); !problem.isEmpty())
             return problem;
     }
@@ -326,58 +236,22 @@ private Q_SLOTS:
     void firstHoldingTestOfARuleDecides();
     void everySelectionKeepsTheInvariants_data();
     void everySelectionKeepsTheInvariants();
-    void everyNoteOfEachKindOccurs();
-
-private:
-    PerKind<std::uint32_t> m_seen{};
-    int m_sexesSwept = 0;
 };
 
-// The worked examples, and the branches and boundaries that the invariants of the sweep leave
-// open. The note checked is that of the last kind listed.
+// Where a rule's tests overlap, the first that holds decides: the cases the sweep's invariants
+// leave open. The note checked is that of the last kind listed.
 void ShareRulesTest::firstHoldingTestOfARuleDecides_data() {
     QTest::addColumn<std::uint32_t>("ticked");
     QTest::addColumn<QList<int>>("counts");
     QTest::addColumn<HeirKind>("kind");
     QTest::addColumn<ShareNote>("note");
 
-    addRule("husband with a son's daughter takes a quarter", {CucuWanita, Suami}, Quarter);
-    addRule("father with a daughter takes a sixth", {AnakWanita, Bapak}, Sixth);
-    addRule("father without descendants is residuary", {Suami, Ibu, Bapak}, Ashabah);
-    addRule("grandfather with the husband only is residuary, not blocked by him", {Suami, Kakek},
-            Ashabah);
-    addRule("grandfather with a son's daughter and no father takes a sixth", {CucuWanita, Kakek},
-            Sixth);
-    addRule("grandfather with the father is blocked", {Bapak, Kakek}, TerhalangSuamiBapak);
-    addRule("grandfather alone is residuary", {Kakek}, Ashabah);
-    addRule("full brother with the grandfather is blocked", {Kakek, SaudaraPriaSekandung},
-            TerhalangAnakCucuBapakKakek);
-    addRule("full brother with a daughter is residuary", {AnakWanita, SaudaraPriaSekandung},
-            Ashabah);
-    addRule("brother by the father with a full brother is blocked",
-            {SaudaraPriaSekandung, SaudaraPriaSeBapak}, TerhalangAnakCucuBapakKakek);
-    addRule("brother by the mother with a brother by the father is blocked",
-            {SaudaraPriaSeBapak, SaudaraPriaSeIbu}, TerhalangAnakCucuBapakKakek);
     addRule("three brothers by the mother beside a daughter take one sixth",
             {AnakWanita, SaudaraPriaSeIbu}, Sixth, {{SaudaraPriaSeIbu, 3}});
-    addRule("son's son with a daughter is blocked", {AnakWanita, CucuPria},
-            TerhalangAnakPriaAnakWanita);
-    addRule("son of a full brother with the husband is blocked", {Suami, AnakPriaSaudaraSekandung},
-            TerhalangAnakCucuSuamiBapakKakek);
-    addRule("full uncle with a brother by the father is blocked",
-            {SaudaraPriaSeBapak, PamanSekandung}, TerhalangAnakCucuBapakKakekSauPria);
-    addRule("son of the uncle by the father with the uncle by the father is blocked",
-            {PamanSeBapak, AnakPriaPamanSeBapak}, TerhalangAnakBpkKakekSauPriaPaman);
 
-    addRule("mother with a son's daughter takes a sixth", {CucuWanita, Ibu}, Sixth);
     addRule("mother with a sister by the mother takes a sixth", {SaudaraWanitaSeIbu, Ibu}, Sixth);
     addRule("mother with two brothers by the mother takes a third", {SaudaraPriaSeIbu, Ibu}, Third,
             {{SaudaraPriaSeIbu, 2}});
-    addRule("one daughter takes a half", {AnakWanita}, Half);
-    addRule("one daughter with a son is residuary with him", {AnakPria, AnakWanita},
-            AshabahBersamaAnakPria);
-    addRule("grandmother with the mother is blocked", {Ibu, Nenek}, TerhalangBapakIbu);
-    addRule("son's daughter with a son is blocked", {AnakPria, CucuWanita}, TerhalangAnakPria);
     addRule("two son's daughters with one daughter take a sixth", {AnakWanita, CucuWanita}, Sixth,
             {{CucuWanita, 2}});
     addRule("one son's daughter with two daughters takes a half", {AnakWanita, CucuWanita}, Half,
@@ -386,8 +260,6 @@ void ShareRulesTest::firstHoldingTestOfARuleDecides_data() {
     addRule("full sister with the full brother and a son is blocked with him",
             {AnakPria, SaudaraPriaSekandung, SaudaraWanitaSekandung},
             TerhalangBersamaSaudaraKandungPria);
-    addRule("full sister with the full brother is residuary with him",
-            {SaudaraPriaSekandung, SaudaraWanitaSekandung}, AshabahBersamaSaudaraKandungPria);
     addRule("full sister with one daughter and one son's daughter is residuary by them",
             {AnakWanita, CucuWanita, SaudaraWanitaSekandung}, AshabahKarenaAnakCucuWanita);
     addRule("full sister with one daughter, one son's daughter and a son is residuary by them",
@@ -405,24 +277,15 @@ void ShareRulesTest::firstHoldingTestOfARuleDecides_data() {
 
     addRule("sister by the father with a brother by the father and the father is blocked with him",
             {Bapak, SaudaraPriaSeBapak, SaudaraWanitaSeBapak}, TerhalangBersamaSaudaraSeBapakPria);
-    addRule("sister by the father with a brother by the father is residuary with him",
-            {SaudaraPriaSeBapak, SaudaraWanitaSeBapak}, AshabahBersamaSaudaraSeBapakPria);
     addRule("sister by the father with a son and a daughter is residuary beside the daughter",
             {AnakPria, AnakWanita, SaudaraWanitaSeBapak}, AshabahBersamaAnakCucuWanita);
-    addRule("sister by the father with the father is blocked", {Bapak, SaudaraWanitaSeBapak},
-            TerhalangAnakCucuBapakKakekNenek);
     addRule("sister by the father with the wife and the mother is residuary",
             {Istri, Ibu, SaudaraWanitaSeBapak}, Ashabah);
     addRule("one sister by the father with the wife, the mother and a full sister takes a sixth",
             {Istri, Ibu, SaudaraWanitaSekandung, SaudaraWanitaSeBapak}, Sixth);
-    addRule("one sister by the father alone takes a sixth", {SaudaraWanitaSeBapak}, Sixth);
     addRule("one sister by the father with the full brother takes a half",
             {SaudaraPriaSekandung, SaudaraWanitaSeBapak}, Half);
-    addRule("two sisters by the father alone take two thirds", {SaudaraWanitaSeBapak}, TwoThirds,
-            {{SaudaraWanitaSeBapak, 2}});
 
-    addRule("sister by the mother with the full brother is blocked by him",
-            {SaudaraPriaSekandung, SaudaraWanitaSeIbu}, TerhalangSauPriaSekandung);
     addRule("sister by the mother with the full brother and the grandmother is blocked as by her",
             {SaudaraPriaSekandung, Nenek, SaudaraWanitaSeIbu}, TerhalangAnakCucuBapakKakekNenek);
 }
@@ -468,28 +331,14 @@ void ShareRulesTest::everySelectionKeepsTheInvariants() {
         const auto two = computeShares(several);
         if (!one || !two)
             QFAIL(qPrintable(describe(single) % u"out of range"_s));
-        if (const QString problem = checkShares(single, *one, m_seen); !problem.isEmpty())
+        if (const QString problem = checkShares(single, *one); !problem.isEmpty())
             QFAIL(qPrintable(describe(single) % problem));
-        if (const QString problem = checkShares(several, *two, m_seen); !problem.isEmpty())
+        if (const QString problem = checkShares(several, *two); !problem.isEmpty())
             QFAIL(qPrintable(describe(several) % problem));
         for (int k = 0; k < HeirKindCount; ++k) {
             if (!has(CountedByTheirNumber, k) && one->notes[k] != two->notes[k])
                 QFAIL(qPrintable(describe(several) % heirInfo(heirKind(k)).identifier %
                                  u" depends on the number of persons"_s));
-        }
-    }
-    if (!sampled)
-        ++m_sexesSwept;
-}
-
-void ShareRulesTest::everyNoteOfEachKindOccurs() {
-    if (m_sexesSwept != 2)
-        QSKIP("only a sample of the selections was checked");
-    for (int k = 0; k < HeirKindCount; ++k) {
-        for (int n = 0; n <= LastNote; ++n) {
-            if (has(PossibleNotes[k], n) && !has(m_seen[k], n))
-                QFAIL(qPrintable(heirInfo(heirKind(k)).identifier % u" never got \""_s %
-                                 shareNoteText(static_cast<ShareNote>(n)) % u'"'));
         }
     }
 }

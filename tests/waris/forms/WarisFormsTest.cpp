@@ -1,0 +1,299 @@
+#include "Golden.h"
+#include "ModalGuard.h"
+#include "TestApp.h"
+#include "waris/engine/HeirKind.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace zw::test;
+using enum zw::waris::HeirKind;
+
+namespace {
+
+const RecordedMessage Incomplete{u"Belum Lengkap ..."_s,
+                                 u"Anda Belum Lengkap Mengisikan Data...!"_s};
+const RecordedMessage Wrong{u"ERROR ..."_s, u"Anda Salah Mengisikan Data ...!"_s};
+const QString Escape = u"<Escape>"_s; // a count answer that cancels the question
+const QString Close = u"<close>"_s;
+
+struct Deceased {
+    QString name = u"Ahmad"_s;
+    QString estate = u"1000000"_s;
+    std::optional<bool> male = false; // nothing: no sex chosen
+};
+
+using Boxes = QList<int>;
+using Kinds = QList<zw::waris::HeirKind>;
+
+} // namespace
+
+// The inheritance road on the real widgets, as a user goes through it.
+class WarisFormsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
+    void cleanup();
+    void okRefusesAnIncompleteOrUnusableEntry_data();
+    void okRefusesAnIncompleteOrUnusableEntry();
+    void excludedSpouseStaysOutThroughReset_data();
+    void excludedSpouseStaysOutThroughReset();
+    void refusedOrCancelledCountGivesBackTheSelection_data();
+    void refusedOrCancelledCountGivesBackTheSelection();
+    void rowsBeyondASmallerCalculationStayUntilStartingOver();
+    void savedSheetMatchesItsGoldenFile_data();
+    void savedSheetMatchesItsGoldenFile();
+
+private:
+    void enterDeceased(const Deceased& entry, bool confirm = true);
+    // Ticks the kinds and presses "&Lanjutkan", answering the count questions in order.
+    void calculate(const Kinds& kinds, const QStringList& answers);
+    void answer(QStringList answers);
+    void click(const QString& form, const QString& button) {
+        m_app->child<QPushButton>(form, button).click();
+    }
+    QCheckBox& box(int kind) {
+        return m_app->child<QCheckBox>(u"Ahli_Waris"_s, u"Check(%1)"_s.arg(kind));
+    }
+    Boxes boxes(bool (QCheckBox::*state)() const);
+    QStringList detailRow(int row);
+
+    std::unique_ptr<TestApp> m_app = std::make_unique<TestApp>();
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+    QStringList m_questions;
+    QStringList m_countsAtOpening;
+};
+
+void WarisFormsTest::cleanup() {
+    QVERIFY(!m_watchdog->fired());
+    QCOMPARE(m_app->dialogs.unexpected, 0);
+    m_app = std::make_unique<TestApp>();
+}
+
+void WarisFormsTest::enterDeceased(const Deceased& entry, bool confirm) {
+    m_app->form(u"Awal"_s).show();
+    click(u"Awal"_s, u"Command4"_s);
+    const QStringList texts{entry.name, u"Jl. Mawar 5"_s, u"Bandung, 1-2-1940"_s,
+                            u"Jakarta, 3-4-2020"_s, entry.estate};
+    for (int i = 0; i < texts.size(); ++i)
+        m_app->child<QLineEdit>(u"Data"_s, u"Text%1"_s.arg(i + 1)).setText(texts[i]);
+    if (entry.male)
+        m_app->child<QRadioButton>(u"Data"_s, *entry.male ? u"Option1"_s : u"Option2"_s)
+            .setChecked(true);
+    if (confirm)
+        click(u"Data"_s, u"Command1"_s);
+}
+
+void WarisFormsTest::calculate(const Kinds& kinds, const QStringList& answers) {
+    for (const auto kind : kinds)
+        box(index(kind)).setChecked(true);
+    m_questions.clear();
+    m_countsAtOpening.clear();
+    if (!answers.isEmpty())
+        answer(answers);
+    click(u"Ahli_Waris"_s, u"Command4"_s);
+}
+
+// A refused count keeps the same dialog open; the next answer goes to it.
+void WarisFormsTest::answer(QStringList answers) {
+    whenModalOpens([this, answers](QWidget* modal) mutable {
+        auto* field = TestApp::findOrFail<QLineEdit>(*modal, u"Text1"_s);
+        m_questions.append(TestApp::findOrFail<QLabel>(*modal, u"Label4"_s)->text());
+        m_countsAtOpening.append(field->text());
+        const QString next = answers.takeFirst();
+        if (!answers.isEmpty())
+            answer(answers);
+        if (next == Escape) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+        } else if (next == Close) {
+            modal->close();
+        } else {
+            field->clear();
+            QTest::keyClicks(field, next);
+            TestApp::findOrFail<QPushButton>(*modal, u"Command2"_s)->click();
+            if (modal->isVisible())
+                QCOMPARE(modal->focusWidget(), field);
+        }
+    });
+}
+
+Boxes WarisFormsTest::boxes(bool (QCheckBox::*state)() const) {
+    Boxes found;
+    for (int kind = 0; kind < zw::waris::HeirKindCount; ++kind) {
+        if ((box(kind).*state)())
+            found.append(kind);
+    }
+    return found;
+}
+
+QStringList WarisFormsTest::detailRow(int row) {
+    QStringList texts;
+    for (const QString& column : {u"Label4"_s, u"Label5"_s, u"Label6"_s, u"Label7"_s})
+        texts.append(m_app->child<QLabel>(u"Detail"_s, u"%1(%2)"_s.arg(column).arg(row)).text());
+    return texts;
+}
+
+void WarisFormsTest::okRefusesAnIncompleteOrUnusableEntry_data() {
+    QTest::addColumn<Deceased>("entry");
+    QTest::addColumn<RecordedMessage>("message");
+    QTest::addColumn<QString>("focus");
+
+    QTest::newRow("empty name") << Deceased{QString(), u"1000"_s, true} << Incomplete << u"Text1"_s;
+    QTest::newRow("empty estate") << Deceased{u"A"_s, QString(), true} << Incomplete << u"Text1"_s;
+    QTest::newRow("no sex chosen")
+        << Deceased{u"A"_s, u"1"_s, std::nullopt} << Incomplete << u"Text1"_s;
+    QTest::newRow("estate in words") << Deceased{u"A"_s, u"satu juta"_s} << Wrong << u"Text5"_s;
+    QTest::newRow("negative estate") << Deceased{u"A"_s, u"-5000"_s} << Wrong << u"Text5"_s;
+}
+
+// Enter in the name field stands for OK.
+void WarisFormsTest::okRefusesAnIncompleteOrUnusableEntry() {
+    QFETCH(Deceased, entry);
+    QFETCH(RecordedMessage, message);
+    QFETCH(QString, focus);
+
+    enterDeceased(entry, false);
+    QTest::keyClick(&m_app->child<QLineEdit>(u"Data"_s, u"Text1"_s), Qt::Key_Return);
+    QCOMPARE(m_app->dialogs.messages, QList<RecordedMessage>{message});
+    QCOMPARE(TestApp::visibleWindows(), QStringList{u"Data"_s});
+    QCOMPARE(m_app->child<QLineEdit>(u"Data"_s, u"Text5"_s).text(), entry.estate);
+    QCOMPARE(m_app->form(u"Data"_s).focusWidget(), &m_app->child<QWidget>(u"Data"_s, focus));
+}
+
+void WarisFormsTest::excludedSpouseStaysOutThroughReset_data() {
+    QTest::addColumn<bool>("male");
+    QTest::addColumn<int>("excluded");
+    QTest::addColumn<int>("kept");
+
+    QTest::newRow("male deceased cannot leave a husband") << true << 0 << 14;
+    QTest::newRow("female deceased cannot leave a wife") << false << 14 << 0;
+}
+
+void WarisFormsTest::excludedSpouseStaysOutThroughReset() {
+    QFETCH(bool, male);
+    QFETCH(int, excluded);
+    QFETCH(int, kept);
+
+    box(excluded).setChecked(true);
+    box(kept).setChecked(true);
+    enterDeceased({u"Ahmad"_s, u"1000"_s, male});
+    QCOMPARE(boxes(&QCheckBox::isChecked), Boxes{kept});
+    Boxes others = boxes(&QCheckBox::isEnabled);
+    QVERIFY(!others.contains(excluded) && others.size() == 21);
+    click(u"Ahli_Waris"_s, u"Command3"_s); // the preset for both sexes, which locks every box
+    click(u"Ahli_Waris"_s, u"Command5"_s);
+    QCOMPARE(boxes(&QCheckBox::isChecked), Boxes{});
+    QCOMPARE(boxes(&QCheckBox::isEnabled), others);
+}
+
+void WarisFormsTest::refusedOrCancelledCountGivesBackTheSelection_data() {
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<QList<RecordedMessage>>("messages");
+
+    const QString son = u"Anak Pria ?"_s;
+    const QString daughter = u"Anak Wanita ?"_s;
+    const auto none = QList<RecordedMessage>{};
+    QTest::newRow("Escape at the second question")
+        << QStringList{u"023"_s, Escape} << QStringList{son, daughter} << none;
+    QTest::newRow("window closed at the second question")
+        << QStringList{u"2"_s, Close} << QStringList{son, daughter} << none;
+    QTest::newRow("a refused count stays asked")
+        << QStringList{u"-1"_s, u""_s, Escape} << QStringList{son, son, son}
+        << QList<RecordedMessage>{
+               Wrong, {u"Belum Lengkap ..."_s, u"Anda Belum Lengkap Mengisikan Data ...!"_s}};
+}
+
+// After the male preset: the boxes ticked and locked, the presets, and no row come back as they
+// were; each question starts with an empty field.
+void WarisFormsTest::refusedOrCancelledCountGivesBackTheSelection() {
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, questions);
+    QFETCH(QList<RecordedMessage>, messages);
+
+    enterDeceased({});
+    click(u"Ahli_Waris"_s, u"Command1"_s);
+    const Boxes enabled = boxes(&QCheckBox::isEnabled);
+    calculate({AnakWanita}, answers);
+
+    QCOMPARE(m_questions, questions);
+    QCOMPARE(m_countsAtOpening.first(), QString());
+    QCOMPARE(m_countsAtOpening.last(), QString());
+    QCOMPARE(m_app->dialogs.messages, messages);
+    QCOMPARE(TestApp::visibleWindows(), QStringList{u"Ahli_Waris"_s});
+    QCOMPARE(detailRow(1), QStringList(4));
+    QCOMPARE(boxes(&QCheckBox::isChecked), Boxes({0, 1, 3, 16}));
+    QCOMPARE(boxes(&QCheckBox::isEnabled), enabled);
+    QVERIFY(m_app->child<QPushButton>(u"Ahli_Waris"_s, u"Command2"_s).isEnabled());
+}
+
+void WarisFormsTest::rowsBeyondASmallerCalculationStayUntilStartingOver() {
+    enterDeceased({u"Ahmad"_s, u"1200000"_s, true});
+    calculate({Bapak, AnakPria, Istri, Ibu, AnakWanita}, {u"1"_s, u"1"_s, u"1"_s});
+    const QStringList fourth = detailRow(4);
+    const QStringList fifth = detailRow(5);
+    QCOMPARE(fifth.first(), u"Anak Wanita           "_s);
+
+    // Back to the main menu through the zakat road, and a second calculation with fewer heirs.
+    click(u"Hasil"_s, u"Command6"_s);
+    click(u"Form2"_s, u"Command2"_s);
+    enterDeceased({u"Ahmad"_s, u"1200000"_s, true});
+    click(u"Ahli_Waris"_s, u"Command5"_s);
+    calculate({Bapak, AnakPria, Ibu}, {u"1"_s});
+    QVERIFY(m_app->form(u"Hasil"_s).isVisible());
+    QCOMPARE(detailRow(3).first(), u"I b u                "_s);
+    QCOMPARE(detailRow(4), fourth);
+    QCOMPARE(detailRow(5), fifth);
+
+    click(u"Hasil"_s, u"Command5"_s);
+    for (int row = 1; row <= 21; ++row)
+        QCOMPARE(detailRow(row), QStringList(4));
+    QCOMPARE(boxes(&QCheckBox::isChecked), Boxes{});
+    QCOMPARE(boxes(&QCheckBox::isEnabled).size(), 22);
+}
+
+void WarisFormsTest::savedSheetMatchesItsGoldenFile_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("golden"); // empty: the save dialog is cancelled
+
+    const QLocale unitedStates(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("US marks") << unitedStates << u"waris-saved-us.txt"_s;
+    QTest::newRow("Indonesian marks")
+        << QLocale(QLocale::Indonesian, QLocale::Indonesia) << u"waris-saved-id.txt"_s;
+    QTest::newRow("cancelled save writes nothing") << unitedStates << QString();
+}
+
+// Husband and two full sisters on 600,000: two rows and a negative remainder.
+void WarisFormsTest::savedSheetMatchesItsGoldenFile() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, golden);
+
+    m_app = std::make_unique<TestApp>(locale);
+    enterDeceased({u"Ahmad"_s, u"600000"_s, false});
+    calculate({Suami, SaudaraWanitaSekandung}, {u"2"_s});
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"WARIS.TXT"_s);
+    m_app->dialogs.answerSave(golden.isEmpty() ? std::nullopt : std::optional(path));
+    click(u"Hasil"_s, u"Command1"_s);
+
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+    QVERIFY(m_app->form(u"Hasil"_s).isVisible());
+    QFile file(path);
+    QCOMPARE(file.open(QIODevice::ReadOnly), !golden.isEmpty());
+    if (!golden.isEmpty()) {
+        const QString difference = goldenDifference(file.readAll(), golden);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+}
+
+QTEST_MAIN(WarisFormsTest)
+#include "WarisFormsTest.moc"
