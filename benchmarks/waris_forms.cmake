@@ -1,2 +1,1 @@
 zw_add_benchmark(bench_waris_forms SOURCES waris/WarisFormsBenchmark.cpp LIBS zw_testsupport)
-zw_add_benchmark(bench_waris_division SOURCES waris/DivisionBenchmark.cpp LIBS zw_testsupport)

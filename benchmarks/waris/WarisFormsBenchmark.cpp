@@ -2,9 +2,11 @@
 #include "waris/forms/HeirSelectionForm.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,8 +15,9 @@
 using namespace Qt::StringLiterals;
 using namespace zw;
 
-// "&Lanjutkan" with every kind a male deceased can leave, counts answered at once, up to Hasil
-// shown; and the save of the resulting sheet.
+// "&Lanjutkan" with every kind a male deceased can leave, three persons each, counts answered at
+// once, up to Hasil shown; the save of the resulting sheet; and Pembagian open on that case, from
+// a changed deduction or option to the table updated, and to the whole window painted again.
 class WarisFormsBenchmark : public QObject {
     Q_OBJECT
 
@@ -23,9 +26,13 @@ private Q_SLOTS:
     void cleanup();
     void calculateTwentyOneKinds();
     void saveResult();
+    void deductionChanged();
+    void optionChanged();
+    void deductionChangedAndPainted();
 
 private:
     void click(const QString& formName, const QString& buttonName);
+    void openDivision();
 
     std::unique_ptr<test::TestApp> m_app;
 };
@@ -71,6 +78,42 @@ void WarisFormsBenchmark::saveResult() {
     QBENCHMARK {
         m_app->dialogs.answerSave(path);
         click(u"Hasil"_s, u"Command1"_s);
+    }
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void WarisFormsBenchmark::openDivision() {
+    click(u"Ahli_Waris"_s, u"Command4"_s);
+    click(u"Hasil"_s, u"Command8"_s);
+}
+
+void WarisFormsBenchmark::deductionChanged() {
+    openDivision();
+    auto& debts = m_app->child<QLineEdit>(u"Pembagian"_s, u"Utang"_s);
+    int sen = 0;
+    QBENCHMARK {
+        debts.setText(u"1,000.%1"_s.arg(++sen % 100, 2, 10, QChar(u'0')));
+    }
+    QCOMPARE(m_app->child<QTableWidget>(u"Pembagian"_s, u"Tabel"_s).rowCount(), 22);
+}
+
+void WarisFormsBenchmark::optionChanged() {
+    openDivision();
+    auto& nenek = m_app->child<QComboBox>(u"Pembagian"_s, u"Nenek"_s);
+    int choice = 0;
+    QBENCHMARK {
+        nenek.setCurrentIndex(++choice % 2);
+    }
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void WarisFormsBenchmark::deductionChangedAndPainted() {
+    openDivision();
+    auto& debts = m_app->child<QLineEdit>(u"Pembagian"_s, u"Utang"_s);
+    int sen = 0;
+    QBENCHMARK {
+        debts.setText(u"1,000.%1"_s.arg(++sen % 100, 2, 10, QChar(u'0')));
+        QCoreApplication::processEvents();
     }
     QVERIFY(m_app->dialogs.messages.isEmpty());
 }
