@@ -161,6 +161,7 @@ void MonkeyTest::tick() {
     m_app->dialogs.answerSave(cancel ? std::nullopt : std::optional(m_folder.filePath(u"h.TXT"_s)));
     m_app->dialogs.answerPrint(cancel ? std::nullopt
                                       : std::optional(m_folder.filePath(u"c.pdf"_s)));
+    m_app->dialogs.answerPreview(m_folder.filePath(u"v.pdf"_s));
     m_pausedTicks = 0;
     QElapsedTimer timer;
     timer.start();
