@@ -1,5 +1,6 @@
 #include "ui/FormWidgets.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,6 +34,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 QString indexedName(const QString& name, int index) {
     return name % u'(' % QString::number(index) % u')';
+}
+
+QFont fixedWidthFont(QFont font) {
+    const QString courier = QStringLiteral("Courier New");
+    font.setFamily(QFontDatabase::hasFamily(courier)
+                       ? courier
+                       : QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    return font;
 }
 
 } // namespace zw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QCheckBox;
@@ -18,5 +19,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 // "Label4(3)", "Check(16)"
 QString indexedName(const QString& name, int index);
+
+// Courier New, else the system's fixed-width family, at the size of the given font, so columns of
+// figures line up and a larger chosen interface font enlarges them too.
+QFont fixedWidthFont(QFont font);
 
 } // namespace zw

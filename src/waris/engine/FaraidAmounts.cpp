@@ -35,6 +35,12 @@ std::optional<Sen> parseSen(QStringView text) {
     return whole * 100 + cents;
 }
 
+Sen senOf(Money money) {
+    constexpr std::int64_t UnitsPerSen = Money::UnitsPerWhole / 100;
+    const std::int64_t half = money.units() < 0 ? -UnitsPerSen / 2 : UnitsPerSen / 2;
+    return (money.units() + half) / UnitsPerSen;
+}
+
 QString senToDecimal(Sen sen) {
     return decimalText(sen, 2);
 }

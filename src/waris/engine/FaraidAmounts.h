@@ -3,6 +3,7 @@
 // Money of the full division: reading and writing plain decimals, the net estate and the
 // largest-remainder rounding of the shares to the sen.
 
+#include "common/Money.h"
 #include "waris/engine/FaraidTypes.h"
 
 #include <QStringView>
@@ -14,6 +15,9 @@ inline constexpr Sen MaxSen = 99'999'999'999'999'999;
 
 // Plain digits, optionally '.' and at most two decimals ("1234567.8"); no sign, no grouping.
 std::optional<Sen> parseSen(QStringView text);
+// Money keeps four decimals; the division counts whole sen, rounded half away from zero as the
+// screens round amounts for display, so the estate divided is the estate they show.
+Sen senOf(Money money);
 // "1234567.89", "-0.05"
 QString senToDecimal(Sen sen);
 

@@ -4,7 +4,6 @@
 #include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -30,23 +29,13 @@ constexpr std::array<ColumnSpec, 4> Columns{{
     {u"Label8", u"Label7", 36},
 }};
 
-// A fixed-width family at the size of the interface font, so a larger chosen font enlarges
-// the table too.
-QFont tableFont(QFont font) {
-    const QString courier = u"Courier New"_s;
-    font.setFamily(QFontDatabase::hasFamily(courier)
-                       ? courier
-                       : QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    return font;
-}
-
 } // namespace
 
 DetailForm::DetailForm(AppContext& context, InheritanceSheet& sheet)
     : Form(context)
     , m_sheet(sheet) {
     setWindowTitle(u"DETAIL"_s);
-    setFont(tableFont(font()));
+    setFont(fixedWidthFont(font()));
     const int characterWidth = fontMetrics().horizontalAdvance(u'0');
 
     auto* grid = new QGridLayout;

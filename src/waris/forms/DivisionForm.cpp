@@ -10,6 +10,7 @@
 #include "waris/engine/DivisionDocument.h"
 #include "waris/engine/DivisionText.h"
 #include "waris/engine/DivisionTitles.h"
+#include "waris/engine/FaraidAmounts.h"
 #include "waris/engine/FaraidEngine.h"
 #include "waris/engine/InheritanceSheet.h"
 
@@ -65,25 +66,14 @@ constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
     {u"SisaPasangan", u"Sisa bila &hanya suami/istri"},
 }};
 
-// Money keeps four decimals; the division counts whole sen, rounded half away from zero as the
-// screens round amounts for display, so the estate divided is the estate Hasil shows.
+// Empty is 0; a negative amount is refused.
 std::optional<Sen> readSen(const QString& text, const QLocale& locale) {
     if (text.trimmed().isEmpty())
         return Sen{0};
     const std::optional<Money> money = readMoney(text, locale);
     if (!money || money->units() < 0)
         return std::nullopt;
-    return (money->units() + Money::UnitsPerWhole / 200) / (Money::UnitsPerWhole / 100);
-}
-
-// A fixed-width family at the size of the interface font, as on Detail, so the columns of
-// figures line up and a larger chosen font enlarges the table too.
-QFont fixedWidth(QFont font) {
-    const QString courier = u"Courier New"_s;
-    font.setFamily(QFontDatabase::hasFamily(courier)
-                       ? courier
-                       : QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    return font;
+    return senOf(*money);
 }
 
 QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
@@ -169,7 +159,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
 
     m_table = new QTableWidget(0, DivisionReport::ColumnCount, this);
     m_table->setObjectName(u"Tabel"_s);
-    m_table->setFont(fixedWidth(font()));
+    m_table->setFont(fixedWidthFont(font()));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setWordWrap(false);
