@@ -82,7 +82,7 @@ void ZakatFormsBenchmark::saveSheet() {
                     {u"Pertanian"_s, u"Zakat Anda Sebanyak  617  Kilogram"_s},
                     {u"H a r t a"_s, u"Zakat Anda Sebesar  Rp. 3,086,419.74"_s}}};
     filled.filledRows = 4;
-    auto& sheet = app->registry.get<zw::zakat::ZakatResultForm>(FormName(u"Form8"_s));
+    auto& sheet = app->registry.get<zw::zakat::ZakatResultForm>(zw::FormName(u"Form8"_s));
     sheet.showSheet();
     sheet.show();
     QTemporaryDir folder;
