@@ -21,6 +21,15 @@ void Form::closeRequested() {
     hide();
 }
 
+void Form::setVisible(bool visible) {
+    // Before QDialog sizes and lays out the window for its first show.
+    if (visible && !m_fitted) {
+        m_fitted = true;
+        fitToFont();
+    }
+    QDialog::setVisible(visible);
+}
+
 void Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Here rather than in the constructor: the subclass's controls exist by now.

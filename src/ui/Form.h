@@ -21,10 +21,15 @@ public:
     // Lets the program close the window for good (unload) without the closeRequested() route.
     void closeForGood();
 
+    void setVisible(bool visible) override;
+
 protected:
     AppContext& context() const { return m_context; }
 
     virtual void activate() {}
+    // Sizes taken from font metrics. Run once, just before the form is first shown: measuring
+    // loads the fonts, which a form created at start-up and never opened should not pay for.
+    virtual void fitToFont() {}
     // Default: just hide the window.
     virtual void closeRequested();
 
@@ -38,6 +43,7 @@ private:
     AppContext& m_context;
     QAbstractButton* m_escapeButton = nullptr;
     bool m_closingForGood = false;
+    bool m_fitted = false;
 };
 
 } // namespace zw

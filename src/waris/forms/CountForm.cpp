@@ -24,7 +24,6 @@ CountForm::CountForm(AppContext& context)
     m_count = new QLineEdit(this);
     m_count->setObjectName(u"Text1"_s);
     m_count->setMaxLength(2);
-    m_count->setFixedWidth(m_count->fontMetrics().horizontalAdvance(u"0000"_s) + 12);
     auto* okButton = makeButton(this, u"Command2"_s, u"&O K"_s);
     okButton->setAutoDefault(false);
 
@@ -37,8 +36,6 @@ CountForm::CountForm(AppContext& context)
     grid->addWidget(m_count, 1, 1);
     grid->addWidget(makeLabel(this, u"Label3"_s, u"Orang"_s), 1, 2);
     grid->setColumnStretch(2, 1);
-    m_question->setMinimumWidth(
-        m_question->fontMetrics().horizontalAdvance(u"Anak Pria Saudara Sekandung ?"_s));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -65,6 +62,12 @@ QString CountForm::enteredCount() const {
 void CountForm::activate() {
     m_count->setFocus();
     m_count->clear();
+}
+
+void CountForm::fitToFont() {
+    m_count->setFixedWidth(m_count->fontMetrics().horizontalAdvance(u"0000"_s) + 12);
+    m_question->setMinimumWidth(
+        m_question->fontMetrics().horizontalAdvance(u"Anak Pria Saudara Sekandung ?"_s));
 }
 
 void CountForm::closeRequested() {

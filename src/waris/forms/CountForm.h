@@ -26,6 +26,7 @@ public:
 protected:
     void activate() override;
     void closeRequested() override;
+    void fitToFont() override;
 
 private:
     void confirm();

@@ -73,7 +73,6 @@ DeceasedForm::DeceasedForm(AppContext& context, InheritanceSheet& sheet)
                               u"Wasiat, Pemakamam, Hutang  "_s;
     labels[EstateField]->setToolTip(estateTip);
     m_fields[EstateField]->setToolTip(estateTip);
-    m_fields[0]->setMinimumWidth(m_fields[0]->fontMetrics().averageCharWidth() * 50);
 
     for (int row = 0; row < EstateField; ++row) {
         grid->addWidget(labels[row], row, 0);
@@ -92,7 +91,6 @@ DeceasedForm::DeceasedForm(AppContext& context, InheritanceSheet& sheet)
     grid->addLayout(sexes, EstateField, 1);
     grid->addWidget(labels[EstateField], EstateField + 1, 0);
     grid->addWidget(m_fields[EstateField], EstateField + 1, 1, Qt::AlignLeft);
-    m_fields[EstateField]->setMinimumWidth(m_fields[0]->fontMetrics().averageCharWidth() * 18);
 
     auto* backButton = makeButton(this, u"Command2"_s, u"<<  &B a c k"_s);
     auto* exitButton = makeButton(this, u"Command3"_s, u"&E x i t"_s);
@@ -150,6 +148,12 @@ void DeceasedForm::clearEntry() {
 
 void DeceasedForm::activate() {
     m_fields[0]->setFocus();
+}
+
+void DeceasedForm::fitToFont() {
+    const int characterWidth = m_fields[0]->fontMetrics().averageCharWidth();
+    m_fields[0]->setMinimumWidth(characterWidth * 50);
+    m_fields[EstateField]->setMinimumWidth(characterWidth * 18);
 }
 
 void DeceasedForm::closeRequested() {

@@ -35,34 +35,27 @@ DetailForm::DetailForm(AppContext& context, InheritanceSheet& sheet)
     : Form(context)
     , m_sheet(sheet) {
     setWindowTitle(u"DETAIL"_s);
-    setFont(fixedWidthFont(font()));
-    const int characterWidth = fontMetrics().horizontalAdvance(u'0');
 
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
-    grid->setHorizontalSpacing(characterWidth);
+    m_grid = new QGridLayout;
+    m_grid->setVerticalSpacing(2);
     for (std::size_t column = 0; column < Columns.size(); ++column) {
         const ColumnSpec& spec = Columns[column];
         const int gridColumn = static_cast<int>(column);
-        grid->addWidget(makeLabel(this, QString::fromUtf16(spec.headingName),
-                                  sheetText::DetailHeadings[column].toString()),
-                        0, gridColumn);
-        grid->setColumnMinimumWidth(gridColumn, characterWidth * spec.minimumCharacters);
+        m_grid->addWidget(makeLabel(this, QString::fromUtf16(spec.headingName),
+                                    sheetText::DetailHeadings[column].toString()),
+                          0, gridColumn);
         for (int row = 1; row <= DetailRowCount; ++row) {
             QLabel* label = makeLabel(this, indexedName(QString::fromUtf16(spec.rowName), row));
             m_rows[row - 1][column] = label;
-            grid->addWidget(label, row + 1, gridColumn);
+            m_grid->addWidget(label, row + 1, gridColumn);
         }
     }
-    grid->setRowMinimumHeight(1, fontMetrics().height() / 2);
-    for (int row = 2; row <= DetailRowCount + 1; ++row)
-        grid->setRowMinimumHeight(row, fontMetrics().height());
 
     auto* okButton = makeButton(this, u"Command1"_s, u"&O  K"_s);
     okButton->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(m_grid);
     layout->addSpacing(8);
     layout->addWidget(okButton, 0, Qt::AlignHCenter);
 
@@ -83,6 +76,19 @@ void DetailForm::showSheet() {
 void DetailForm::clearRows() {
     m_sheet.clearRows();
     showSheet();
+}
+
+void DetailForm::fitToFont() {
+    setFont(fixedWidthFont(font()));
+    const int characterWidth = fontMetrics().horizontalAdvance(u'0');
+    m_grid->setHorizontalSpacing(characterWidth);
+    for (std::size_t column = 0; column < Columns.size(); ++column) {
+        m_grid->setColumnMinimumWidth(static_cast<int>(column),
+                                      characterWidth * Columns[column].minimumCharacters);
+    }
+    m_grid->setRowMinimumHeight(1, fontMetrics().height() / 2);
+    for (int row = 2; row <= DetailRowCount + 1; ++row)
+        m_grid->setRowMinimumHeight(row, fontMetrics().height());
 }
 
 void DetailForm::closeRequested() {

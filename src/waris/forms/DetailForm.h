@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 
 namespace zw::waris {
@@ -23,6 +24,7 @@ public:
 
 protected:
     void closeRequested() override;
+    void fitToFont() override;
 
 private:
     void back();
@@ -31,6 +33,7 @@ private:
     using RowLabels = std::array<QLabel*, 4>;
 
     InheritanceSheet& m_sheet;
+    QGridLayout* m_grid = nullptr;
     std::array<RowLabels, DetailRowCount> m_rows{};
 };
 

@@ -55,9 +55,9 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
     }
 
     auto* grid = new QGridLayout;
+    m_grid = grid;
     grid->setHorizontalSpacing(4);
     grid->addWidget(title, 0, 0, 1, 3);
-    grid->setRowMinimumHeight(1, fontMetrics().height());
     const auto addRow = [grid](int row, QLabel* caption, QLabel* colon, QLabel* value) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(colon, row, 1);
@@ -73,7 +73,6 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
     QFont headingFont = totalHeading->font();
     headingFont.setUnderline(true);
     totalHeading->setFont(headingFont);
-    grid->setRowMinimumHeight(8, fontMetrics().height() / 2);
     grid->addWidget(totalHeading, 9, 0, 1, 3);
     m_dividedValue = makeLabel(this, u"Label17"_s);
     addRow(10, makeLabel(this, u"Label19"_s, sheetText::DividedCaption.toString()), colons[7],
@@ -82,9 +81,8 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
     addRow(11, makeLabel(this, u"Label14"_s, sheetText::RemainderCaption.toString()), colons[6],
            m_remainderValue);
     grid->setColumnStretch(2, 1);
-    grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 30);
 
-    const std::array<ButtonSpec, 8> buttons{{
+    const std::array<ButtonSpec, ButtonCount> buttons{{
         {u"Command4", u"&P r i n t", u" Mencetak Hasil Perhitungan Harta Waris Berikut Detailnya  ",
          &ResultForm::print},
         {u"Command1", u"S i &m p a n",
@@ -107,8 +105,6 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
     auto* frameRow = new QHBoxLayout(frame);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addStretch();
-    std::array<QPushButton*, buttons.size()> made{};
-    int widest = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ButtonSpec& spec = buttons[i];
         auto* button =
@@ -120,11 +116,8 @@ ResultForm::ResultForm(AppContext& context, const InheritanceSheet& sheet)
             frameRow->addWidget(button);
         else
             rightColumn->addWidget(button);
-        made[i] = button;
-        widest = std::max(widest, button->sizeHint().width());
+        m_buttons[i] = button;
     }
-    for (QPushButton* button : made)
-        button->setMinimumWidth(widest);
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(grid, 0, 0);
@@ -138,6 +131,17 @@ void ResultForm::showSheet() {
         m_fieldValues[i]->setText(m_sheet.particulars[i]);
     m_dividedValue->setText(dividedTotalText(m_sheet, context().locale));
     m_remainderValue->setText(remainderText(m_sheet, context().locale));
+}
+
+void ResultForm::fitToFont() {
+    m_grid->setRowMinimumHeight(1, fontMetrics().height());
+    m_grid->setRowMinimumHeight(8, fontMetrics().height() / 2);
+    m_grid->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 30);
+    int widest = 0;
+    for (const QPushButton* button : m_buttons)
+        widest = std::max(widest, button->sizeHint().width());
+    for (QPushButton* button : m_buttons)
+        button->setMinimumWidth(widest);
 }
 
 void ResultForm::closeRequested() {

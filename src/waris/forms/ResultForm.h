@@ -5,7 +5,9 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
+class QPushButton;
 
 namespace zw::waris {
 
@@ -25,6 +27,7 @@ protected:
     void closeRequested() override;
     // Escape has no role here.
     void reject() override {}
+    void fitToFont() override;
 
 private:
     void save();
@@ -41,6 +44,9 @@ private:
     std::array<QLabel*, 6> m_fieldValues{};
     QLabel* m_dividedValue = nullptr;
     QLabel* m_remainderValue = nullptr;
+    QGridLayout* m_grid = nullptr;
+    static constexpr std::size_t ButtonCount = 8;
+    std::array<QPushButton*, ButtonCount> m_buttons{};
 };
 
 } // namespace zw::waris

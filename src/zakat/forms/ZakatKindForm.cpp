@@ -41,7 +41,6 @@ ZakatKindForm::ZakatKindForm(AppContext& context, ZakatState& state, ZakatKind k
     QFont resultFont = m_result->font();
     resultFont.setBold(true);
     m_result->setFont(resultFont);
-    m_result->setMinimumSize(380, QFontMetrics(resultFont).lineSpacing() * 3);
 
     m_compute = new QPushButton(computeCaption, this);
     m_compute->setObjectName(u"Command2"_s);
@@ -124,6 +123,10 @@ void ZakatKindForm::activate() {
     m_result->setText(m_emptyResult);
     if (m_firstInput)
         m_firstInput->setFocus();
+}
+
+void ZakatKindForm::fitToFont() {
+    m_result->setMinimumSize(380, m_result->fontMetrics().lineSpacing() * 3);
 }
 
 void ZakatKindForm::closeRequested() {

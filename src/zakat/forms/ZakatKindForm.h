@@ -59,6 +59,7 @@ protected:
     void activate() override;
     // Escape and the window's close cancel the whole run.
     void closeRequested() override;
+    void fitToFont() override;
 
 private:
     // Inputs come in the tab order as the subclass adds them, before the buttons.

@@ -72,15 +72,11 @@ ZakatResultForm::ZakatResultForm(AppContext& context, ZakatState& state)
     noteHeading->setFont(headingFont);
     rows->addWidget(kindHeading, 0, 0);
     rows->addWidget(noteHeading, 0, 1);
-    // Room for three lines of the longest sentence, so the sheet keeps its size as rows fill.
-    const int sentenceHeight = fontMetrics().lineSpacing() * 3;
     for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         m_rowKinds[i] = makeLabel(this, indexedName(u"Label14"_s, number));
-        m_rowKinds[i]->setMinimumWidth(fontMetrics().horizontalAdvance(u"T e r n a k"_s) + 16);
         m_rowSentences[i] = makeLabel(this, indexedName(u"Label19"_s, number));
         m_rowSentences[i]->setWordWrap(true);
-        m_rowSentences[i]->setMinimumSize(420, sentenceHeight);
         m_rowSentences[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         rows->addWidget(m_rowKinds[i], number, 0, Qt::AlignTop);
         rows->addWidget(m_rowSentences[i], number, 1);
@@ -128,6 +124,16 @@ void ZakatResultForm::showSheet() {
     for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
         m_rowKinds[i]->setText(sheet.rows[i].kind);
         m_rowSentences[i]->setText(sheet.rows[i].sentence);
+    }
+}
+
+void ZakatResultForm::fitToFont() {
+    // Room for three lines of the longest sentence, so the sheet keeps its size as rows fill.
+    const int sentenceHeight = fontMetrics().lineSpacing() * 3;
+    const int kindWidth = fontMetrics().horizontalAdvance(u"T e r n a k"_s) + 16;
+    for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
+        m_rowKinds[i]->setMinimumWidth(kindWidth);
+        m_rowSentences[i]->setMinimumSize(420, sentenceHeight);
     }
 }
 

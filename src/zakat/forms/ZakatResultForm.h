@@ -27,6 +27,7 @@ public:
 
 protected:
     void closeRequested() override;
+    void fitToFont() override;
 
 private:
     void startAgain();
