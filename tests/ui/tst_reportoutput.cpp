@@ -1,3 +1,4 @@
+#include "FileLimit.h"
 #include "TestApp.h"
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
@@ -8,13 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using zw::test::TestApp;
+using zw::test::withFileLimit;
 
 namespace {
 
@@ -26,19 +25,6 @@ void renderLines(zw::LineWriter& writer) {
 QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-// With a file size limit writes fail part-way, as on a full disk.
-void withFileLimit(int bytes, const std::function<void()>& output) {
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = bytes > 0 ? rlim_t(bytes) : saved.rlim_cur;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    output();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
 }
 
 } // namespace

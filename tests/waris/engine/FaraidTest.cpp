@@ -1,10 +1,10 @@
 // The full division: classical cases (tests/data/faraid-cases.txt), amounts, refusals, and an
 // invariant sweep over every selection.
 
+#include "DataTable.h"
 #include "waris/engine/FaraidAmounts.h"
 #include "waris/engine/FaraidEngine.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -144,19 +144,8 @@ void FaraidTest::classicalCase_data() {
     QTest::addColumn<QString>("shares");
     QTest::addColumn<QString>("summary");
 
-    QFile file(QStringLiteral(ZW_TEST_DATA "/faraid-cases.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    int cases = 0;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QStringList fields = line.split(u'|');
-        if (line.startsWith(u'#') || fields.size() != 5)
-            continue;
-        QTest::newRow(qPrintable(fields[0].trimmed()))
-            << fields[1].trimmed() << fields[2].trimmed() << fields[3].trimmed()
-            << fields[4].trimmed();
-        ++cases;
-    }
-    QCOMPARE(cases, 40);
+    for (const QStringList& row : zw::test::dataTable(u"faraid-cases.txt"_s, 5))
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
 }
 
 void FaraidTest::classicalCase() {

@@ -1,3 +1,4 @@
+#include "FileLimit.h"
 #include "Golden.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
@@ -5,11 +6,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +32,7 @@ const RecordedMessage Incomplete{u"Belum Lengkap ..."_s,
 const RecordedMessage Wrong{u"ERROR ..."_s, u"Anda Salah Mengisikan Data ...!"_s};
 const QString Escape = u"<Escape>"_s; // a count answer that cancels the question
 const QString Close = u"<close>"_s;
+const QString Division = u"Pembagian"_s;
 
 struct Deceased {
     QString name = u"Ahmad"_s;
@@ -34,9 +43,26 @@ struct Deceased {
 using Boxes = QList<int>;
 using Kinds = QList<zw::waris::HeirKind>;
 
+QString pdfText(const QString& path) {
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-layout"_s, path, u"-"_s});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The words of a page's text; the preview's paper may break lines and pages elsewhere and so
+// number its pages differently.
+QStringList words(const QString& text) {
+    static const QRegularExpression blanks(u"\\s+"_s);
+    static const QRegularExpression pageNumber(u"^\\d+$"_s);
+    QStringList all = text.split(blanks, Qt::SkipEmptyParts);
+    all.removeIf([](const QString& word) { return pageNumber.match(word).hasMatch(); });
+    return all;
+}
+
 } // namespace
 
-// The inheritance road on the real widgets, as a user goes through it.
+// The inheritance road on the real widgets, as a user goes through it, up to the full division.
 class WarisFormsTest : public QObject {
     Q_OBJECT
 
@@ -52,6 +78,11 @@ private Q_SLOTS:
     void rowsBeyondASmallerCalculationStayUntilStartingOver();
     void savedSheetMatchesItsGoldenFile_data();
     void savedSheetMatchesItsGoldenFile();
+    void divisionFollowsHasilThroughOptionsAndDeductions();
+    void divisionReportMatchesItsGoldenFile();
+    void divisionPdfAndPreviewShowTheSameWholeReport();
+    void divisionRefusals_data();
+    void divisionRefusals();
 
 private:
     void enterDeceased(const Deceased& entry, bool confirm = true);
@@ -66,6 +97,13 @@ private:
     }
     Boxes boxes(bool (QCheckBox::*state)() const);
     QStringList detailRow(int row);
+    // A woman leaving her husband, her mother, three daughters and a son's son on 1,000,000,
+    // with 10,000 funeral costs and a bequest above a third: 'aul, a sen split among the
+    // daughters, a kind the rule table blocks, a bequest cut.
+    void openDivisionExample();
+    void type(const QString& field, const QString& text);
+    QString cell(int row, int column);
+    int rowCount() { return m_app->child<QTableWidget>(Division, u"Tabel"_s).rowCount(); }
 
     std::unique_ptr<TestApp> m_app = std::make_unique<TestApp>();
     std::unique_ptr<ModalWatchdog> m_watchdog;
@@ -293,6 +331,164 @@ void WarisFormsTest::savedSheetMatchesItsGoldenFile() {
         const QString difference = goldenDifference(file.readAll(), golden);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
+}
+
+void WarisFormsTest::openDivisionExample() {
+    // Questions in kind order: the son's son, then the daughters.
+    enterDeceased({});
+    calculate({Suami, Ibu, AnakWanita, CucuPria}, {u"1"_s, u"3"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    type(u"Biaya"_s, u"10,000"_s);
+    type(u"Wasiat"_s, u"400,000"_s);
+}
+
+void WarisFormsTest::type(const QString& field, const QString& text) {
+    // At once, as pasted: typing would divide at every character.
+    auto& edit = m_app->child<QLineEdit>(Division, field);
+    edit.setText(text);
+    QTest::keyClick(&edit, Qt::Key_Return);
+}
+
+QString WarisFormsTest::cell(int row, int column) {
+    const QTableWidgetItem* item =
+        m_app->child<QTableWidget>(Division, u"Tabel"_s).item(row, column);
+    return item ? item->text() : QString();
+}
+
+void WarisFormsTest::divisionFollowsHasilThroughOptionsAndDeductions() {
+    // Questions in kind order: the full brothers, then the wife.
+    enterDeceased({u"Ahmad"_s, u"1000000"_s, true});
+    calculate({Kakek, SaudaraPriaSekandung, Istri}, {u"2"_s, u"1"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    QVERIFY(m_app->form(Division).isVisible());
+    QVERIFY(m_app->form(u"Hasil"_s).isVisible());
+
+    // Only the grandfather's option can change this case.
+    const QStringList options{u"Kakek"_s, u"Musytarakah"_s, u"Nenek"_s, u"SisaPasangan"_s};
+    QList<bool> enabled;
+    for (const QString& option : options)
+        enabled.append(m_app->child<QComboBox>(Division, option).isEnabled());
+    QCOMPARE(enabled, (QList<bool>{true, false, false, false}));
+
+    QCOMPARE(rowCount(), 4);
+    QCOMPARE(cell(0, 0), u"Kakek"_s);
+    QCOMPARE(cell(3, 0), u"Jumlah"_s);
+    QCOMPARE(cell(3, 5), u"1,000,000.00"_s);
+    QCOMPARE(cell(1, 2), u"Ashabah bersama Kakek"_s);
+
+    m_app->child<QComboBox>(Division, u"Kakek"_s).setCurrentIndex(1);
+    QCOMPARE(cell(1, 2), u"Terhalang oleh Kakek"_s);
+    QCOMPARE(cell(0, 3), u"3/4"_s);
+
+    type(u"Utang"_s, u"200,000"_s);
+    QCOMPARE(cell(3, 5), u"800,000.00"_s);
+    QCOMPARE(cell(0, 5), u"600,000.00"_s);
+    QCOMPARE(m_app->child<QLabel>(Division, u"HartaBersih"_s).text(), u"Rp 800,000.00"_s);
+    QVERIFY(!m_app->child<QPlainTextEdit>(Division, u"Langkah"_s).toPlainText().isEmpty());
+
+    // A new calculation starts over on the entry form, which closes the window; opened again it
+    // shows the new heirs with the deductions and options of the entry before gone.
+    click(u"Hasil"_s, u"Command5"_s);
+    QVERIFY(!m_app->form(Division).isVisible());
+    enterDeceased({u"Ahmad"_s, u"1000000"_s, true});
+    calculate({Bapak, Ibu}, {});
+    click(u"Hasil"_s, u"Command8"_s);
+    QCOMPARE(rowCount(), 3);
+    QCOMPARE(cell(1, 0), u"Ibu"_s);
+    QCOMPARE(cell(2, 5), u"1,000,000.00"_s);
+    QCOMPARE(m_app->child<QComboBox>(Division, u"Kakek"_s).currentIndex(), 0);
+
+    QTest::keyClick(&m_app->form(Division), Qt::Key_Escape);
+    QVERIFY(!m_app->form(Division).isVisible());
+    QVERIFY(m_app->form(u"Hasil"_s).isVisible());
+
+    click(u"Hasil"_s, u"Command8"_s);
+    click(u"Hasil"_s, u"Command6"_s);
+    QVERIFY(!m_app->form(Division).isVisible());
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void WarisFormsTest::divisionReportMatchesItsGoldenFile() {
+    openDivisionExample();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"PEMBAGIAN.TXT"_s);
+    m_app->dialogs.answerSave(path);
+    click(Division, u"Simpan"_s);
+
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString difference = goldenDifference(file.readAll(), u"division-report.txt"_s);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void WarisFormsTest::divisionPdfAndPreviewShowTheSameWholeReport() {
+    openDivisionExample();
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(u"pembagian.pdf"_s);
+    const QString preview = folder.filePath(u"pratinjau.pdf"_s);
+    m_app->dialogs.answerSave(pdf);
+    click(Division, u"Pdf"_s);
+    m_app->dialogs.answerPreview(preview);
+    click(Division, u"Pratinjau"_s);
+
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().trimmed().endsWith("%%EOF"));
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext is not installed; the text of the pages is not checked");
+    const QString text = pdfText(pdf);
+    for (const QString& expected :
+         {u"PEMBAGIAN LENGKAP HARTA WARIS"_s, u"Anak Wanita"_s, u"Per Orang (Rp)"_s,
+          u"Seratus lima puluh dua ribu"_s, u"Di tabel terhalang"_s, u"Langkah Perhitungan"_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u"\n"_s + text));
+    QCOMPARE(words(pdfText(preview)), words(text));
+}
+
+void WarisFormsTest::divisionRefusals_data() {
+    QTest::addColumn<QString>("field"); // a deduction typed, or the button pressed
+    QTest::addColumn<QString>("entry"); // what is typed, or the file chosen
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("letters as debts")
+        << u"Utang"_s << u"dua juta"_s << u"Anda Salah Mengisikan Data ...!"_s;
+    QTest::newRow("negative funeral costs")
+        << u"Biaya"_s << u"-5"_s << u"Anda Salah Mengisikan Data ...!"_s;
+    QTest::newRow("debts above the estate")
+        << u"Utang"_s << u"2,000,000"_s << u"Anda Salah Mengisikan Data ...!"_s;
+    QTest::newRow("report saved as a folder")
+        << u"Simpan"_s << u"folder"_s << u"tidak dapat dibuat"_s;
+    QTest::newRow("pdf saved as a folder") << u"Pdf"_s << u"folder"_s << u"tidak dapat dibuat"_s;
+    QTest::newRow("pdf on a full disk") << u"Pdf"_s << u"penuh.pdf"_s << u"gagal disimpan"_s;
+}
+
+void WarisFormsTest::divisionRefusals() {
+    QFETCH(QString, field);
+    QFETCH(QString, entry);
+    QFETCH(QString, message);
+
+    openDivisionExample();
+    const QString total = cell(rowCount() - 1, 5);
+    if (field == u"Simpan" || field == u"Pdf") {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(entry);
+        if (entry == u"folder")
+            QVERIFY(QDir().mkpath(path));
+        m_app->dialogs.answerSave(path);
+        withFileLimit(entry == u"penuh.pdf" ? 1024 : 0, [&] { click(Division, field); });
+        QVERIFY(!QFileInfo(path).isFile());
+    } else {
+        type(field, entry);
+        // Leaving the field again without a change asks no second time.
+        QTest::keyClick(&m_app->child<QLineEdit>(Division, field), Qt::Key_Return);
+        QVERIFY(!m_app->child<QLabel>(Division, u"Masalah"_s).text().isEmpty());
+    }
+
+    QCOMPARE(m_app->dialogs.messages.size(), 1);
+    QVERIFY2(m_app->dialogs.messages.constFirst().text.contains(message),
+             qPrintable(m_app->dialogs.messages.constFirst().text));
+    QCOMPARE(cell(rowCount() - 1, 5), total);
+    QVERIFY(m_app->form(Division).isVisible());
 }
 
 QTEST_MAIN(WarisFormsTest)
