@@ -1,4 +1,4 @@
-#include "waris/engine/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidEngine.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "waris/engine/InheritanceEngine.h"
-#include "waris/engine/ShareRules.h"
+#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/table/ShareRules.h"
 
 #include <QTest>
 

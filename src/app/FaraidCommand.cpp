@@ -1,8 +1,8 @@
 #include "app/FaraidCommand.h"
 
-#include "waris/engine/FaraidAmounts.h"
-#include "waris/engine/FaraidEngine.h"
-#include "waris/engine/FaraidText.h"
+#include "waris/engine/faraid/FaraidAmounts.h"
+#include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidText.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

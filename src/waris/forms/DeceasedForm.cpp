@@ -7,7 +7,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/Navigation.h"
-#include "waris/engine/InheritanceEngine.h"
+#include "waris/engine/table/InheritanceEngine.h"
 #include "waris/forms/HeirSelectionForm.h"
 #include "waris/forms/ResultForm.h"
 

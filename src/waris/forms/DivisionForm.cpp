@@ -7,12 +7,12 @@
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/ReportOutput.h"
-#include "waris/engine/DivisionDocument.h"
-#include "waris/engine/DivisionText.h"
-#include "waris/engine/DivisionTitles.h"
-#include "waris/engine/FaraidAmounts.h"
-#include "waris/engine/FaraidEngine.h"
-#include "waris/engine/InheritanceSheet.h"
+#include "waris/engine/render/DivisionDocument.h"
+#include "waris/engine/render/DivisionText.h"
+#include "waris/engine/render/DivisionTitles.h"
+#include "waris/engine/faraid/FaraidAmounts.h"
+#include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/table/InheritanceSheet.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "waris/engine/DivisionOptions.h"
-#include "waris/engine/DivisionReport.h"
+#include "waris/engine/faraid/DivisionOptions.h"
+#include "waris/engine/render/DivisionReport.h"
 #include "waris/forms/WarisState.h"
 
 #include <array>

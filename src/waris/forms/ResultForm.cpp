@@ -6,7 +6,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/Navigation.h"
 #include "ui/ReportOutput.h"
-#include "waris/engine/InheritanceReport.h"
+#include "waris/engine/render/InheritanceReport.h"
 #include "waris/forms/WarisForms.h"
 
 #include <QGridLayout>

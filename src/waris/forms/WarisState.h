@@ -1,7 +1,7 @@
 #pragma once
 
-#include "waris/engine/CalculationState.h"
-#include "waris/engine/InheritanceSheet.h"
+#include "waris/engine/table/CalculationState.h"
+#include "waris/engine/table/InheritanceSheet.h"
 
 namespace zw::waris {
 

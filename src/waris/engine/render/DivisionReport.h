@@ -3,8 +3,8 @@
 // The content of the full division as texts in the user's number format: the one rendering
 // behind the window's table, the saved file, the printed pages, the preview and the PDF.
 
-#include "waris/engine/DivisionOptions.h"
-#include "waris/engine/FaraidTypes.h"
+#include "waris/engine/faraid/DivisionOptions.h"
+#include "waris/engine/faraid/FaraidTypes.h"
 
 #include <QDateTime>
 #include <QLocale>

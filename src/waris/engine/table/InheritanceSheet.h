@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/Money.h"
-#include "waris/engine/HeirAmount.h"
-#include "waris/engine/InheritanceEngine.h"
-#include "waris/engine/ShareRules.h"
+#include "waris/engine/table/HeirAmount.h"
+#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/table/ShareRules.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "waris/engine/InheritanceReport.h"
+#include "waris/engine/render/InheritanceReport.h"
 
 #include "common/LineWriter.h"
 #include "common/NumberFormat.h"

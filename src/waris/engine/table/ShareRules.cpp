@@ -1,4 +1,4 @@
-#include "waris/engine/ShareRules.h"
+#include "waris/engine/table/ShareRules.h"
 
 #include <span>
 

@@ -1,8 +1,8 @@
-#include "waris/engine/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidEngine.h"
 
-#include "waris/engine/FaraidAmounts.h"
-#include "waris/engine/FaraidSteps.h"
-#include "waris/engine/FaraidText.h"
+#include "waris/engine/faraid/FaraidAmounts.h"
+#include "waris/engine/faraid/FaraidSteps.h"
+#include "waris/engine/faraid/FaraidText.h"
 
 #include <algorithm>
 #include <array>

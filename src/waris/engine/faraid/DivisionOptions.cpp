@@ -1,6 +1,6 @@
-#include "waris/engine/DivisionOptions.h"
+#include "waris/engine/faraid/DivisionOptions.h"
 
-#include "waris/engine/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidEngine.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,8 +2,8 @@
 // invariant sweep over every selection.
 
 #include "DataTable.h"
-#include "waris/engine/FaraidAmounts.h"
-#include "waris/engine/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidAmounts.h"
+#include "waris/engine/faraid/FaraidEngine.h"
 
 #include <QTest>
 

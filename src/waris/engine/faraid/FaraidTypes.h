@@ -2,7 +2,7 @@
 
 // The values of the full division (faraid): what goes in, the options, what comes out.
 
-#include "waris/engine/Fraction.h"
+#include "waris/engine/faraid/Fraction.h"
 #include "waris/engine/HeirKind.h"
 
 #include <QString>

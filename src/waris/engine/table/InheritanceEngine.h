@@ -15,9 +15,9 @@
 
 #include "common/Money.h"
 #include "common/NumberFormat.h"
-#include "waris/engine/CalculationState.h"
+#include "waris/engine/table/CalculationState.h"
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/ShareRules.h"
+#include "waris/engine/table/ShareRules.h"
 
 #include <QList>
 #include <QLocale>

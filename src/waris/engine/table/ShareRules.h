@@ -4,9 +4,9 @@
 // exhaustive checks share.
 
 #include "common/Money.h"
-#include "waris/engine/HeirAmount.h"
+#include "waris/engine/table/HeirAmount.h"
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/ShareNote.h"
+#include "waris/engine/table/ShareNote.h"
 
 #include <array>
 #include <cstdint>

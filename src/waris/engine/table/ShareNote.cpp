@@ -1,4 +1,4 @@
-#include "waris/engine/ShareNote.h"
+#include "waris/engine/table/ShareNote.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "waris/engine/InheritanceSheet.h"
+#include "waris/engine/table/InheritanceSheet.h"
 
 namespace zw::waris {
 

@@ -3,7 +3,7 @@
 // The Indonesian words of the full division: names of the kinds, the basis of every heir's
 // share and how it differs from the designed rule table (computeShares in ShareRules.h).
 
-#include "waris/engine/FaraidTypes.h"
+#include "waris/engine/faraid/FaraidTypes.h"
 
 namespace zw::waris {
 

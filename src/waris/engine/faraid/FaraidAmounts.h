@@ -4,7 +4,7 @@
 // largest-remainder rounding of the shares to the sen.
 
 #include "common/Money.h"
-#include "waris/engine/FaraidTypes.h"
+#include "waris/engine/faraid/FaraidTypes.h"
 
 #include <QStringView>
 

@@ -1,8 +1,8 @@
-#include "waris/engine/DivisionText.h"
+#include "waris/engine/render/DivisionText.h"
 
 #include "common/LineWriter.h"
-#include "waris/engine/DivisionReport.h"
-#include "waris/engine/DivisionTitles.h"
+#include "waris/engine/render/DivisionReport.h"
+#include "waris/engine/render/DivisionTitles.h"
 
 #include <algorithm>
 

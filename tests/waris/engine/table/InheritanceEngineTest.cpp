@@ -1,4 +1,4 @@
-#include "waris/engine/InheritanceEngine.h"
+#include "waris/engine/table/InheritanceEngine.h"
 
 #include <QLocale>
 #include <QMap>

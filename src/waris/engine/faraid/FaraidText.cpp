@@ -1,6 +1,6 @@
-#include "waris/engine/FaraidText.h"
+#include "waris/engine/faraid/FaraidText.h"
 
-#include "waris/engine/ShareRules.h"
+#include "waris/engine/table/ShareRules.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "waris/engine/FaraidAmounts.h"
+#include "waris/engine/faraid/FaraidAmounts.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // The four questions on which the schools divide differently, as the window and the report
 // offer them: a caption, an explanation and two choices, the first being the majority view.
 
-#include "waris/engine/FaraidTypes.h"
+#include "waris/engine/faraid/FaraidTypes.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "waris/engine/DivisionReport.h"
+#include "waris/engine/render/DivisionReport.h"
 
 #include "common/AmountInWords.h"
 #include "common/NumberFormat.h"
 #include "common/OutputLayout.h"
-#include "waris/engine/DivisionOptions.h"
-#include "waris/engine/FaraidText.h"
-#include "waris/engine/InheritanceSheet.h"
+#include "waris/engine/faraid/DivisionOptions.h"
+#include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/table/InheritanceSheet.h"
 
 using namespace Qt::StringLiterals;
 

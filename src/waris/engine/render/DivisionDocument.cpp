@@ -1,7 +1,7 @@
-#include "waris/engine/DivisionDocument.h"
+#include "waris/engine/render/DivisionDocument.h"
 
-#include "waris/engine/DivisionReport.h"
-#include "waris/engine/DivisionTitles.h"
+#include "waris/engine/render/DivisionReport.h"
+#include "waris/engine/render/DivisionTitles.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

@@ -2,7 +2,7 @@
 
 // The working of a full division in Indonesian, as a teacher writes it on the board.
 
-#include "waris/engine/FaraidTypes.h"
+#include "waris/engine/faraid/FaraidTypes.h"
 
 namespace zw::waris {
 

@@ -1,7 +1,7 @@
-#include "waris/engine/FaraidSteps.h"
+#include "waris/engine/faraid/FaraidSteps.h"
 
-#include "waris/engine/FaraidAmounts.h"
-#include "waris/engine/FaraidText.h"
+#include "waris/engine/faraid/FaraidAmounts.h"
+#include "waris/engine/faraid/FaraidText.h"
 
 using namespace Qt::StringLiterals;
 

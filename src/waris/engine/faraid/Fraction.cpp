@@ -1,4 +1,4 @@
-#include "waris/engine/Fraction.h"
+#include "waris/engine/faraid/Fraction.h"
 
 #include <limits>
 #include <numeric>

@@ -10,7 +10,7 @@
 // is whole) -> amounts in sen (largest remainder) -> steps (the working in Indonesian, see
 // FaraidSteps.h) and the comparison with the rule table (FaraidText.h).
 
-#include "waris/engine/FaraidTypes.h"
+#include "waris/engine/faraid/FaraidTypes.h"
 
 #include <variant>
 
