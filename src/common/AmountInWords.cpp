@@ -99,7 +99,8 @@ QString numberInWords(std::int64_t number) {
     return signOf(number) + magnitudeInWords(magnitudeOf(number));
 }
 
-QString amountInWords(std::int64_t sen) {
+QString amountInWords(Rupiah amount) {
+    const std::int64_t sen = amount.sen();
     const std::uint64_t magnitude = magnitudeOf(sen);
     const std::uint64_t rupiah = magnitude / 100;
     const std::uint64_t cents = magnitude % 100;

@@ -131,6 +131,19 @@ QString formatNumber(Money value, NumberPattern pattern, const QLocale& locale) 
     return layOut(units < 0, scaledDigits(scaled, decimals), pattern, locale);
 }
 
+QString formatNumber(Rupiah value, NumberPattern pattern, const QLocale& locale) {
+    const std::int64_t sen = value.sen();
+    const std::uint64_t magnitude =
+        sen < 0 ? 0 - static_cast<std::uint64_t>(sen) : static_cast<std::uint64_t>(sen);
+    const int decimals = decimalsOf(pattern);
+    const std::uint64_t step = decimals == 2 ? 1 : Rupiah::SenPerRupiah;
+    return layOut(sen < 0, scaledDigits((magnitude + step / 2) / step, decimals), pattern, locale);
+}
+
+QString formatRupiah(Rupiah value, const QLocale& locale) {
+    return formatNumber(value, NumberPattern::RupiahAmount, locale);
+}
+
 QString formatText(QStringView text, NumberPattern pattern, const QLocale& locale) {
     const auto value = readNumber(text, locale);
     if (!value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Money.h"
+#include "common/Rupiah.h"
 
 #include <QLocale>
 #include <QString>
@@ -24,6 +25,9 @@ enum class NumberPattern {
 // locale shows them.
 QString formatNumber(double value, NumberPattern pattern, const QLocale& locale);
 QString formatNumber(Money value, NumberPattern pattern, const QLocale& locale);
+QString formatNumber(Rupiah value, NumberPattern pattern, const QLocale& locale);
+// An amount as people read it: "Rp 250.000.000,00" in Indonesian.
+QString formatRupiah(Rupiah value, const QLocale& locale);
 
 // Formats a text that holds a number (read with readNumber, so as a double); a text that is not
 // a number, the empty text included, comes back unchanged.

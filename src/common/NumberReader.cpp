@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -143,6 +144,29 @@ std::optional<Money> readMoney(QStringView text, const QLocale& locale) {
         return std::nullopt;
     const auto signedUnits = static_cast<std::int64_t>(units);
     return Money::fromUnits(decimal->negative ? -signedUnits : signedUnits);
+}
+
+AmountReading readRupiah(QStringView text, const QLocale& locale) {
+    const auto decimal = parseDecimal(text, locale);
+    if (!decimal)
+        return AmountError::NotANumber;
+    const std::string& whole = decimal->whole;
+    const std::size_t firstDigit = std::min(whole.find_first_not_of('0'), whole.size());
+    if (whole.size() - firstDigit > 15)
+        return decimal->negative ? AmountError::Negative : AmountError::TooLarge;
+    std::int64_t sen = 0;
+    for (std::size_t i = firstDigit; i < whole.size(); ++i)
+        sen = sen * 10 + (whole[i] - '0');
+    const std::string& fraction = decimal->fraction;
+    for (std::size_t i = 0; i < 2; ++i)
+        sen = sen * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    if (fraction.size() > 2 && fraction[2] >= '5')
+        ++sen;
+    if (decimal->negative && sen != 0)
+        return AmountError::Negative;
+    if (sen > Rupiah::MaxSen)
+        return AmountError::TooLarge;
+    return Rupiah::fromSen(sen);
 }
 
 } // namespace zw

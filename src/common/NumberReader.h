@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Money.h"
+#include "common/Rupiah.h"
 
 #include <QLocale>
 #include <QStringView>
@@ -20,5 +21,9 @@ std::optional<double> readNumber(QStringView text, const QLocale& locale);
 // The same text read exactly into the fixed-point type (more than four decimals round half to
 // even); no value when it is not a number or out of range.
 std::optional<Money> readMoney(QStringView text, const QLocale& locale);
+
+// The same text read exactly into rupiah and sen, rounded to the sen with halves away from zero;
+// a negative amount and one beyond Rupiah::max() are told apart from a text that is no number.
+AmountReading readRupiah(QStringView text, const QLocale& locale);
 
 } // namespace zw

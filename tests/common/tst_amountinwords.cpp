@@ -31,7 +31,8 @@ void AmountInWordsTest::readsNumbersAndAmounts() {
     QFETCH(QString, reading);
     QFETCH(qint64, value);
     QFETCH(QString, words);
-    QCOMPARE(reading == u"sen" ? amountInWords(value) : numberInWords(value), words);
+    QCOMPARE(reading == u"sen" ? amountInWords(Rupiah::fromSen(value)) : numberInWords(value),
+             words);
 }
 
 QTEST_APPLESS_MAIN(AmountInWordsTest)

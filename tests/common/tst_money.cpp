@@ -23,6 +23,20 @@ constexpr auto RupiahAmount = NumberPattern::RupiahAmount;
 constexpr auto RupiahEstate = NumberPattern::RupiahEstate;
 constexpr auto WholeNumber = NumberPattern::WholeNumber;
 
+QString textOf(AmountReading reading) {
+    if (const auto* amount = std::get_if<Rupiah>(&reading))
+        return amount->toPlainDecimal();
+    switch (std::get<AmountError>(reading)) {
+    case AmountError::NotANumber:
+        return u"not a number"_s;
+    case AmountError::Negative:
+        return u"negative"_s;
+    case AmountError::TooLarge:
+        return u"too large"_s;
+    }
+    return {};
+}
+
 // A result as exact text: Money with its four decimals, "none" when out of range.
 template<typename Value> QString textOf(std::optional<Value> value) {
     if (!value)
@@ -121,6 +135,43 @@ void MoneyTest::conversionsAndArithmeticGiveExactValuesOrNone_data() {
         << textOf(units(98120979115476339).times(94)) << u"none"_s;
     QTest::newRow("times minus one of the smallest")
         << textOf(min.times(-1)) << u"922337203685477.5807"_s;
+
+    const auto scaled = [](std::int64_t sen, std::int64_t num, std::int64_t den,
+                           Rupiah::Rounding rounding) {
+        const auto value = Rupiah::fromSen(sen).scaled(num, den, rounding);
+        return value ? value->toPlainDecimal() : u"none"_s;
+    };
+    using enum Rupiah::Rounding;
+    QTest::newRow("a fortieth rounded up keeps a whole sen")
+        << scaled(4000, 1, 40, Up) << u"1.00"_s;
+    QTest::newRow("a fortieth rounded up takes the next sen")
+        << scaled(4001, 1, 40, Up) << u"1.01"_s;
+    QTest::newRow("a negative third rounds down away from zero")
+        << scaled(-100, 1, 3, Down) << u"-0.34"_s;
+    QTest::newRow("half a sen rounds up") << scaled(1, 1, 2, HalfUp) << u"0.01"_s;
+    QTest::newRow("the largest amount times 85 over 85 comes back")
+        << scaled(Rupiah::MaxSen, 85, 85, Down) << u"999999999999999.99"_s;
+    QTest::newRow("twice the largest amount is out of range")
+        << scaled(Rupiah::MaxSen, 2, 1, Down) << u"none"_s;
+    QTest::newRow("money to the sen, a half goes away from zero")
+        << Rupiah::fromMoney(units(-50)).toPlainDecimal() << u"-0.01"_s;
+    QTest::newRow("money to the sen below a half")
+        << Rupiah::fromMoney(units(149)).toPlainDecimal() << u"0.01"_s;
+
+    const auto plain = [](const QString& text) {
+        return textOf(readPlainAmount(text));
+    };
+    QTest::newRow("plain amount with one decimal") << plain(u"1234567.8"_s) << u"1234567.80"_s;
+    QTest::newRow("plain largest amount")
+        << plain(u"999999999999999.99"_s) << u"999999999999999.99"_s;
+    QTest::newRow("plain leading zeros do not count")
+        << plain(u"0000999999999999999"_s) << u"999999999999999.00"_s;
+    QTest::newRow("plain sixteen digits are too large")
+        << plain(u"1000000000000000"_s) << u"too large"_s;
+    QTest::newRow("plain minus is negative") << plain(u"-5"_s) << u"negative"_s;
+    QTest::newRow("plain three decimals") << plain(u"1.005"_s) << u"not a number"_s;
+    QTest::newRow("plain grouping") << plain(u"1,000"_s) << u"not a number"_s;
+    QTest::newRow("plain point without decimals") << plain(u"5."_s) << u"not a number"_s;
 }
 
 void MoneyTest::conversionsAndArithmeticGiveExactValuesOrNone() {
@@ -134,44 +185,50 @@ void MoneyTest::readsNumbersWithTheLocaleMarks_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("number"); // NaN: not a number
     QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("rupiah");
 
     struct Row {
         const char* name;
         QString usText;
         double number;
         QString money;
+        QString rupiah;
     };
     const Row rows[] = {
-        {"grouped whole", u"1,234,567"_s, 1234567.0, u"1234567.0000"_s},
-        {"grouped with decimals", u"12,345.678"_s, 12345.678, u"12345.6780"_s},
-        {"blanks around a negative number", u"  -7.25 \t"_s, -7.25, u"-7.2500"_s},
-        {"only decimals", u".5"_s, 0.5, u"0.5000"_s},
-        {"fifth decimal 5 is a tie rounding down to even", u"0.00005"_s, 0.00005, u"0.0000"_s},
-        {"fifth decimal 5 is a tie rounding up to even", u"0.00015"_s, 0.00015, u"0.0002"_s},
-        {"anything after the 5 rounds up", u"0.000050001"_s, 0.000050001, u"0.0001"_s},
-        {"below the tie rounds down", u"0.000049999"_s, 0.000049999, u"0.0000"_s},
+        {"grouped whole", u"1,234,567"_s, 1234567.0, u"1234567.0000"_s, u"1234567.00"_s},
+        {"grouped with decimals", u"12,345.678"_s, 12345.678, u"12345.6780"_s, u"12345.68"_s},
+        {"blanks around a negative number", u"  -7.25 \t"_s, -7.25, u"-7.2500"_s, u"negative"_s},
+        {"only decimals", u".5"_s, 0.5, u"0.5000"_s, u"0.50"_s},
+        {"fifth decimal 5 is a tie rounding down to even", u"0.00005"_s, 0.00005, u"0.0000"_s,
+         u"0.00"_s},
+        {"fifth decimal 5 is a tie rounding up to even", u"0.00015"_s, 0.00015, u"0.0002"_s,
+         u"0.00"_s},
+        {"anything after the 5 rounds up", u"0.000050001"_s, 0.000050001, u"0.0001"_s, u"0.00"_s},
+        {"below the tie rounds down", u"0.000049999"_s, 0.000049999, u"0.0000"_s, u"0.00"_s},
         {"largest money", u"922,337,203,685,477.5807"_s, 922337203685477.5807,
-         u"922337203685477.5807"_s},
+         u"922337203685477.5807"_s, u"922337203685477.58"_s},
         {"smallest money", u"-922337203685477.5807"_s, -922337203685477.5807,
-         u"-922337203685477.5807"_s},
+         u"-922337203685477.5807"_s, u"negative"_s},
         {"one unit past the largest money", u"922337203685477.5808"_s, 922337203685477.5808,
-         u"none"_s},
+         u"none"_s, u"922337203685477.58"_s},
         {"tie rounding past the largest money", u"922337203685477.58075"_s, 922337203685477.58075,
-         u"none"_s},
-        {"far beyond money yet a double", u"1,000,000,000,000,000,000,000"_s, 1e21, u"none"_s},
-        {"too small for a double is zero", u"0."_s + QString(400, u'0') + u'1', 0.0, u"0.0000"_s},
-        {"empty", QString(), NotANumber, u"none"_s},
-        {"decimal mark alone", u"."_s, NotANumber, u"none"_s},
-        {"infinity", u"inf"_s, NotANumber, u"none"_s},
-        {"group of two", u"1,23"_s, NotANumber, u"none"_s},
-        {"first group of four", u"1234,567"_s, NotANumber, u"none"_s},
-        {"leading group mark", u",123"_s, NotANumber, u"none"_s},
-        {"too large for a double", QString(400, u'9'), NotANumber, u"none"_s},
+         u"none"_s, u"922337203685477.58"_s},
+        {"far beyond money yet a double", u"1,000,000,000,000,000,000,000"_s, 1e21, u"none"_s,
+         u"too large"_s},
+        {"too small for a double is zero", u"0."_s + QString(400, u'0') + u'1', 0.0, u"0.0000"_s,
+         u"0.00"_s},
+        {"empty", QString(), NotANumber, u"none"_s, u"not a number"_s},
+        {"decimal mark alone", u"."_s, NotANumber, u"none"_s, u"not a number"_s},
+        {"infinity", u"inf"_s, NotANumber, u"none"_s, u"not a number"_s},
+        {"group of two", u"1,23"_s, NotANumber, u"none"_s, u"not a number"_s},
+        {"first group of four", u"1234,567"_s, NotANumber, u"none"_s, u"not a number"_s},
+        {"leading group mark", u",123"_s, NotANumber, u"none"_s, u"not a number"_s},
+        {"too large for a double", QString(400, u'9'), NotANumber, u"none"_s, u"too large"_s},
     };
     for (const QLocale& locale : {EnglishUs, Indonesian}) {
         for (const Row& row : rows) {
             QTest::addRow("%s, %s", row.name, qPrintable(locale.name()))
-                << locale << inLocale(row.usText, locale) << row.number << row.money;
+                << locale << inLocale(row.usText, locale) << row.number << row.money << row.rupiah;
         }
     }
 }
@@ -181,9 +238,11 @@ void MoneyTest::readsNumbersWithTheLocaleMarks() {
     QFETCH(QString, text);
     QFETCH(double, number);
     QFETCH(QString, money);
+    QFETCH(QString, rupiah);
 
     QCOMPARE(readNumber(text, locale).value_or(NotANumber), number);
     QCOMPARE(textOf(readMoney(text, locale)), money);
+    QCOMPARE(textOf(readRupiah(text, locale)), rupiah);
 }
 
 // Doubles format from their exact binary value, Money from its exact decimal digits.
@@ -223,6 +282,10 @@ void MoneyTest::formatsWithThePatternAndTheLocaleMarks_data() {
         row("smallest money", number(Money::min(), RupiahAmount), u"-Rp 922,337,203,685,477.58");
         row("money digits beyond double precision", number(units(9007199254740993), Amount),
             u"900,719,925,474.10");
+        row("rupiah as people read it", formatRupiah(Rupiah::fromSen(25000000000), locale),
+            u"Rp 250,000,000.00");
+        row("largest rupiah", number(Rupiah::max(), Amount), u"999,999,999,999,999.99");
+        row("negative rupiah whole", number(Rupiah::fromSen(-150), WholeNumber), u"-2");
         row("text read with the locale marks", text(u"-1,234.5"), u"-Rp 1,234.50");
         row("empty text stays empty", text(u""), u"");
         row("misplaced group mark passes unchanged", text(u"1,5"), u"1,5");

@@ -80,7 +80,7 @@ void addWords(QStringList& words, const FaraidHeir& heir, const QLocale& locale)
         if (heir.count > 1)
             head +=
                 u", "_s % personsText(persons) % (persons > 1 ? u", masing-masing"_s : QString());
-        return head % u' ' % rupiah(sen, locale) % u": "_s % capitalised(amountInWords(sen));
+        return head % u' ' % rupiah(sen, locale) % u": "_s % capitalised(amountInWords(Rupiah::fromSen(sen)));
     };
     if (heir.personsWithExtraSen > 0)
         words.append(line(heir.personsWithExtraSen, heir.personAmount + 1));
