@@ -253,7 +253,7 @@ void DivisionForm::clearEntry() {
 
 std::optional<FaraidInput> DivisionForm::input() const {
     FaraidInput in;
-    in.counts = m_state.lastCounts;
+    in.counts = m_state.lastCounts();
     for (std::size_t i = 0; i < m_options.size(); ++i)
         setOptionChoice(in.options, AllDivisionOptions[i], m_options[i]->currentIndex());
     in.estate = readSen(m_state.calculation.estateText(), context().locale);
@@ -296,7 +296,7 @@ void DivisionForm::divide() {
 
 void DivisionForm::forgetOtherCase() {
     // The last valid division stands in for a refused entry, but never for another calculation.
-    if (!m_case || (m_case->input.counts == m_state.lastCounts &&
+    if (!m_case || (m_case->input.counts == m_state.lastCounts() &&
                     m_case->estateText == m_state.sheet.particulars[5]))
         return;
     m_case.reset();

@@ -224,11 +224,7 @@ void HeirSelectionForm::calculate() {
     }
 
     m_state.sheet.setCalculation(std::get<CalculationResult>(outcome));
-    for (int kind = 0; kind < HeirKindCount; ++kind) {
-        const HeirKind k = heirKind(kind);
-        m_state.lastCounts[static_cast<std::size_t>(kind)] =
-            chosen.ticked(k) ? m_state.calculation.countValue(k) : 0;
-    }
+    m_state.lastSelection = chosen;
     if (context().forms.exists(forms::Pembagian)) {
         Form& division = context().forms.form(forms::Pembagian);
         if (division.isVisible())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "waris/engine/HeirKind.h"
 #include "waris/engine/table/CalculationState.h"
 #include "waris/engine/table/InheritanceSheet.h"
 
@@ -9,9 +10,19 @@ namespace zw::waris {
 struct WarisState {
     CalculationState calculation;
     InheritanceSheet sheet;
-    // The count of every kind ticked in the last calculation that reached Hasil (0: not
-    // ticked): what the full division divides.
-    PerKind<int> lastCounts{};
+    // The kinds ticked in the last calculation that reached Hasil.
+    HeirSelection lastSelection;
+
+    // The persons of every kind of the last calculation (0: not among its heirs): what the full
+    // division divides.
+    PerKind<int> lastCounts() const {
+        PerKind<int> counts{};
+        for (int k = 0; k < HeirKindCount; ++k) {
+            if (lastSelection.ticked(heirKind(k)))
+                counts[static_cast<std::size_t>(k)] = calculation.countValue(heirKind(k));
+        }
+        return counts;
+    }
 };
 
 } // namespace zw::waris
