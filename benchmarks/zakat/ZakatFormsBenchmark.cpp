@@ -71,7 +71,7 @@ void ZakatFormsBenchmark::computeHandler() {
 }
 
 void ZakatFormsBenchmark::saveSheet() {
-    zw::zakat::ZakatSheet& filled = app->zakat.sheet;
+    zw::zakat::ZakatSheet& filled = app->zakat.state().sheet;
     filled.particulars = {u"Ahmad Fauzi bin Abdullah"_s, u"Jl. Merdeka 17, Bandung"_s,
                           u"022-123456"_s, u"Bandung, 1 Januari 1970"_s, u"Guru"_s};
     filled.rows = {{{u"T e r n a k"_s, u"Zakat Anda 3 (Tiga) Ekor Sapi Terdiri Dari 2 (Dua) Ekor "

@@ -1,7 +1,7 @@
 #include "app/AboutWindow.h"
 
 #include "ui/AppContext.h"
-#include "ui/FormRegistry.h"
+#include "ui/Navigation.h"
 #include "ui/WindowStyle.h"
 
 #include <QGroupBox>
@@ -64,7 +64,7 @@ void AboutWindow::closeRequested() {
 }
 
 void AboutWindow::backToMenu() {
-    context().forms.form(forms::Awal).show();
+    context().navigation.toMainMenu();
     hide();
 }
 

@@ -1,6 +1,7 @@
 #include "app/AppForms.h"
 
 #include "app/AboutWindow.h"
+#include "app/AppFormNames.h"
 #include "app/ClosingWindow.h"
 #include "app/HelpTexts.h"
 #include "app/HelpWindow.h"

@@ -1,37 +1,58 @@
 #include "app/AppNavigation.h"
 
+#include "app/AppFormNames.h"
 #include "ui/AppContext.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
-#include "waris/forms/WarisForms.h"
-#include "zakat/forms/ZakatForms.h"
+#include "waris/forms/WarisRoad.h"
+#include "zakat/forms/ZakatRoad.h"
 
 namespace zw {
 
 namespace {
 
-void showNow(Form& form) {
-    form.show();
-    form.repaint();
+FormName helpOf(Road road) {
+    return road == Road::Zakat ? forms::Form1 : forms::Bantuan;
 }
 
 } // namespace
 
-AppNavigation::AppNavigation(AppContext& context)
-    : m_context(context) {}
+AppNavigation::AppNavigation(AppContext& context, waris::WarisRoad& waris, zakat::ZakatRoad& zakat)
+    : m_context(context)
+    , m_waris(waris)
+    , m_zakat(zakat) {}
 
-void AppNavigation::toZakat() {
-    zakat::clearZakatPayer(m_context);
-    showNow(m_context.forms.form(forms::Form2));
+void AppNavigation::enter(Road road) {
+    if (road == Road::Zakat)
+        m_zakat.enter();
+    else
+        m_waris.enter();
 }
 
-void AppNavigation::toInheritance() {
-    waris::resetInheritanceEntry(m_context);
-    m_context.forms.form(forms::Data).show();
+void AppNavigation::startAfresh(Road road) {
+    if (road == Road::Zakat)
+        m_zakat.startAfresh();
+    else
+        m_waris.startAfresh();
+}
+
+void AppNavigation::toMainMenu() {
+    m_context.forms.form(forms::Awal).show();
+}
+
+void AppNavigation::showHelp(Road road) {
+    m_context.forms.form(helpOf(road)).show();
+}
+
+void AppNavigation::hideHelp(Road road) {
+    if (m_context.forms.exists(helpOf(road)))
+        m_context.forms.form(helpOf(road)).hide();
 }
 
 void AppNavigation::toClosing() {
-    showNow(m_context.forms.form(forms::Akhir));
+    Form& closing = m_context.forms.form(forms::Akhir);
+    closing.show();
+    closing.repaint();
 }
 
 } // namespace zw

@@ -6,17 +6,29 @@ namespace zw {
 
 struct AppContext;
 
-// The ways between the roads, with both roads at hand.
+namespace waris {
+class WarisRoad;
+}
+namespace zakat {
+class ZakatRoad;
+}
+
+// The ways between the roads and to the application's windows, with both roads at hand.
 class AppNavigation : public Navigation {
 public:
-    explicit AppNavigation(AppContext& context);
+    AppNavigation(AppContext& context, waris::WarisRoad& waris, zakat::ZakatRoad& zakat);
 
-    void toZakat() override;
-    void toInheritance() override;
+    void enter(Road road) override;
+    void startAfresh(Road road) override;
+    void toMainMenu() override;
+    void showHelp(Road road) override;
+    void hideHelp(Road road) override;
     void toClosing() override;
 
 private:
     AppContext& m_context;
+    waris::WarisRoad& m_waris;
+    zakat::ZakatRoad& m_zakat;
 };
 
 } // namespace zw

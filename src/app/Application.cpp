@@ -7,18 +7,14 @@
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
 #include "ui/QtDialogs.h"
-#include "waris/forms/WarisForms.h"
-#include "waris/forms/WarisState.h"
-#include "zakat/forms/ZakatForms.h"
-#include "zakat/forms/ZakatState.h"
+#include "waris/forms/WarisRoad.h"
+#include "zakat/forms/ZakatRoad.h"
 
 #include <QApplication>
 
 namespace zw {
 
 struct Application::Private {
-    waris::WarisState waris;
-    zakat::ZakatState zakat;
     QtDialogs dialogs;
     DeferredSounds sounds;
     FormRegistry forms;
@@ -33,7 +29,9 @@ struct Application::Private {
                            ended = true;
                            QCoreApplication::exit(0);
                        }};
-    AppNavigation navigation{context};
+    waris::WarisRoad waris{context};
+    zakat::ZakatRoad zakat{context};
+    AppNavigation navigation{context, waris, zakat};
 };
 
 Application::Application()
@@ -41,8 +39,8 @@ Application::Application()
     // The program ends only through its own ways out, never because a window was closed.
     QApplication::setQuitOnLastWindowClosed(false);
     registerAppForms(d->context);
-    waris::registerWarisForms(d->context, d->waris);
-    zakat::registerZakatForms(d->context, d->zakat);
+    d->waris.registerForms();
+    d->zakat.registerForms();
 }
 
 Application::~Application() = default;

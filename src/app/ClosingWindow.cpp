@@ -1,5 +1,6 @@
 #include "app/ClosingWindow.h"
 
+#include "app/AppFormNames.h"
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
 #include "ui/Pause.h"

@@ -1,10 +1,10 @@
 #include "app/MainMenu.h"
 
+#include "app/AppFormNames.h"
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
 #include "ui/Navigation.h"
 #include "ui/WindowStyle.h"
-#include "waris/forms/WarisForms.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -89,13 +89,12 @@ void MainMenu::closeRequested() {
 
 void MainMenu::startZakat() {
     hide();
-    context().navigation.toZakat();
+    context().navigation.enter(Road::Zakat);
 }
 
 void MainMenu::startWaris() {
-    waris::clearDeceasedTexts(context());
     hide();
-    context().forms.form(forms::Data).show();
+    context().navigation.enter(Road::Inheritance);
 }
 
 void MainMenu::showAbout() {

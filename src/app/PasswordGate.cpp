@@ -1,5 +1,6 @@
 #include "app/PasswordGate.h"
 
+#include "app/AppFormNames.h"
 #include "ui/AppContext.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/AppFormNames.h"
 #include "app/SplashWindow.h"
 #include "ui/AppContext.h"
 #include "ui/Form.h"

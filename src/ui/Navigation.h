@@ -1,17 +1,26 @@
 #pragma once
 
+#include <cstdint>
+
 namespace zw {
 
-// The ways from one road to the other and to the end of the program. The roads never include
-// each other; the application implements these with both roads at hand.
+enum class Road : std::uint8_t { Zakat, Inheritance };
+
+// The ways out of a road: to the other road, the main menu, the help and the end of the program.
+// The roads never include each other nor the application; the application implements these with
+// both roads at hand.
 class Navigation {
 public:
     virtual ~Navigation() = default;
 
-    // Empties the payer form and shows it.
-    virtual void toZakat() = 0;
-    // Resets the whole inheritance entry and shows the deceased's form.
-    virtual void toInheritance() = 0;
+    // The road's first form as the main menu opens it, its particulars emptied.
+    virtual void enter(Road road) = 0;
+    // The road's first form with its whole entry reset, for a new calculation.
+    virtual void startAfresh(Road road) = 0;
+    virtual void toMainMenu() = 0;
+    // The road's help beside the current form; hiding it leaves its text as it was.
+    virtual void showHelp(Road road) = 0;
+    virtual void hideHelp(Road road) = 0;
     // Shows the closing window, which ends the program.
     virtual void toClosing() = 0;
 };

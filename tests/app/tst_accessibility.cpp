@@ -1,5 +1,6 @@
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "app/AppFormNames.h"
 #include "ui/Accessibility.h"
 
 #include <QAbstractButton>

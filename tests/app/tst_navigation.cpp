@@ -1,6 +1,7 @@
 #include "DataTable.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "app/AppFormNames.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "app/AppFormNames.h"
 #include "app/StartUp.h"
 
 #include <QApplication>

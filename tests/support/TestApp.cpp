@@ -1,8 +1,6 @@
 #include "TestApp.h"
 
 #include "app/AppForms.h"
-#include "waris/forms/WarisForms.h"
-#include "zakat/forms/ZakatForms.h"
 
 #include <QApplication>
 
@@ -20,8 +18,8 @@ TestApp::TestApp(const QLocale& locale)
                   ended = true;
               }} {
     registerAppForms(context);
-    waris::registerWarisForms(context, waris);
-    zakat::registerZakatForms(context, zakat);
+    waris.registerForms();
+    zakat.registerForms();
 }
 
 TestApp::~TestApp() = default;

@@ -6,8 +6,8 @@
 #include "ui/AppContext.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
-#include "waris/forms/WarisState.h"
-#include "zakat/forms/ZakatState.h"
+#include "waris/forms/WarisRoad.h"
+#include "zakat/forms/ZakatRoad.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -23,14 +23,14 @@ public:
     ~TestApp();
 
     FormRegistry registry;
-    waris::WarisState waris;
-    zakat::ZakatState zakat;
     ScriptedDialogs dialogs;
     RecordingSounds sounds;
     QDateTime clock;
     bool ended = false;
     AppContext context;
-    AppNavigation navigation{context};
+    waris::WarisRoad waris{context};
+    zakat::ZakatRoad zakat{context};
+    AppNavigation navigation{context, waris, zakat};
 
     Form& form(const QString& name) { return registry.form(FormName(name)); }
 

@@ -3,13 +3,11 @@
 #include "common/NumberFormat.h"
 #include "ui/AppContext.h"
 #include "ui/Dialogs.h"
-#include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/Navigation.h"
 #include "waris/engine/table/InheritanceEngine.h"
-#include "waris/forms/HeirSelectionForm.h"
-#include "waris/forms/ResultForm.h"
+#include "waris/forms/WarisRoad.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,9 +47,9 @@ void deselect(QRadioButton* button) {
 
 } // namespace
 
-DeceasedForm::DeceasedForm(AppContext& context, InheritanceSheet& sheet)
+DeceasedForm::DeceasedForm(AppContext& context, WarisRoad& road)
     : Form(context)
-    , m_sheet(sheet) {
+    , m_road(road) {
     setWindowTitle(u"DATA MUWARRIS"_s);
 
     auto* title = makeTitle(this, u"Label1"_s, u"DATA   MUWARRITS"_s, 1.3);
@@ -174,25 +172,17 @@ void DeceasedForm::confirm() {
         return;
     }
 
-    auto& heirs = context().forms.get<HeirSelectionForm>(forms::AhliWaris);
-    heirs.excludeSpouse(*chosen);
     const QString sexText = *chosen == DeceasedSex::Male ? u"Laki - Laki"_s : u"Perempuan"_s;
-    m_sheet.particulars = {name,
-                           m_fields[1]->text(),
-                           m_fields[2]->text(),
-                           m_fields[3]->text(),
+    m_road.recordDeceased({name, m_fields[1]->text(), m_fields[2]->text(), m_fields[3]->text(),
                            sexText,
-                           formatText(estate, NumberPattern::RupiahEstate, context().locale)};
-    context().forms.get<ResultForm>(forms::Hasil).showSheet();
-    heirs.show();
-    heirs.repaint();
-    hide();
+                           formatText(estate, NumberPattern::RupiahEstate, context().locale)},
+                          *chosen);
 }
 
 void DeceasedForm::back() {
     clearEntry();
     hide();
-    context().forms.form(forms::Awal).show();
+    context().navigation.toMainMenu();
 }
 
 void DeceasedForm::leave() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "waris/engine/table/InheritanceSheet.h"
+#include "waris/forms/WarisState.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace zw::waris {
 
-enum class DeceasedSex { Male, Female };
+class WarisRoad;
 
 // Data: the particulars of the deceased and the net estate; its OK puts them on the result sheet
 // and leads to the heir selection.
@@ -22,7 +22,7 @@ class DeceasedForm final : public Form {
     Q_OBJECT
 
 public:
-    DeceasedForm(AppContext& context, InheritanceSheet& sheet);
+    DeceasedForm(AppContext& context, WarisRoad& road);
 
     std::optional<DeceasedSex> sex() const;
     QString estateText() const;
@@ -42,7 +42,7 @@ private:
     void back();
     void leave();
 
-    InheritanceSheet& m_sheet;
+    WarisRoad& m_road;
     // Name, address, birth, death, estate.
     std::array<QLineEdit*, 5> m_fields{};
     QRadioButton* m_male = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
+#include "waris/forms/WarisFormNames.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -31,7 +32,7 @@ constexpr std::array<ColumnSpec, 4> Columns{{
 
 } // namespace
 
-DetailForm::DetailForm(AppContext& context, InheritanceSheet& sheet)
+DetailForm::DetailForm(AppContext& context, const InheritanceSheet& sheet)
     : Form(context)
     , m_sheet(sheet) {
     setWindowTitle(u"DETAIL"_s);
@@ -71,11 +72,6 @@ void DetailForm::showSheet() {
         labels[2]->setText(amountText(row, NumberPattern::Amount, context().locale));
         labels[3]->setText(row.note);
     }
-}
-
-void DetailForm::clearRows() {
-    m_sheet.clearRows();
-    showSheet();
 }
 
 void DetailForm::fitToFont() {

@@ -15,12 +15,10 @@ class DetailForm final : public Form {
     Q_OBJECT
 
 public:
-    DetailForm(AppContext& context, InheritanceSheet& sheet);
+    DetailForm(AppContext& context, const InheritanceSheet& sheet);
 
     // Shows the sheet's rows as they are now.
     void showSheet();
-    // Empties the sheet's rows and shows them.
-    void clearRows();
 
 protected:
     void closeRequested() override;
@@ -32,7 +30,7 @@ private:
     // Name, count, amount, note.
     using RowLabels = std::array<QLabel*, 4>;
 
-    InheritanceSheet& m_sheet;
+    const InheritanceSheet& m_sheet;
     QGridLayout* m_grid = nullptr;
     std::array<RowLabels, DetailRowCount> m_rows{};
 };

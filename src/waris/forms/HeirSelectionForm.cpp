@@ -7,9 +7,9 @@
 #include "ui/Messages.h"
 #include "ui/Navigation.h"
 #include "waris/forms/CountForm.h"
-#include "waris/forms/DetailForm.h"
-#include "waris/forms/DivisionForm.h"
-#include "waris/forms/ResultForm.h"
+#include "waris/forms/DeceasedForm.h"
+#include "waris/forms/WarisFormNames.h"
+#include "waris/forms/WarisRoad.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -32,9 +32,9 @@ constexpr int MaleRows = 7;
 
 } // namespace
 
-HeirSelectionForm::HeirSelectionForm(AppContext& context, WarisState& state)
+HeirSelectionForm::HeirSelectionForm(AppContext& context, WarisRoad& road)
     : Form(context)
-    , m_state(state)
+    , m_road(road)
     , m_askCount([this](HeirKind kind) {
         return this->context().forms.get<CountForm>(forms::Berapa).ask(heirInfo(kind).question);
     }) {
@@ -213,29 +213,12 @@ void HeirSelectionForm::calculate() {
     for (QPushButton* preset : {m_malePreset, m_femalePreset, m_bothPreset})
         preset->setEnabled(false);
 
-    const QString estate = context().forms.get<DeceasedForm>(forms::Data).estateText();
-    const CalculationOutcome outcome =
-        waris::calculate(m_state.calculation, chosen, estate, context().locale, m_askCount);
-    if (const auto* error = std::get_if<CalculationError>(&outcome)) {
+    const std::optional<CalculationError> error = m_road.calculate(chosen, m_askCount);
+    if (error) {
         restore(before);
         if (*error != CalculationError::Cancelled)
             showMessage(context().dialogs, this, messages::wrongEntry());
-        return;
     }
-
-    m_state.sheet.setCalculation(std::get<CalculationResult>(outcome));
-    m_state.lastSelection = chosen;
-    if (context().forms.exists(forms::Pembagian)) {
-        Form& division = context().forms.form(forms::Pembagian);
-        if (division.isVisible())
-            context().forms.get<DivisionForm>(forms::Pembagian).follow();
-    }
-    context().forms.get<DetailForm>(forms::Detail).showSheet();
-    auto& result = context().forms.get<ResultForm>(forms::Hasil);
-    result.showSheet();
-    hide();
-    result.show();
-    result.repaint();
 }
 
 void HeirSelectionForm::tick(int kind, bool ticked) {

@@ -3,7 +3,6 @@
 #include "ui/Form.h"
 #include "waris/engine/HeirKind.h"
 #include "waris/engine/table/InheritanceEngine.h"
-#include "waris/forms/DeceasedForm.h"
 #include "waris/forms/WarisState.h"
 
 #include <array>
@@ -13,13 +12,15 @@ class QPushButton;
 
 namespace zw::waris {
 
+class WarisRoad;
+
 // Ahli_Waris: one box per heir kind, the presets that fill in the usual selections, and
 // "&Lanjutkan", which runs the calculation and shows its result on Hasil and Detail.
 class HeirSelectionForm final : public Form {
     Q_OBJECT
 
 public:
-    HeirSelectionForm(AppContext& context, WarisState& state);
+    HeirSelectionForm(AppContext& context, WarisRoad& road);
 
     // Unticks and disables the spouse box that the deceased's sex excludes.
     void excludeSpouse(DeceasedSex sex);
@@ -56,7 +57,7 @@ private:
     Locks locks() const;
     void restore(const Locks& locks);
 
-    WarisState& m_state;
+    WarisRoad& m_road;
     std::array<QCheckBox*, HeirKindCount> m_checks{};
     QPushButton* m_malePreset = nullptr;
     QPushButton* m_femalePreset = nullptr;

@@ -7,7 +7,7 @@
 #include "ui/Navigation.h"
 #include "ui/ReportOutput.h"
 #include "waris/engine/render/InheritanceReport.h"
-#include "waris/forms/WarisForms.h"
+#include "waris/forms/WarisFormNames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -163,16 +163,12 @@ void ResultForm::print() {
 }
 
 void ResultForm::startOver() {
-    hideDivision();
-    resetInheritanceEntry(context());
     hide();
-    Form& entry = context().forms.form(forms::Data);
-    entry.show();
-    entry.repaint();
+    context().navigation.startAfresh(Road::Inheritance);
 }
 
 void ResultForm::showHelp() {
-    context().forms.form(forms::Bantuan).show();
+    context().navigation.showHelp(Road::Inheritance);
 }
 
 void ResultForm::showDetail() {
@@ -194,10 +190,9 @@ void ResultForm::hideDivision() {
 
 void ResultForm::goToZakat() {
     hideDivision();
-    if (context().forms.exists(forms::Bantuan))
-        context().forms.form(forms::Bantuan).hide();
+    context().navigation.hideHelp(Road::Inheritance);
     hide();
-    context().navigation.toZakat();
+    context().navigation.enter(Road::Zakat);
 }
 
 void ResultForm::leave() {

@@ -6,6 +6,8 @@
 
 namespace zw::waris {
 
+enum class DeceasedSex { Male, Female };
+
 // What the inheritance road keeps between its screens for the whole run of the program.
 struct WarisState {
     CalculationState calculation;

@@ -2,6 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "zakat/engine/ZakatRules.h"
+#include "zakat/forms/ZakatRoad.h"
 
 #include <QLineEdit>
 
@@ -9,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace zw::zakat {
 
-FitrahForm::FitrahForm(AppContext& context, ZakatState& state)
-    : ZakatKindForm(context, state, ZakatKind::Fitrah, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
+FitrahForm::FitrahForm(AppContext& context, ZakatRoad& road)
+    : ZakatKindForm(context, road, ZakatKind::Fitrah, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u" ZAKAT FITRAH"_s);
     m_dependants =
         addInputRow(0, {u"Label1"_s, u"Jumlah &Tanggungan"_s, u"Text1"_s, u"Label2"_s, u"Orang"_s});
@@ -39,7 +40,7 @@ void FitrahForm::compute() {
         return;
     }
     const QString& sentence = std::get<FitrahResult>(result).sentence;
-    m_state.fitrahText = sentence;
+    road().recordFitrah(sentence);
     showResult(sentence);
 }
 

@@ -9,7 +9,7 @@ class FitrahForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    FitrahForm(AppContext& context, ZakatState& state);
+    FitrahForm(AppContext& context, ZakatRoad& road);
 
 protected:
     void clearInputs() override;

@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace zw::zakat {
 
-HarvestForm::HarvestForm(AppContext& context, ZakatState& state)
-    : ZakatKindForm(context, state, ZakatKind::Tani, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
+HarvestForm::HarvestForm(AppContext& context, ZakatRoad& road)
+    : ZakatKindForm(context, road, ZakatKind::Tani, u"Label5"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u"ZAKAT TANI"_s);
     m_harvest = addInputRow(
         0, {u"Label1"_s, u"Jumlah &Panen Anda  "_s, u"Text1"_s, u"Label2"_s, u"Kilogram"_s});

@@ -11,7 +11,7 @@ class HarvestForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    HarvestForm(AppContext& context, ZakatState& state);
+    HarvestForm(AppContext& context, ZakatRoad& road);
 
 protected:
     void clearInputs() override;

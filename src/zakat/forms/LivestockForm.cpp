@@ -12,8 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace zw::zakat {
 
-LivestockForm::LivestockForm(AppContext& context, ZakatState& state)
-    : ZakatKindForm(context, state, ZakatKind::Ternak, u"Label4"_s, u" "_s, u"&Hasilnya..."_s) {
+LivestockForm::LivestockForm(AppContext& context, ZakatRoad& road)
+    : ZakatKindForm(context, road, ZakatKind::Ternak, u"Label4"_s, u" "_s, u"&Hasilnya..."_s) {
     setWindowTitle(u"ZAKAT TERNAK"_s);
     m_herd = addInputRow(0, {u"Label1"_s, u"Jumlah &Ternak Anda"_s, u"Text1"_s});
     QGroupBox* frame =

@@ -9,7 +9,7 @@ class LivestockForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    LivestockForm(AppContext& context, ZakatState& state);
+    LivestockForm(AppContext& context, ZakatRoad& road);
 
 protected:
     void clearInputs() override;

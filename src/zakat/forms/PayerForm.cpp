@@ -2,11 +2,10 @@
 
 #include "ui/AppContext.h"
 #include "ui/Dialogs.h"
-#include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/Navigation.h"
-#include "zakat/forms/ZakatResultForm.h"
+#include "zakat/forms/ZakatRoad.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -17,8 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -61,9 +58,9 @@ const std::array<KindBox, 4>& kindBoxes() {
 
 } // namespace
 
-PayerForm::PayerForm(AppContext& context, ZakatState& state)
+PayerForm::PayerForm(AppContext& context, ZakatRoad& road)
     : Form(context)
-    , m_state(state) {
+    , m_road(road) {
     setWindowTitle(u"DATA MUZAKKI"_s);
 
     QLabel* title = makeTitle(this, u"Label1"_s, u"  DATA  MUZAKKI  "_s, 1.4);
@@ -138,35 +135,26 @@ void PayerForm::closeRequested() {
 }
 
 void PayerForm::startRun() {
-    const bool anyChosen = std::any_of(m_kinds.cbegin(), m_kinds.cend(),
-                                       [](const QCheckBox* check) { return check->isChecked(); });
-    if (m_particulars[0]->text().isEmpty() || !anyChosen) {
+    QList<ZakatKind> chosen;
+    for (ZakatKind kind : askingOrder) {
+        if (isChosen(kind))
+            chosen.append(kind);
+    }
+    if (m_particulars[0]->text().isEmpty() || chosen.isEmpty()) {
         showMessage(context().dialogs, this, messages::incompleteEntry());
         focusName();
         return;
     }
-
-    // A new run builds the sheet afresh, so rows always fill from the first one.
-    m_state.sheet = {};
-    m_state.answers.clear();
+    std::array<QString, 5> particulars;
     for (std::size_t i = 0; i < m_particulars.size(); ++i)
-        m_state.sheet.particulars[i] = m_particulars[i]->text();
-    auto& sheet = context().forms.get<ZakatResultForm>(forms::Form8);
-    sheet.showSheet();
-    sheet.hide();
-
-    for (ZakatKind kind : askingOrder) {
-        if (isChosen(kind)) {
-            context().forms.form(kindFormName(kind)).exec();
-            return;
-        }
-    }
+        particulars[i] = m_particulars[i]->text();
+    m_road.startRun(particulars, chosen);
 }
 
 void PayerForm::goBack() {
     clear();
     hide();
-    context().forms.form(forms::Awal).show();
+    context().navigation.toMainMenu();
 }
 
 void PayerForm::leaveProgram() {

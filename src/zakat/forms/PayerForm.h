@@ -2,7 +2,6 @@
 
 #include "ui/Form.h"
 #include "zakat/forms/ZakatKind.h"
-#include "zakat/forms/ZakatState.h"
 
 #include <array>
 
@@ -11,13 +10,15 @@ class QLineEdit;
 
 namespace zw::zakat {
 
+class ZakatRoad;
+
 // Form2: the payer's particulars and the kinds of zakat; its OK starts a run through the
 // chosen kind forms.
 class PayerForm : public Form {
     Q_OBJECT
 
 public:
-    PayerForm(AppContext& context, ZakatState& state);
+    PayerForm(AppContext& context, ZakatRoad& road);
 
     bool isChosen(ZakatKind kind) const;
     // Empties the five particulars and unticks the four kinds.
@@ -35,7 +36,7 @@ private:
     void goBack();
     void leaveProgram();
 
-    ZakatState& m_state;
+    ZakatRoad& m_road;
     std::array<QLineEdit*, 5> m_particulars{};
     std::array<QCheckBox*, 4> m_kinds{}; // indexed by ZakatKind
 };

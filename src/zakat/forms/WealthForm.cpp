@@ -9,8 +9,8 @@ using namespace Qt::StringLiterals;
 
 namespace zw::zakat {
 
-WealthForm::WealthForm(AppContext& context, ZakatState& state)
-    : ZakatKindForm(context, state, ZakatKind::Harta, u"Label3"_s, QString(), u"&Hasilnya ..."_s) {
+WealthForm::WealthForm(AppContext& context, ZakatRoad& road)
+    : ZakatKindForm(context, road, ZakatKind::Harta, u"Label3"_s, QString(), u"&Hasilnya ..."_s) {
     setWindowTitle(u"ZAKAT HARTA"_s);
     m_wealth = addInputRow(
         0, {u"Label1"_s, u"Jumlah Harta &Anda :  Rp. "_s, u"Text1"_s, u"Label4"_s, u"(bersih)"_s});

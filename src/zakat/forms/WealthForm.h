@@ -9,7 +9,7 @@ class WealthForm : public ZakatKindForm {
     Q_OBJECT
 
 public:
-    WealthForm(AppContext& context, ZakatState& state);
+    WealthForm(AppContext& context, ZakatRoad& road);
 
 protected:
     void clearInputs() override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormName.h"
+#include "zakat/forms/ZakatFormNames.h"
 
 #include <QString>
 

@@ -2,11 +2,9 @@
 
 #include "ui/AppContext.h"
 #include "ui/Dialogs.h"
-#include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
-#include "zakat/forms/PayerForm.h"
-#include "zakat/forms/ZakatResultForm.h"
+#include "zakat/forms/ZakatRoad.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,17 +15,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace zw::zakat {
 
-ZakatKindForm::ZakatKindForm(AppContext& context, ZakatState& state, ZakatKind kind,
+ZakatKindForm::ZakatKindForm(AppContext& context, ZakatRoad& road, ZakatKind kind,
                              const QString& resultLabelName, const QString& emptyResult,
                              const QString& computeCaption)
     : Form(context)
-    , m_state(state)
+    , m_road(road)
     , m_kind(kind)
     , m_emptyResult(emptyResult) {
     m_inputs = new QGridLayout;
@@ -145,6 +141,7 @@ void ZakatKindForm::reportBadField(QWidget* field) {
 }
 
 void ZakatKindForm::showResult(const QString& sentence) {
+    m_sentence = sentence;
     m_result->setText(sentence);
     m_result->setVisible(true);
     setInputsLocked(true);
@@ -158,20 +155,7 @@ void ZakatKindForm::goOn() {
     // Hiding ends this form's exec() once the handler returns; the result set below is what
     // the form before it sees.
     hide();
-    m_state.answers.append({m_kind, m_result->text()});
-    const auto& payer = context().forms.get<PayerForm>(forms::Form2);
-    const auto* const self = std::find(askingOrder.cbegin(), askingOrder.cend(), m_kind);
-    const auto* const next = std::find_if(
-        self + 1, askingOrder.cend(), [&payer](ZakatKind kind) { return payer.isChosen(kind); });
-    if (next != askingOrder.cend()) {
-        setResult(context().forms.form(kindFormName(*next)).exec());
-        return;
-    }
-    m_state.fillRows();
-    auto& sheet = context().forms.get<ZakatResultForm>(forms::Form8);
-    sheet.showSheet();
-    sheet.show();
-    setResult(Accepted);
+    setResult(m_road.kindAnswered(m_kind, m_sentence) ? Accepted : Rejected);
 }
 
 } // namespace zw::zakat

@@ -2,7 +2,6 @@
 
 #include "ui/Form.h"
 #include "zakat/forms/ZakatKind.h"
-#include "zakat/forms/ZakatState.h"
 
 class QGridLayout;
 class QLabel;
@@ -12,6 +11,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace zw::zakat {
+
+class ZakatRoad;
 
 // What the four kind forms share: the result label, "&Hasilnya..." and "&O  K  >>", the reset
 // on every showing, and the step of the chain. A kind form is shown with exec(); its result
@@ -25,7 +26,7 @@ public:
 
 protected:
     // The result label shows emptyResult until a result is computed.
-    ZakatKindForm(AppContext& context, ZakatState& state, ZakatKind kind,
+    ZakatKindForm(AppContext& context, ZakatRoad& road, ZakatKind kind,
                   const QString& resultLabelName, const QString& emptyResult,
                   const QString& computeCaption);
 
@@ -67,10 +68,12 @@ private:
     void goOn();
 
 protected:
-    ZakatState& m_state;
+    ZakatRoad& road() const { return m_road; }
 
 private:
+    ZakatRoad& m_road;
     ZakatKind m_kind;
+    QString m_sentence;
     QString m_emptyResult;
     QGridLayout* m_inputs = nullptr;
     QWidget* m_firstInput = nullptr;

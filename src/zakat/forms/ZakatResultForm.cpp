@@ -1,13 +1,10 @@
 #include "zakat/forms/ZakatResultForm.h"
 
 #include "ui/AppContext.h"
-#include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 #include "ui/Navigation.h"
 #include "ui/ReportOutput.h"
-#include "zakat/forms/PayerForm.h"
-#include "zakat/forms/ZakatForms.h"
-#include "zakat/forms/ZakatKindForm.h"
+#include "zakat/forms/ZakatRoad.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,9 +36,9 @@ struct ButtonSpec {
 
 } // namespace
 
-ZakatResultForm::ZakatResultForm(AppContext& context, ZakatState& state)
+ZakatResultForm::ZakatResultForm(AppContext& context, ZakatRoad& road)
     : Form(context)
-    , m_state(state) {
+    , m_road(road) {
     setWindowTitle(u"HASIL"_s);
 
     QLabel* title = makeTitle(this, u"Label13"_s, sheetText::Title.toString(), 1.4);
@@ -118,7 +115,7 @@ ZakatResultForm::ZakatResultForm(AppContext& context, ZakatState& state)
 }
 
 void ZakatResultForm::showSheet() {
-    const ZakatSheet& sheet = m_state.sheet;
+    const ZakatSheet& sheet = m_road.state().sheet;
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(sheet.particulars[i]);
     for (std::size_t i = 0; i < m_rowKinds.size(); ++i) {
@@ -142,15 +139,7 @@ void ZakatResultForm::closeRequested() {
 }
 
 void ZakatResultForm::startAgain() {
-    clearZakatPayer(context());
-    for (ZakatKind kind : askingOrder)
-        context().forms.get<ZakatKindForm>(kindFormName(kind)).unlockInputs();
-    m_state.sheet = {};
-    showSheet();
-    hide();
-    auto& payer = context().forms.get<PayerForm>(forms::Form2);
-    payer.show();
-    payer.focusName();
+    m_road.startAfresh();
 }
 
 void ZakatResultForm::finish() {
@@ -159,27 +148,23 @@ void ZakatResultForm::finish() {
 }
 
 void ZakatResultForm::toInheritance() {
-    if (context().forms.exists(forms::Form1))
-        context().forms.form(forms::Form1).hide();
-    hide();
-    context().navigation.toInheritance();
-    m_state.sheet.filledRows = 0;
+    m_road.leaveForInheritance();
 }
 
 void ZakatResultForm::save() {
     saveReport(context(), this, [this](LineWriter& writer) {
-        renderZakatSheet(m_state.sheet, OutputLayout::File, context().now(), writer);
+        renderZakatSheet(m_road.state().sheet, OutputLayout::File, context().now(), writer);
     });
 }
 
 void ZakatResultForm::print() {
     printReport(context(), this, [this](LineWriter& writer) {
-        renderZakatSheet(m_state.sheet, OutputLayout::Print, context().now(), writer);
+        renderZakatSheet(m_road.state().sheet, OutputLayout::Print, context().now(), writer);
     });
 }
 
 void ZakatResultForm::showHelp() {
-    context().forms.form(forms::Form1).show();
+    context().navigation.showHelp(Road::Zakat);
 }
 
 } // namespace zw::zakat

@@ -2,8 +2,6 @@
 
 #include "ui/Form.h"
 #include "zakat/engine/ZakatReport.h"
-#include "zakat/forms/ZakatKind.h"
-#include "zakat/forms/ZakatState.h"
 
 #include <array>
 
@@ -11,13 +9,15 @@ class QLabel;
 
 namespace zw::zakat {
 
+class ZakatRoad;
+
 // Form8: shows the zakat result sheet of the road's state, which the payer form and the kind forms
 // of a run fill; saving and printing write that sheet.
 class ZakatResultForm : public Form {
     Q_OBJECT
 
 public:
-    ZakatResultForm(AppContext& context, ZakatState& state);
+    ZakatResultForm(AppContext& context, ZakatRoad& road);
 
     // Shows the sheet as it is now.
     void showSheet();
@@ -37,7 +37,7 @@ private:
     void print();
     void showHelp();
 
-    ZakatState& m_state;
+    ZakatRoad& m_road;
     std::array<QLabel*, 5> m_values{};
     std::array<QLabel*, 4> m_rowKinds{};
     std::array<QLabel*, 4> m_rowSentences{};

@@ -16,6 +16,8 @@ struct ZakatState {
     };
 
     ZakatSheet sheet;
+    // The kinds chosen for the present run, in the order they are asked.
+    QList<ZakatKind> chosen;
     // The kinds answered so far in the present run, in the order asked.
     QList<Answer> answers;
     QString fitrahText; // the last zakat fitrah sentence

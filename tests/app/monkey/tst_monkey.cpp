@@ -1,6 +1,7 @@
 #include "HangWatchdog.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "app/AppFormNames.h"
 #include "app/StartUp.h"
 
 #include <QAbstractButton>
