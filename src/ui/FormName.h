@@ -43,6 +43,7 @@ inline constexpr FormName Form5{u"Form5"};
 inline constexpr FormName Form6{u"Form6"};
 inline constexpr FormName Form7{u"Form7"};
 inline constexpr FormName Form8{u"Form8"};
+inline constexpr FormName ZakatLengkap{u"ZakatLengkap"};
 
 // Start-up creates every form before the first is used, in three steps between which the splash
 // window changes its text. The zakat help Form1 is created on first use.
@@ -52,15 +53,15 @@ inline constexpr std::array startUpSecond{Data,  Detail, Form2, Form4, Form5,
 inline constexpr std::array startUpLast{Hasil, Programmer, Sandi};
 
 // What the password window's Exit closes before the program ends (itself excluded).
-inline constexpr std::array passwordExitOrder{Awal,  AhliWaris, Akhir, Bantuan, Berapa,
-                                              Data,  Detail,    Form2, Form4,   Form5,
-                                              Form6, Form7,     Form8, Hasil,   Programmer};
+inline constexpr std::array passwordExitOrder{Awal,   AhliWaris,    Akhir, Bantuan,   Berapa, Data,
+                                              Detail, Form2,        Form4, Form5,     Form6,  Form7,
+                                              Form8,  ZakatLengkap, Hasil, Programmer};
 
 // What the closing window hides at once, and what it closes after its pause, itself last.
-inline constexpr std::array closingHidesAtOnce{Form8, Hasil, Pembagian};
-inline constexpr std::array closingOrder{AhliWaris, Awal,  Bantuan,    Berapa, Data,  Detail,
-                                         Pembagian, Form2, Form4,      Form5,  Form6, Form7,
-                                         Form8,     Hasil, Programmer, Sandi,  Akhir};
+inline constexpr std::array closingHidesAtOnce{Form8, ZakatLengkap, Hasil, Pembagian};
+inline constexpr std::array closingOrder{
+    AhliWaris, Awal,  Bantuan, Berapa, Data,         Detail, Pembagian,  Form2, Form4,
+    Form5,     Form6, Form7,   Form8,  ZakatLengkap, Hasil,  Programmer, Sandi, Akhir};
 
 } // namespace forms
 

@@ -32,6 +32,7 @@ protected:
 
 private:
     void startRun();
+    void openComplete();
     void goBack();
     void leaveProgram();
 

@@ -2,6 +2,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
+#include "zakat/forms/CompleteZakatForm.h"
 #include "zakat/forms/FitrahForm.h"
 #include "zakat/forms/HarvestForm.h"
 #include "zakat/forms/LivestockForm.h"
@@ -20,6 +21,7 @@ void registerZakatForms(AppContext& context, ZakatState& state) {
     registry.add(forms::Form6, [&context, &state] { return new LivestockForm(context, state); });
     registry.add(forms::Form7, [&context, &state] { return new FitrahForm(context, state); });
     registry.add(forms::Form8, [&context, &state] { return new ZakatResultForm(context, state); });
+    registry.add(forms::ZakatLengkap, [&context] { return new CompleteZakatForm(context); });
 }
 
 void clearZakatPayer(AppContext& context) {
