@@ -204,8 +204,7 @@ std::optional<Refusal> Calculation::money(Kind kind, Rupiah base, Period period,
 std::optional<Refusal> Calculation::gold(const GoldInput& gold) {
     const std::int64_t carat = gold.carat.hundredths();
     if (carat < Hundred || carat > FullCarat)
-        return Refusal{Field::Carat,
-                       u"Karat emas harus antara 1 dan 24: "_s + gold.carat.toPlainDecimal()};
+        return Refusal{Field::Carat, u"Karat emas harus antara 1 dan 24."_s};
     // Pure gold in hundredths of a gram, times 24 carats: exact, so the nishab test is too.
     const Int128 pure24 = Int128{gold.grams.hundredths()} * carat;
     KindResult& r = add(Kind::Emas, Unit::Gram,
