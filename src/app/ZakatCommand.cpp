@@ -280,16 +280,11 @@ int runZakatCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         out.flush();
         return 0;
     }
-    const auto& values = ReferenceValues::shipped();
-    if (const auto* broken = std::get_if<QString>(&values))
-        return refuse(err, *broken);
-    const auto input = readZakatEntry(parsed.entry, std::nullopt);
-    if (const auto* refusal = std::get_if<Refusal>(&input))
-        return refuse(err, refusal->message % u" ("_s % optionOf(refusal->field) % u')');
-    const auto outcome =
-        calculateZakat(std::get<ZakatInput>(input), std::get<ReferenceValues>(values));
+    const auto outcome = calculateZakat(parsed.entry, std::nullopt);
     if (const auto* refusal = std::get_if<Refusal>(&outcome))
-        return refuse(err, refusal->message % u" ("_s % optionOf(refusal->field) % u')');
+        return refuse(err, refusal->field
+                               ? refusal->message % u" ("_s % optionOf(*refusal->field) % u')'
+                               : refusal->message);
     const auto& result = std::get<ZakatResult>(outcome);
     const QLocale locale = outputLocale();
     if (parsed.json) {

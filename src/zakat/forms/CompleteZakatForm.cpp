@@ -41,7 +41,8 @@ namespace {
 
 using complete::Field;
 
-// A row of a kind's section: a field for a typed value, or a choice when `choices` is set.
+// A row of a kind's section: the field of a typed value, or a choice among `choices` when
+// `choice` is set (its `field` is then not used).
 struct RowSpec {
     const char16_t* name;
     const char16_t* caption;
@@ -373,19 +374,7 @@ complete::ZakatEntry CompleteZakatForm::entry() const {
 }
 
 void CompleteZakatForm::recompute() {
-    const auto& values = complete::ReferenceValues::shipped();
-    std::variant<complete::ZakatResult, complete::Refusal> outcome =
-        complete::Refusal{Field::Year, {}};
-    if (const auto* broken = std::get_if<QString>(&values)) {
-        outcome = complete::Refusal{Field::Year, *broken};
-    } else {
-        auto input = complete::readZakatEntry(entry(), context().locale);
-        if (auto* refusal = std::get_if<complete::Refusal>(&input))
-            outcome = std::move(*refusal);
-        else
-            outcome = complete::calculateZakat(std::get<complete::ZakatInput>(input),
-                                               std::get<complete::ReferenceValues>(values));
-    }
+    auto outcome = complete::calculateZakat(entry(), context().locale);
     // A refused entry leaves the last good result in view.
     if (auto* refusal = std::get_if<complete::Refusal>(&outcome)) {
         m_problem->setText(refusal->message);

@@ -131,7 +131,7 @@ void CompleteZakatTest::badEntriesAreRefusedNamingTheField() {
     const auto outcome = calculate(entry);
     QVERIFY(std::holds_alternative<Refusal>(outcome));
     const Refusal& refusal = std::get<Refusal>(outcome);
-    QCOMPARE(FieldKeys.value(static_cast<qsizetype>(refusal.field)), field);
+    QCOMPARE(FieldKeys.value(static_cast<qsizetype>(refusal.field.value())), field);
     QCOMPARE(refusal.message, message);
 }
 

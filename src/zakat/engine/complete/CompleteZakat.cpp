@@ -315,4 +315,15 @@ std::variant<ZakatResult, Refusal> calculateZakat(const ZakatInput& input,
     return calculation.result();
 }
 
+std::variant<ZakatResult, Refusal> calculateZakat(const ZakatEntry& entry,
+                                                  const std::optional<QLocale>& locale) {
+    const auto& values = ReferenceValues::shipped();
+    if (const auto* broken = std::get_if<QString>(&values))
+        return Refusal{std::nullopt, *broken};
+    const auto input = readZakatEntry(entry, locale);
+    if (const auto* refusal = std::get_if<Refusal>(&input))
+        return *refusal;
+    return calculateZakat(std::get<ZakatInput>(input), std::get<ReferenceValues>(values));
+}
+
 } // namespace zw::zakat::complete

@@ -17,6 +17,10 @@ namespace zw::zakat::complete {
 // without a value for the year, and a result beyond the amounts the program holds.
 std::variant<ZakatResult, Refusal> calculateZakat(const ZakatInput& input,
                                                   const ReferenceValues& values);
+// The entry as typed, read in the locale's format or plain (none), with the shipped reference
+// values; a broken reference file is refused too.
+std::variant<ZakatResult, Refusal> calculateZakat(const ZakatEntry& entry,
+                                                  const std::optional<QLocale>& locale);
 
 inline constexpr std::int64_t GoldNishabGrams = 85;
 inline constexpr std::int64_t SilverNishabGrams = 595;

@@ -47,9 +47,10 @@ inline constexpr int FieldCount = 25;
 // "Harga emas per gram": how messages name the field.
 QString fieldName(Field field);
 
-// Input that gives no result, and the field to correct.
+// Input that gives no result, and the field to correct (none when the fault is the program's own
+// reference file).
 struct Refusal {
-    Field field;
+    std::optional<Field> field;
     QString message;
 };
 
