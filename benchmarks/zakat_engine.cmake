@@ -1,1 +1,3 @@
 zw_add_benchmark(bench_zakat_engine SOURCES zakat/ZakatEngineBenchmark.cpp LIBS zw_zakat_engine)
+zw_add_benchmark(bench_complete_zakat SOURCES zakat/CompleteZakatBenchmark.cpp
+  LIBS zw_zakat_engine)

@@ -24,14 +24,14 @@ inline constexpr std::array startUpSecond{Data,  Detail, Form2, Form4, Form5,
 inline constexpr std::array startUpLast{Hasil, Programmer, Sandi};
 
 // What the password window's Exit closes before the program ends (itself excluded).
-inline constexpr std::array passwordExitOrder{Awal,  AhliWaris, Akhir, Bantuan, Berapa,
-                                              Data,  Detail,    Form2, Form4,   Form5,
-                                              Form6, Form7,     Form8, Hasil,   Programmer};
+inline constexpr std::array passwordExitOrder{Awal,   AhliWaris,    Akhir, Bantuan,   Berapa, Data,
+                                              Detail, Form2,        Form4, Form5,     Form6,  Form7,
+                                              Form8,  ZakatLengkap, Hasil, Programmer};
 
 // What the closing window hides at once, and what it closes after its pause, itself last.
-inline constexpr std::array closingHidesAtOnce{Form8, Hasil, Pembagian};
-inline constexpr std::array closingOrder{AhliWaris, Awal,  Bantuan,    Berapa, Data,  Detail,
-                                         Pembagian, Form2, Form4,      Form5,  Form6, Form7,
-                                         Form8,     Hasil, Programmer, Sandi,  Akhir};
+inline constexpr std::array closingHidesAtOnce{Form8, ZakatLengkap, Hasil, Pembagian};
+inline constexpr std::array closingOrder{
+    AhliWaris, Awal,  Bantuan, Berapa, Data,         Detail, Pembagian,  Form2, Form4,
+    Form5,     Form6, Form7,   Form8,  ZakatLengkap, Hasil,  Programmer, Sandi, Akhir};
 
 } // namespace zw::forms

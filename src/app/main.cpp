@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/FaraidCommand.h"
+#include "app/ZakatCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,6 +11,10 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "faraid") == 0) {
         QCoreApplication app(argc, argv); // no display: the command line of the full division
         return zw::runFaraidCommand(QCoreApplication::arguments());
+    }
+    if (argc > 1 && std::strcmp(argv[1], "zakat") == 0) {
+        QCoreApplication app(argc, argv); // no display: the command line of the complete zakat
+        return zw::runZakatCommand(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
     zw::Application application;

@@ -112,6 +112,24 @@ void ScreenshotTour::zakat() {
         child<QCheckBox>(u"Form2"_s, u"Check%1"_s.arg(i)).setChecked(true);
     shoot(payer, u"08-form2"_s);
 
+    click(u"Form2"_s, u"Command4"_s);
+    QWidget& complete = m_app.form(u"ZakatLengkap"_s);
+    const QList<std::pair<QString, QString>> entries{{u"HargaEmas"_s, u"1.500.000"_s},
+                                                     {u"Penghasilan"_s, u"12.500.000"_s},
+                                                     {u"Tunai"_s, u"95.000.000"_s},
+                                                     {u"Utang"_s, u"5.000.000"_s},
+                                                     {u"EmasGram"_s, u"120"_s},
+                                                     {u"Karat"_s, u"22"_s},
+                                                     {u"PanenKg"_s, u"2.400"_s},
+                                                     {u"HargaGabah"_s, u"6.500"_s},
+                                                     {u"Sapi"_s, u"45"_s},
+                                                     {u"Kambing"_s, u"130"_s},
+                                                     {u"FitrahOrang"_s, u"5"_s}};
+    for (const auto& [field, text] : entries)
+        type(complete, field, text);
+    shoot(complete, u"18-zakat-lengkap"_s);
+    click(u"ZakatLengkap"_s, u"Tutup"_s);
+
     // The kinds are asked in this order: wealth, harvest, fitrah, livestock.
     answerKindForms({u"Form4"_s, u"Form5"_s, u"Form7"_s, u"Form6"_s});
     click(u"Form2"_s, u"Command1"_s);

@@ -2,9 +2,11 @@
 
 #include "ui/AppContext.h"
 #include "ui/Dialogs.h"
+#include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/Navigation.h"
+#include "zakat/forms/CompleteZakatForm.h"
 #include "zakat/forms/ZakatRoad.h"
 
 #include <QCheckBox>
@@ -92,16 +94,21 @@ PayerForm::PayerForm(AppContext& context, ZakatRoad& road)
     QPushButton* back = makeButton(this, u"Command2"_s, u"<< B a c k"_s);
     QPushButton* ok = makeButton(this, u"Command1"_s, u"&O  K "_s);
     QPushButton* exit = makeButton(this, u"Command3"_s, u"&E x i t >>"_s);
-    for (QPushButton* button : {back, ok, exit})
+    QPushButton* complete =
+        makeButton(this, u"Command4"_s, u"Zakat &Lengkap..."_s,
+                   u" Menghitung Semua Jenis Zakat Menurut Ketentuan Sekarang  "_s);
+    for (QPushButton* button : {back, complete, ok, exit})
         button->setAutoDefault(false);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { startRun(); });
     connect(back, &QPushButton::clicked, this, [this] { goBack(); });
     connect(exit, &QPushButton::clicked, this, [this] { leaveProgram(); });
+    connect(complete, &QPushButton::clicked, this, [this] { openComplete(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addStretch();
+    buttons->addWidget(complete);
     buttons->addWidget(ok);
     buttons->addWidget(exit);
 
@@ -149,6 +156,14 @@ void PayerForm::startRun() {
     for (std::size_t i = 0; i < m_particulars.size(); ++i)
         particulars[i] = m_particulars[i]->text();
     m_road.startRun(particulars, chosen);
+}
+
+void PayerForm::openComplete() {
+    auto& complete = context().forms.get<CompleteZakatForm>(forms::ZakatLengkap);
+    complete.setPayerName(m_particulars[0]->text());
+    complete.show();
+    complete.raise();
+    complete.activateWindow();
 }
 
 void PayerForm::goBack() {

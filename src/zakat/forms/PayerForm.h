@@ -33,6 +33,7 @@ protected:
 
 private:
     void startRun();
+    void openComplete();
     void goBack();
     void leaveProgram();
 

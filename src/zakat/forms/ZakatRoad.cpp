@@ -3,6 +3,7 @@
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
 #include "ui/Navigation.h"
+#include "zakat/forms/CompleteZakatForm.h"
 #include "zakat/forms/FitrahForm.h"
 #include "zakat/forms/HarvestForm.h"
 #include "zakat/forms/LivestockForm.h"
@@ -25,6 +26,7 @@ void ZakatRoad::registerForms() {
     registry.add(forms::Form6, [&context, this] { return new LivestockForm(context, *this); });
     registry.add(forms::Form7, [&context, this] { return new FitrahForm(context, *this); });
     registry.add(forms::Form8, [&context, this] { return new ZakatResultForm(context, *this); });
+    registry.add(forms::ZakatLengkap, [&context] { return new CompleteZakatForm(context); });
 }
 
 void ZakatRoad::enter() {

@@ -1,0 +1,309 @@
+#include "app/ZakatCommand.h"
+
+#include "common/LineWriter.h"
+#include "common/TextFileSink.h"
+#include "common/report/ReportText.h"
+#include "zakat/engine/complete/CompleteReport.h"
+#include "zakat/engine/complete/CompleteZakat.h"
+#include "zakat/engine/complete/ZakatWorking.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QTextStream>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace zw {
+
+namespace {
+
+using namespace zw::zakat::complete;
+
+const QString HelpText = uR"(Pemakaian: zakat-waris zakat [pilihan]
+
+Menghitung zakat lengkap menurut ketentuan sekarang (PMA 52/2014 jo. PMA 31/2019,
+keputusan BAZNAS) tanpa membuka jendela. Sebuah jenis zakat dihitung bila salah
+satu pilihannya sendiri diberikan.
+
+Pengaturan:
+  --year TAHUN              tahun nilai acuan (bawaan: tahun terakhir yang ada)
+  --nishab baznas|gold|silver
+                            dasar nishab uang: angka BAZNAS (bawaan), 85 g emas
+                            atau 595 g perak
+  --gold-price JUMLAH       harga 1 gram emas murni
+  --silver-price JUMLAH     harga 1 gram perak
+  --haul yes|no             harta sudah dimiliki satu tahun (bawaan yes)
+Penghasilan:
+  --income JUMLAH           penghasilan
+  --income-other JUMLAH     penghasilan lain
+  --income-deductions JUMLAH
+                            kebutuhan pokok atau cicilan yang dikurangkan
+  --period month|year       per bulan (bawaan) atau per tahun
+Simpanan:
+  --cash JUMLAH             uang tunai, tabungan dan deposito
+  --securities JUMLAH       surat berharga
+  --receivables JUMLAH      piutang yang dapat ditagih
+  --debts JUMLAH            utang jatuh tempo
+Emas dan perak:
+  --gold-grams BERAT        berat emas dalam gram
+  --gold-karat KARAT        kadar emas 1-24 (bawaan 24)
+  --silver-grams BERAT      berat perak dalam gram
+Perdagangan:
+  --trade-assets JUMLAH     barang dagangan (nilai sekarang) dan kas usaha
+  --trade-receivables JUMLAH
+                            piutang dagang yang dapat ditagih
+  --trade-debts JUMLAH      utang jangka pendek
+Pertanian:
+  --harvest-kg BERAT        hasil panen dalam kg gabah
+  --irrigation rain|paid|mixed
+                            tadah hujan 10% (bawaan), irigasi berbiaya 5%,
+                            campuran 7,5%
+  --harvest-price JUMLAH    harga 1 kg gabah
+Ternak (digembalakan):
+  --camels EKOR  --cattle EKOR  --goats EKOR
+Rikaz dan tambang:
+  --rikaz JUMLAH            harta temuan (20%)
+  --mining JUMLAH           hasil tambang (2,5% bila mencapai nishab)
+Zakat fitrah:
+  --fitrah-persons ORANG    jumlah jiwa
+  --fitrah-in money|rice-kg|rice-litre
+                            uang (bawaan), 2,5 kg beras atau 3,5 liter beras
+  --fitrah-value JUMLAH     uang per orang (bawaan: nilai tahun itu), atau
+                            harga 1 kg / 1 liter beras
+Keluaran:
+  --format text|json        ringkasan dan langkah (bawaan) atau JSON
+  -h, --help                menampilkan bantuan ini
+
+Jumlah dan berat ditulis dengan angka saja dan titik sebagai pemisah desimal,
+paling banyak dua angka desimal. Status keluar: 0 berhasil, 2 masukan salah.
+)"_s;
+
+struct ValueOption {
+    const char16_t* name;
+    Field field;
+};
+
+// In the order of Field.
+constexpr std::array<ValueOption, FieldCount> ValueOptions{{
+    {u"year", Field::Year},
+    {u"gold-price", Field::GoldPrice},
+    {u"silver-price", Field::SilverPrice},
+    {u"income", Field::Income},
+    {u"income-other", Field::IncomeOther},
+    {u"income-deductions", Field::IncomeDeductions},
+    {u"cash", Field::Cash},
+    {u"securities", Field::Securities},
+    {u"receivables", Field::Receivables},
+    {u"debts", Field::Debts},
+    {u"gold-grams", Field::GoldGrams},
+    {u"gold-karat", Field::Carat},
+    {u"silver-grams", Field::SilverGrams},
+    {u"trade-assets", Field::TradeAssets},
+    {u"trade-receivables", Field::TradeReceivables},
+    {u"trade-debts", Field::TradeDebts},
+    {u"harvest-kg", Field::HarvestKg},
+    {u"harvest-price", Field::HarvestPrice},
+    {u"camels", Field::Camels},
+    {u"cattle", Field::Cattle},
+    {u"goats", Field::Goats},
+    {u"rikaz", Field::Rikaz},
+    {u"mining", Field::Mining},
+    {u"fitrah-persons", Field::FitrahPersons},
+    {u"fitrah-value", Field::FitrahValue},
+}};
+
+struct Parsed {
+    ZakatEntry entry;
+    bool json = false;
+    bool help = false;
+};
+
+// A choice among words: sets its value and tells whether the word was one of them.
+struct ChoiceOption {
+    const char16_t* name;
+    QStringList words;
+    std::function<void(Parsed&, qsizetype)> choose;
+};
+
+const std::vector<ChoiceOption>& choiceOptions() {
+    static const std::vector<ChoiceOption> options{
+        {u"nishab",
+         {u"baznas"_s, u"gold"_s, u"silver"_s},
+         [](Parsed& p, qsizetype i) {
+             p.entry.basis = static_cast<NishabBasis>(i);
+         }},
+        {u"period",
+         {u"month"_s, u"year"_s},
+         [](Parsed& p, qsizetype i) {
+             p.entry.period = static_cast<Period>(i);
+             p.entry.given.set(static_cast<std::size_t>(Kind::Penghasilan));
+         }},
+        {u"haul",
+         {u"yes"_s, u"no"_s},
+         [](Parsed& p, qsizetype i) {
+             p.entry.haulComplete = i == 0;
+         }},
+        {u"irrigation",
+         {u"rain"_s, u"paid"_s, u"mixed"_s},
+         [](Parsed& p, qsizetype i) {
+             p.entry.irrigation = static_cast<Irrigation>(i);
+             p.entry.given.set(static_cast<std::size_t>(Kind::Pertanian));
+         }},
+        {u"fitrah-in",
+         {u"money"_s, u"rice-kg"_s, u"rice-litre"_s},
+         [](Parsed& p, qsizetype i) {
+             p.entry.fitrahForm = static_cast<FitrahForm>(i);
+             p.entry.given.set(static_cast<std::size_t>(Kind::Fitrah));
+         }},
+        {u"format",
+         {u"text"_s, u"json"_s},
+         [](Parsed& p, qsizetype i) {
+             p.json = i == 1;
+         }},
+    };
+    return options;
+}
+
+QString optionOf(Field field) {
+    return u"--"_s + QString::fromUtf16(ValueOptions[static_cast<std::size_t>(field)].name);
+}
+
+// Fills `parsed`, or returns the message of the first problem.
+QString parse(const QStringList& arguments, Parsed& parsed) {
+    QStringList seen;
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"-h" || argument == u"--help") {
+            parsed.help = true;
+            continue;
+        }
+        if (!argument.startsWith(u"--"))
+            return u"Argumen tidak dikenal: "_s % argument % u" (lihat --help)."_s;
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const auto value = std::find_if(ValueOptions.cbegin(), ValueOptions.cend(),
+                                        [&name](const ValueOption& o) { return name == o.name; });
+        const auto& choices = choiceOptions();
+        const auto choice = std::find_if(choices.cbegin(), choices.cend(),
+                                         [&name](const ChoiceOption& o) { return name == o.name; });
+        if (value == ValueOptions.cend() && choice == choices.cend())
+            return u"Pilihan tidak dikenal: --"_s % name % u" (lihat --help)."_s;
+        QString text;
+        if (equals >= 0)
+            text = argument.mid(equals + 1);
+        else if (i + 1 < arguments.size())
+            text = arguments[++i];
+        if (text.trimmed().isEmpty())
+            return u"Pilihan --"_s % name % u" memerlukan nilai."_s;
+        if (seen.contains(name))
+            return u"Pilihan --"_s % name % u" disebut lebih dari sekali."_s;
+        seen.append(name);
+        if (value != ValueOptions.cend()) {
+            parsed.entry[value->field] = text;
+            continue;
+        }
+        const qsizetype word = choice->words.indexOf(text.trimmed().toLower());
+        if (word < 0)
+            return u"--"_s % name % u" harus "_s % choice->words.join(u", "_s) % u'.';
+        choice->choose(parsed, word);
+    }
+    return {};
+}
+
+QJsonValue plain(const Measure& measure) {
+    if (const auto* amount = std::get_if<Rupiah>(&measure))
+        return amount->toPlainDecimal();
+    return std::get<Quantity>(measure).toPlainDecimal();
+}
+
+QByteArray toJson(const ZakatResult& result, const QLocale& locale) {
+    QJsonArray kinds;
+    for (const KindResult& r : result.kinds) {
+        QJsonObject kind;
+        kind[u"kind"_s] = kindKey(r.kind);
+        kind[u"base"_s] = plain(r.base);
+        kind[u"unit"_s] = unitKey(r.unit);
+        kind[u"nishab"_s] = r.nishab ? plain(*r.nishab) : QJsonValue(QJsonValue::Null);
+        kind[u"reached"_s] = r.reached;
+        kind[u"haul"_s] = r.haul ? QJsonValue(*r.haul) : QJsonValue(QJsonValue::Null);
+        kind[u"rate"_s] = r.rate ? QJsonValue(QString::number(r.rate->numerator) % u'/' %
+                                              QString::number(r.rate->denominator))
+                                 : QJsonValue(QJsonValue::Null);
+        kind[u"due"_s] =
+            r.dueAmount ? QJsonValue(r.dueAmount->toPlainDecimal()) : QJsonValue(QJsonValue::Null);
+        QJsonArray inKind;
+        for (const InKind& item : r.dueInKind)
+            inKind.append(QJsonObject{{u"count"_s, item.count.toPlainDecimal()},
+                                      {u"unit"_s, inKindName(item.unit)}});
+        kind[u"dueInKind"_s] = inKind;
+        kind[u"note"_s] = kindNote(r, result, locale);
+        kinds.append(kind);
+    }
+    QJsonObject root;
+    root[u"year"_s] = result.year.year;
+    root[u"nishabBasis"_s] = basisKey(result.input.basis);
+    root[u"nishabYear"_s] = result.nishabYear.toPlainDecimal();
+    root[u"nishabMonth"_s] = result.nishabMonth.toPlainDecimal();
+    root[u"kinds"_s] = kinds;
+    root[u"totalDue"_s] = result.total.toPlainDecimal();
+    root[u"steps"_s] = QJsonArray::fromStringList(zakatSteps(result, locale));
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+// The user's number format; Indonesian when the system names none (the "C" locale).
+QLocale outputLocale() {
+    const QLocale system;
+    return system.language() == QLocale::C ? QLocale(QLocale::Indonesian, QLocale::Indonesia)
+                                           : system;
+}
+
+int refuse(QTextStream& err, const QString& message) {
+    err << u"zakat-waris zakat: "_s << message << u'\n';
+    err.flush();
+    return 2;
+}
+
+} // namespace
+
+int runZakatCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    Parsed parsed;
+    if (const QString problem = parse(arguments, parsed); !problem.isEmpty())
+        return refuse(err, problem);
+    if (parsed.help) {
+        out << HelpText;
+        out.flush();
+        return 0;
+    }
+    const auto outcome = calculateZakat(parsed.entry, std::nullopt);
+    if (const auto* refusal = std::get_if<Refusal>(&outcome))
+        return refuse(err, refusal->field
+                               ? refusal->message % u" ("_s % optionOf(*refusal->field) % u')'
+                               : refusal->message);
+    const auto& result = std::get<ZakatResult>(outcome);
+    const QLocale locale = outputLocale();
+    if (parsed.json) {
+        out << QString::fromUtf8(toJson(result, locale));
+    } else {
+        TextFileSink sink;
+        LineWriter writer(sink);
+        report::writeReport(CompleteReport(result, {}, locale).report(), writer);
+        for (const QString& line : sink.lines())
+            out << line << u'\n';
+    }
+    out.flush();
+    return 0;
+}
+
+int runZakatCommand(const QStringList& arguments) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runZakatCommand(arguments, out, err);
+}
+
+} // namespace zw

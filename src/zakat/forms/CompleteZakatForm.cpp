@@ -1,0 +1,514 @@
+#include "zakat/forms/CompleteZakatForm.h"
+
+#include "common/LineWriter.h"
+#include "common/NumberFormat.h"
+#include "common/report/ReportDocument.h"
+#include "common/report/ReportText.h"
+#include "ui/Accessibility.h"
+#include "ui/AppContext.h"
+#include "ui/FormWidgets.h"
+#include "ui/Messages.h"
+#include "ui/ReportOutput.h"
+#include "zakat/engine/complete/CompleteZakat.h"
+#include "zakat/engine/complete/ZakatWorking.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPagedPaintDevice>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace zw::zakat {
+
+namespace {
+
+using complete::Field;
+
+// A row of a kind's section: the field of a typed value, or a choice among `choices` when
+// `choice` is set (its `field` is then not used).
+struct RowSpec {
+    const char16_t* name;
+    const char16_t* caption;
+    Field field;
+    QComboBox* CompleteZakatForm::*choice = nullptr;
+    std::initializer_list<const char16_t*> choices = {};
+};
+
+struct GroupSpec {
+    const char16_t* name;
+    const char16_t* title;
+    const char16_t* explanation;
+    std::initializer_list<RowSpec> rows;
+};
+
+constexpr int KindColumns = 4;
+
+const QString WindowTitle = u"ZAKAT LENGKAP"_s;
+
+QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
+    QLabel* label = makeLabel(parent, name, caption);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(captionWithoutAccessKeys(caption));
+    return label;
+}
+
+const QString& fitrahValueCaption(complete::FitrahForm form) {
+    static const std::array<QString, 3> captions{
+        u"Nilai per orang (Rp)"_s, u"Harga beras/kg (Rp)"_s, u"Harga beras/liter (Rp)"_s};
+    return captions[static_cast<std::size_t>(form)];
+}
+
+} // namespace
+
+CompleteZakatForm::CompleteZakatForm(AppContext& context)
+    : Form(context) {
+    setWindowTitle(WindowTitle);
+    QLabel* title = makeTitle(this, u"Judul"_s, WindowTitle, 1.3);
+    m_name = makeLabel(this, u"Nama"_s);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(makeLabel(this, u"LabelNama"_s, u"Nama :"_s));
+    nameRow->addWidget(m_name, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addLayout(nameRow);
+    layout->addWidget(buildSettings());
+    layout->addWidget(buildKinds());
+    layout->addWidget(buildResult(), 1);
+
+    const struct {
+        const char16_t* name;
+        const char16_t* caption;
+        const char16_t* toolTip;
+        void (CompleteZakatForm::*action)();
+    } buttons[] = {
+        {u"Simpan", u"&Simpan", u" Menyimpan Perhitungan Zakat Lengkap Sebagai File Teks  ",
+         &CompleteZakatForm::save},
+        {u"Cetak", u"&Cetak", u" Mencetak Perhitungan Zakat Lengkap  ", &CompleteZakatForm::print},
+        {u"Pratinjau", u"Pratin&jau", u" Melihat Tampilan Cetak Sebelum Dicetak  ",
+         &CompleteZakatForm::preview},
+        {u"Pdf", u"&PDF", u" Menyimpan Perhitungan Zakat Lengkap Sebagai File PDF  ",
+         &CompleteZakatForm::writePdf},
+        {u"Tutup", u"&Tutup", u" Menutup Jendela Zakat Lengkap  ", &CompleteZakatForm::hide},
+    };
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    for (const auto& spec : buttons) {
+        QPushButton* button =
+            makeButton(this, QString::fromUtf16(spec.name), QString::fromUtf16(spec.caption),
+                       QString::fromUtf16(spec.toolTip));
+        // Return in a field only ends the entry; it presses no button.
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, spec.action);
+        buttonRow->addWidget(button);
+        if (spec.action == &CompleteZakatForm::hide)
+            setEscapeButton(button);
+    }
+    layout->addLayout(buttonRow);
+
+    recompute();
+}
+
+QWidget* CompleteZakatForm::buildSettings() {
+    auto* frame = new QGroupBox(u"Nilai acuan"_s, this);
+    frame->setObjectName(u"FrameAcuan"_s);
+    auto* grid = new QGridLayout(frame);
+
+    m_year = new QComboBox(frame);
+    m_year->setObjectName(u"Tahun"_s);
+    m_year->setToolTip(u" Tahun nilai nishab dan zakat fitrah menurut BAZNAS  "_s);
+    if (const auto* values =
+            std::get_if<complete::ReferenceValues>(&complete::ReferenceValues::shipped())) {
+        for (auto year = values->years().crbegin(); year != values->years().crend(); ++year)
+            m_year->addItem(QString::number(year->year));
+    }
+    m_basis = new QComboBox(frame);
+    m_basis->setObjectName(u"DasarNishab"_s);
+    m_basis->addItems({u"BAZNAS (angka tahun itu)"_s, u"Emas: 85 gram"_s, u"Perak: 595 gram"_s});
+    m_basis->setToolTip(u" Dasar nishab zakat yang diukur dengan uang  "_s);
+    m_haul = new QCheckBox(u"Sudah &haul (dimiliki satu tahun)"_s, frame);
+    m_haul->setObjectName(u"Haul"_s);
+    m_haul->setChecked(true);
+    m_haul->setToolTip(u" Berlaku untuk simpanan, emas, perak, perdagangan dan ternak  "_s);
+
+    QLineEdit* gold = addField(frame, Field::GoldPrice, u"HargaEmas"_s);
+    QLineEdit* silver = addField(frame, Field::SilverPrice, u"HargaPerak"_s);
+    const struct {
+        QWidget* widget;
+        const char16_t* name;
+        const char16_t* caption;
+    } cells[] = {
+        {m_year, u"LabelTahun", u"Tah&un"},
+        {m_basis, u"LabelDasarNishab", u"&Dasar nishab"},
+        {gold, u"LabelHargaEmas", u"Harga &emas per gram (Rp)"},
+        {silver, u"LabelHargaPerak", u"Harga pe&rak per gram (Rp)"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const auto& cell = cells[i];
+        grid->addWidget(buddyLabel(frame, QString::fromUtf16(cell.name),
+                                   QString::fromUtf16(cell.caption), cell.widget),
+                        i / 2, i % 2 * 2);
+        grid->addWidget(cell.widget, i / 2, i % 2 * 2 + 1);
+    }
+    grid->addWidget(m_haul, 0, 4);
+    m_nishab = makeLabel(frame, u"NilaiNishab"_s);
+    grid->addWidget(m_nishab, 2, 0, 1, 5);
+    grid->setColumnStretch(5, 1);
+
+    connect(m_year, &QComboBox::currentIndexChanged, this, &CompleteZakatForm::recompute);
+    connect(m_basis, &QComboBox::currentIndexChanged, this, &CompleteZakatForm::recompute);
+    connect(m_haul, &QCheckBox::toggled, this, &CompleteZakatForm::recompute);
+    return frame;
+}
+
+QLineEdit* CompleteZakatForm::addField(QWidget* parent, Field field, const QString& name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignRight);
+    m_fields[static_cast<std::size_t>(field)] = edit;
+    connect(edit, &QLineEdit::textChanged, this, &CompleteZakatForm::recompute);
+    connect(edit, &QLineEdit::editingFinished, this, [this, field] { refuseIfWrong(field); });
+    return edit;
+}
+
+QWidget* CompleteZakatForm::buildKinds() {
+    const std::initializer_list<const char16_t*> periods{u"per bulan", u"per tahun"};
+    const std::initializer_list<const char16_t*> irrigations{
+        u"tadah hujan (10%)", u"irigasi berbiaya (5%)", u"campuran (7,5%)"};
+    const std::initializer_list<const char16_t*> fitrahForms{u"uang", u"beras kg", u"beras liter"};
+    const GroupSpec groups[] = {
+        {u"FramePenghasilan",
+         u"Pen&ghasilan",
+         u"Gaji, honor dan jasa; 2,5%, tanpa haul",
+         {{u"Penghasilan", u"Penghasilan (Rp)", Field::Income},
+          {u"PenghasilanLain", u"Penghasilan lain (Rp)", Field::IncomeOther},
+          {u"Pengurangan", u"Pengurangan (Rp)", Field::IncomeDeductions},
+          {u"Periode", u"Periode", Field::Year, &CompleteZakatForm::m_period, periods}}},
+        {u"FrameSimpanan",
+         u"Si&mpanan",
+         u"Tabungan, deposito, saham; 2,5%",
+         {{u"Tunai", u"Tunai/tabungan (Rp)", Field::Cash},
+          {u"SuratBerharga", u"Surat berharga (Rp)", Field::Securities},
+          {u"Piutang", u"Piutang lancar (Rp)", Field::Receivables},
+          {u"Utang", u"Utang jatuh tempo (Rp)", Field::Debts}}},
+        {u"FrameEmasPerak",
+         u"Em&as && Perak",
+         u"Nishab 85 g emas murni, 595 g perak",
+         {{u"EmasGram", u"Emas (gram)", Field::GoldGrams},
+          {u"Karat", u"Kadar (karat)", Field::Carat},
+          {u"PerakGram", u"Perak (gram)", Field::SilverGrams}}},
+        {u"FramePerdagangan",
+         u"Perdaga&ngan",
+         u"Barang, kas dan piutang usaha; 2,5%",
+         {{u"AsetDagang", u"Barang dan kas (Rp)", Field::TradeAssets},
+          {u"PiutangDagang", u"Piutang dagang (Rp)", Field::TradeReceivables},
+          {u"UtangDagang", u"Utang dagang (Rp)", Field::TradeDebts}}},
+        {u"FramePertanian",
+         u"Pertan&ian",
+         u"Gabah tiap panen, nishab 653 kg",
+         {{u"PanenKg", u"Panen (kg gabah)", Field::HarvestKg},
+          {u"Pengairan", u"Pengairan", Field::Year, &CompleteZakatForm::m_irrigation, irrigations},
+          {u"HargaGabah", u"Harga gabah/kg (Rp)", Field::HarvestPrice}}},
+        {u"FrameTernak",
+         u"Terna&k",
+         u"Digembalakan; nishab 5, 30, 40 ekor",
+         {{u"Unta", u"Unta (ekor)", Field::Camels},
+          {u"Sapi", u"Sapi/kerbau (ekor)", Field::Cattle},
+          {u"Kambing", u"Kambing/domba (ekor)", Field::Goats}}},
+        {u"FrameRikazTambang",
+         u"Rikaz && Tam&bang",
+         u"Harta temuan 20%; tambang 2,5%",
+         {{u"Rikaz", u"Harta temuan (Rp)", Field::Rikaz},
+          {u"Tambang", u"Hasil tambang (Rp)", Field::Mining}}},
+        {u"FrameFitrah",
+         u"&Fitrah",
+         u"Per jiwa 2,5 kg/3,5 liter beras atau uang",
+         {{u"FitrahOrang", u"Jumlah jiwa", Field::FitrahPersons},
+          {u"FitrahBentuk", u"Dibayar dengan", Field::Year, &CompleteZakatForm::m_fitrahForm,
+           fitrahForms},
+          {u"FitrahNilai", u"Nilai per orang (Rp)", Field::FitrahValue}}},
+    };
+
+    auto* area = new QScrollArea(this);
+    m_kinds = area;
+    area->setObjectName(u"JenisZakat"_s);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    auto* inner = new QWidget(area);
+    auto* grid = new QGridLayout(inner);
+    grid->setContentsMargins(0, 0, 0, 0);
+    int index = 0;
+    for (const GroupSpec& group : groups) {
+        auto* frame = new QGroupBox(QString::fromUtf16(group.title), inner);
+        frame->setObjectName(QString::fromUtf16(group.name));
+        auto* rows = new QFormLayout(frame);
+        QLabel* explanation = makeLabel(frame, frame->objectName() + u"Keterangan"_s,
+                                        QString::fromUtf16(group.explanation));
+        explanation->setForegroundRole(QPalette::PlaceholderText);
+        rows->addRow(explanation);
+        for (const RowSpec& row : group.rows) {
+            const QString name = QString::fromUtf16(row.name);
+            QWidget* control = nullptr;
+            if (row.choice) {
+                auto* box = new QComboBox(frame);
+                box->setObjectName(name);
+                for (const char16_t* choice : row.choices)
+                    box->addItem(QString::fromUtf16(choice));
+                connect(box, &QComboBox::currentIndexChanged, this, &CompleteZakatForm::recompute);
+                this->*row.choice = box;
+                control = box;
+            } else {
+                control = addField(frame, row.field, name);
+            }
+            QLabel* label =
+                buddyLabel(frame, u"Label"_s + name, QString::fromUtf16(row.caption), control);
+            if (row.field == Field::FitrahValue)
+                m_fitrahValueLabel = label;
+            rows->addRow(label, control);
+        }
+        grid->addWidget(frame, index / KindColumns, index % KindColumns);
+        ++index;
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+    m_fields[static_cast<std::size_t>(Field::Carat)]->setPlaceholderText(u"24"_s);
+    connect(m_fitrahForm, &QComboBox::currentIndexChanged, this,
+            &CompleteZakatForm::followFitrahForm);
+    area->setWidget(inner);
+    return area;
+}
+
+QWidget* CompleteZakatForm::buildResult() {
+    auto* result = new QWidget(this);
+    auto* layout = new QVBoxLayout(result);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_problem = makeLabel(result, u"Masalah"_s);
+    m_problem->setStyleSheet(u"color: #b00000;"_s);
+
+    m_summary = new QTableWidget(0, complete::CompleteReport::ColumnCount, result);
+    m_summary->setObjectName(u"Ringkasan"_s);
+    m_summary->setFont(fixedWidthFont(font()));
+    m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_summary->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_summary->setWordWrap(false);
+    m_summary->verticalHeader()->hide();
+    m_summary->verticalHeader()->setDefaultSectionSize(m_summary->fontMetrics().height() + 6);
+    // The corner button selects the whole table; without a caption screen readers announce a
+    // nameless button.
+    if (auto* corner = m_summary->findChild<QAbstractButton*>())
+        corner->setText(u"Pilih Semua"_s);
+    QLabel* summaryLabel =
+        buddyLabel(result, u"LabelRingkasan"_s, u"Ringkasan &zakat"_s, m_summary);
+
+    m_total = makeLabel(result, u"TotalZakat"_s);
+    QFont bold = m_total->font();
+    bold.setBold(true);
+    m_total->setFont(bold);
+    m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_steps = new QPlainTextEdit(result);
+    m_steps->setObjectName(u"Langkah"_s);
+    m_steps->setReadOnly(true);
+    m_steps->setTabChangesFocus(true);
+    QLabel* stepsLabel = buddyLabel(result, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
+
+    layout->addWidget(m_problem);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(m_summary, 3);
+    layout->addWidget(m_total);
+    layout->addWidget(stepsLabel);
+    layout->addWidget(m_steps, 2);
+    return result;
+}
+
+void CompleteZakatForm::fitToFont() {
+    // The sections side by side, and whole when the screen has room for them, else they scroll.
+    const QSize screenRoom = screen()->availableSize() * 9 / 10;
+    const QSize sections = m_kinds->widget()->sizeHint();
+    const int scrollBar = m_kinds->verticalScrollBar()->sizeHint().width();
+    m_kinds->setMinimumWidth(m_kinds->widget()->minimumSizeHint().width() + scrollBar);
+    m_kinds->setMinimumHeight(std::min(sections.height(), screenRoom.height() / 2));
+    // Room for a summary of every kind, within the screen whatever the font.
+    const QSize wanted(fontMetrics().averageCharWidth() * 185, fontMetrics().height() * 68);
+    resize(wanted.boundedTo(screenRoom).expandedTo(minimumSizeHint()));
+}
+
+void CompleteZakatForm::setPayerName(const QString& name) {
+    m_name->setText(name.trimmed());
+    recompute();
+}
+
+complete::ZakatEntry CompleteZakatForm::entry() const {
+    complete::ZakatEntry e;
+    for (std::size_t f = 0; f < m_fields.size(); ++f) {
+        if (m_fields[f])
+            e.texts[f] = m_fields[f]->text();
+    }
+    e[Field::Year] = m_year->currentText();
+    e.basis = static_cast<complete::NishabBasis>(m_basis->currentIndex());
+    e.period = static_cast<complete::Period>(m_period->currentIndex());
+    e.irrigation = static_cast<complete::Irrigation>(m_irrigation->currentIndex());
+    e.fitrahForm = static_cast<complete::FitrahForm>(m_fitrahForm->currentIndex());
+    e.haulComplete = m_haul->isChecked();
+    return e;
+}
+
+void CompleteZakatForm::recompute() {
+    auto outcome = complete::calculateZakat(entry(), context().locale);
+    // A refused entry leaves the last good result in view.
+    if (auto* refusal = std::get_if<complete::Refusal>(&outcome)) {
+        m_problem->setText(refusal->message);
+        m_problem->show();
+        m_refusal = std::move(*refusal);
+        return;
+    }
+    m_refusal.reset();
+    m_problem->clear();
+    m_problem->hide();
+    const auto& result = std::get<complete::ZakatResult>(outcome);
+    m_report.emplace(result, m_name->text(), context().locale);
+    const QLocale& locale = context().locale;
+    m_nishab->setText(u"Nishab uang %1: %2 per tahun, %3 per bulan (dasar %4)"_s.arg(
+        QString::number(result.year.year), formatRupiah(result.nishabYear, locale),
+        formatRupiah(result.nishabMonth, locale), complete::basisName(result.input.basis)));
+    showReport();
+}
+
+void CompleteZakatForm::refuseIfWrong(Field field) {
+    const auto slot = static_cast<std::size_t>(field);
+    const QString text = m_fields[slot]->text();
+    const bool wrong = (m_refusal && m_refusal->field == field) ||
+                       complete::fieldProblem(field, text, context().locale);
+    if (!wrong) {
+        m_refused[slot].clear();
+        return;
+    }
+    // Leaving the field again without a change asks no second time.
+    if (m_refused[slot] == text)
+        return;
+    m_refused[slot] = text;
+    showMessage(context().dialogs, this, messages::wrongEntry());
+}
+
+void CompleteZakatForm::followFitrahForm() {
+    const QString caption =
+        fitrahValueCaption(static_cast<complete::FitrahForm>(m_fitrahForm->currentIndex()));
+    m_fitrahValueLabel->setText(caption);
+    m_fitrahValueLabel->buddy()->setAccessibleName(caption);
+}
+
+void CompleteZakatForm::showReport() {
+    fillSummary();
+    m_total->setText(u"Jumlah zakat: "_s + m_report->total());
+    QStringList numbered;
+    const QStringList& steps = m_report->steps();
+    numbered.reserve(steps.size());
+    for (qsizetype i = 0; i < steps.size(); ++i)
+        numbered.append(report::numberedStep(i, steps[i]));
+    m_steps->setPlainText(numbered.join(u'\n'));
+}
+
+void CompleteZakatForm::fillSummary() {
+    const report::Table& table = m_report->summary();
+    const int rows = static_cast<int>(table.rows.size());
+    const int columns = complete::CompleteReport::ColumnCount;
+    if (m_summary->horizontalHeaderItem(0) == nullptr) {
+        QStringList headings;
+        for (const report::Column& column : table.columns)
+            headings.append(column.heading);
+        m_summary->setHorizontalHeaderLabels(headings);
+    }
+    m_summary->setRowCount(rows);
+    QFont totalFont = m_summary->font();
+    totalFont.setBold(true);
+    // In the fixed-width font a text's width is its length, so nothing is measured.
+    std::array<qsizetype, columns> lengths{};
+    for (int c = 0; c < columns; ++c)
+        lengths[static_cast<std::size_t>(c)] =
+            table.columns[static_cast<std::size_t>(c)].heading.size();
+    for (int r = 0; r < rows; ++r) {
+        const report::Row& row = table.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columns; ++c) {
+            QTableWidgetItem* item = m_summary->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                m_summary->setItem(r, c, item);
+            }
+            const QString text = row.cells.value(c);
+            item->setText(text);
+            const bool right =
+                table.columns[static_cast<std::size_t>(c)].align == report::Align::Right;
+            item->setTextAlignment(right ? Qt::AlignRight | Qt::AlignVCenter
+                                         : Qt::AlignLeft | Qt::AlignVCenter);
+            item->setFont(row.total ? totalFont : m_summary->font());
+            auto& length = lengths[static_cast<std::size_t>(c)];
+            length = std::max(length, text.size());
+        }
+    }
+    const int character = QFontMetrics(totalFont).horizontalAdvance(u'0');
+    for (int c = 0; c < columns; ++c) {
+        const int width = static_cast<int>(lengths[static_cast<std::size_t>(c)] + 2) * character;
+        if (m_summary->columnWidth(c) != width)
+            m_summary->setColumnWidth(c, width);
+    }
+}
+
+void CompleteZakatForm::save() {
+    if (!m_report)
+        return;
+    complete::CompleteReport stamped = *m_report;
+    stamped.stamp(context().now());
+    saveReport(context(), this,
+               [&stamped](LineWriter& writer) { report::writeReport(stamped.report(), writer); });
+}
+
+void CompleteZakatForm::print() {
+    if (!m_report)
+        return;
+    printPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
+}
+
+void CompleteZakatForm::preview() {
+    if (!m_report)
+        return;
+    previewPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
+}
+
+void CompleteZakatForm::writePdf() {
+    if (!m_report)
+        return;
+    savePdf(context(), this, m_report->report().title,
+            [this](QPagedPaintDevice& device) { paintReport(device); });
+}
+
+void CompleteZakatForm::paintReport(QPagedPaintDevice& device) const {
+    complete::CompleteReport stamped = *m_report;
+    stamped.stamp(context().now());
+    QFont body = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    body.setPointSizeF(10);
+    QFont table = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    table.setPointSizeF(8);
+    report::reportDocument(stamped.report(), body, table)->print(&device);
+}
+
+} // namespace zw::zakat

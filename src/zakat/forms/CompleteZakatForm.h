@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "zakat/engine/complete/CompleteReport.h"
+#include "zakat/engine/complete/ZakatEntry.h"
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPagedPaintDevice;
+class QPlainTextEdit;
+class QScrollArea;
+class QTableWidget;
+
+namespace zw::zakat {
+
+// ZakatLengkap: the complete zakat of today beside the designed road. Every kind in a section
+// of its own, the result always in view and worked out again at each change, the report saved,
+// printed, previewed or written as a PDF.
+class CompleteZakatForm final : public Form {
+    Q_OBJECT
+
+public:
+    explicit CompleteZakatForm(AppContext& context);
+
+    // The payer named in the report (empty: none).
+    void setPayerName(const QString& name);
+
+    // The report now shown; none before a first valid entry.
+    const std::optional<complete::CompleteReport>& report() const { return m_report; }
+
+protected:
+    void fitToFont() override;
+
+private:
+    QWidget* buildSettings();
+    QWidget* buildKinds();
+    QWidget* buildResult();
+    QLineEdit* addField(QWidget* parent, complete::Field field, const QString& name);
+
+    complete::ZakatEntry entry() const;
+    void recompute();
+    void refuseIfWrong(complete::Field field);
+    void showReport();
+    void fillSummary();
+    void followFitrahForm();
+
+    void save();
+    void print();
+    void preview();
+    void writePdf();
+    void paintReport(QPagedPaintDevice& device) const;
+
+    QLabel* m_name = nullptr;
+    QComboBox* m_year = nullptr;
+    QComboBox* m_basis = nullptr;
+    QCheckBox* m_haul = nullptr;
+    QLabel* m_nishab = nullptr;
+    QScrollArea* m_kinds = nullptr;
+    QComboBox* m_period = nullptr;
+    QComboBox* m_irrigation = nullptr;
+    QComboBox* m_fitrahForm = nullptr;
+    QLabel* m_fitrahValueLabel = nullptr;
+    std::array<QLineEdit*, complete::FieldCount> m_fields{};
+    std::array<QString, complete::FieldCount> m_refused;
+    QLabel* m_problem = nullptr;
+    QTableWidget* m_summary = nullptr;
+    QLabel* m_total = nullptr;
+    QPlainTextEdit* m_steps = nullptr;
+    std::optional<complete::Refusal> m_refusal;
+    std::optional<complete::CompleteReport> m_report;
+};
+
+} // namespace zw::zakat
