@@ -120,7 +120,7 @@ void MonkeyTest::randomUserActionsKeepTheProgramWholeAndResponsive() {
         } else {
             m_tick.start();
         }
-        zw::runMain(m_app->context, 0ms);
+        zw::runMain(m_app->context);
         if (!m_app->ended) {
             m_tick.start();
             m_loop.exec();
