@@ -62,7 +62,7 @@ void ClosingWindow::activate() {
 }
 
 void ClosingWindow::finish() {
-    pauseShowingWindows(pause);
+    pauseShowingWindows(context().closingPause);
     // This window closes itself too; the registry deletes it later, so what follows only uses
     // the context, which outlives every form.
     AppContext& app = context();

@@ -7,11 +7,12 @@
 namespace zw {
 
 // "Akhir": the way out of the program. Each time it is shown it hides the result screens,
-// stays on the screen for a moment, closes every form and ends the program.
+// stays on the screen for the context's closing pause, closes every form and ends the program.
 class ClosingWindow final : public Form {
     Q_OBJECT
 
 public:
+    // The program's closing pause.
     static constexpr std::chrono::milliseconds pause{600};
 
     explicit ClosingWindow(AppContext& context);

@@ -35,7 +35,7 @@ public:
 
 } // namespace
 
-void runMain(AppContext& context, std::chrono::milliseconds pause) {
+void runMain(AppContext& context) {
     FormRegistry& registry = context.forms;
     {
         auto& splash = registry.get<SplashWindow>(forms::Splash);
@@ -48,7 +48,7 @@ void runMain(AppContext& context, std::chrono::milliseconds pause) {
         create(registry, forms::startUpFirst);
         splash.setProgress(u"Wait a minute, please...."_s);
         create(registry, forms::startUpSecond);
-        pauseShowingWindows(pause);
+        pauseShowingWindows(context.startUpPause);
         splash.setProgress(u"Completed...."_s);
         create(registry, forms::startUpLast);
     }

@@ -6,10 +6,12 @@ namespace zw {
 
 struct AppContext;
 
+// How long the program's splash stays on the screen at the least.
 inline constexpr std::chrono::milliseconds startUpPause{600};
 
-// The program's start: the splash while every form is created, then the main menu with the
-// password window shown modal over it. Returns when the password window is closed.
-void runMain(AppContext& context, std::chrono::milliseconds pause = startUpPause);
+// The program's start: the splash while every form is created (held for the context's start-up
+// pause), then the main menu with the password window shown modal over it. Returns when the
+// password window is closed.
+void runMain(AppContext& context);
 
 } // namespace zw

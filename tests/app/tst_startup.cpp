@@ -9,7 +9,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 using zw::Sound;
 using zw::test::TestApp;
 
@@ -38,7 +37,7 @@ void StartUpTest::createsEveryFormOnceInOrderUnderABusyPointer() {
         modal->findChild<QLineEdit*>(u"Text1"_s)->setText(u" Qobu "_s);
         modal->findChild<QPushButton*>(u"Command1"_s)->click();
     });
-    zw::runMain(app.context, 0ms);
+    zw::runMain(app.context);
 
     QCOMPARE(created, (QStringList{u"Splash"_s, u"Ahli_Waris"_s, u"Akhir"_s, u"Bantuan"_s,
                                    u"Berapa"_s, u"Data"_s, u"Detail"_s, u"Form2"_s, u"Form4"_s,
@@ -96,7 +95,7 @@ void StartUpTest::passwordWindow() {
             QTest::keyClick(field, Qt::Key_Return);
         }
     });
-    zw::runMain(app.context, 0ms);
+    zw::runMain(app.context);
 
     QStringList texts;
     for (const auto& message : std::as_const(app.dialogs.messages))

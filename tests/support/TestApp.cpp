@@ -1,28 +1,13 @@
 #include "TestApp.h"
 
-#include "app/AppForms.h"
-
 #include <QApplication>
 
 namespace zw::test {
 
-TestApp::TestApp(const QLocale& locale)
+TestApp::TestApp(const QLocale& locale, std::chrono::milliseconds closingPause)
     : clock(QDate(2026, 3, 7), QTime(8, 5, 9))
-    , context{registry,
-              navigation,
-              dialogs,
-              sounds,
-              locale,
-              [this] { return clock; },
-              [this] {
-                  ended = true;
-              }} {
-    registerAppForms(context);
-    waris.registerForms();
-    zakat.registerForms();
-}
-
-TestApp::~TestApp() = default;
+    , wiring({dialogs, sounds, locale, [this] { return clock; }, [this] { ended = true; },
+              std::chrono::milliseconds::zero(), closingPause}) {}
 
 QStringList TestApp::visibleWindows() {
     QStringList names;

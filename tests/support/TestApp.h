@@ -2,35 +2,34 @@
 
 #include "RecordingSounds.h"
 #include "ScriptedDialogs.h"
-#include "app/AppNavigation.h"
-#include "ui/AppContext.h"
+#include "app/AppWiring.h"
 #include "ui/Form.h"
-#include "ui/FormRegistry.h"
-#include "waris/forms/WarisRoad.h"
-#include "zakat/forms/ZakatRoad.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QWidget>
 
+#include <chrono>
+
 namespace zw::test {
 
-// A whole program context with every form registered, scripted dialogs, silent sounds, a fixed
-// clock (2026-03-07 08:05:09) and a flag instead of ending the process.
+// The whole program wired as it runs, with scripted dialogs, silent sounds, a fixed clock
+// (2026-03-07 08:05:09), a flag instead of ending the process and no start-up pause. The closing
+// window pauses only when asked to (a picture of it needs it on the screen for a moment).
 class TestApp {
 public:
-    explicit TestApp(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates));
-    ~TestApp();
+    explicit TestApp(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates),
+                     std::chrono::milliseconds closingPause = std::chrono::milliseconds::zero());
 
-    FormRegistry registry;
     ScriptedDialogs dialogs;
     RecordingSounds sounds;
     QDateTime clock;
     bool ended = false;
-    AppContext context;
-    waris::WarisRoad waris{context};
-    zakat::ZakatRoad zakat{context};
-    AppNavigation navigation{context, waris, zakat};
+    AppWiring wiring;
+    FormRegistry& registry = wiring.forms;
+    AppContext& context = wiring.context;
+    waris::WarisRoad& waris = wiring.waris;
+    zakat::ZakatRoad& zakat = wiring.zakat;
 
     Form& form(const QString& name) { return registry.form(FormName(name)); }
 

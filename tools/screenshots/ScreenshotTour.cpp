@@ -1,6 +1,7 @@
 #include "ScreenshotTour.h"
 
 #include "ModalGuard.h"
+#include "app/ClosingWindow.h"
 #include "app/StartUp.h"
 #include "waris/engine/HeirKind.h"
 
@@ -14,7 +15,6 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using namespace std::chrono_literals;
 
 namespace zw::tools {
 
@@ -26,14 +26,14 @@ constexpr int paintMilliseconds = 300;
 } // namespace
 
 ScreenshotTour::ScreenshotTour(const QString& folder)
-    : m_app(QLocale(QLocale::Indonesian, QLocale::Indonesia))
+    : m_app(QLocale(QLocale::Indonesian, QLocale::Indonesia), ClosingWindow::pause)
     , m_folder(folder) {
     m_folder.mkpath(u"."_s);
 }
 
 QStringList ScreenshotTour::run() {
     test::whenModalOpens([this](QWidget* gate) { passwordOverMenu(*gate); });
-    runMain(m_app.context, 0ms);
+    runMain(m_app.context);
     inheritance();
     zakat();
     closing();
