@@ -1,16 +1,21 @@
 #include "app/FaraidCommand.h"
 
-#include "waris/engine/faraid/FaraidAmounts.h"
+#include "common/LineWriter.h"
+#include "common/NumberFormat.h"
+#include "common/TextFileSink.h"
+#include "common/report/ReportText.h"
 #include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/render/DivisionReport.h"
 
-#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTextStream>
 
-#include <cstdio>
+#include <variant>
 
 using namespace Qt::StringLiterals;
 
@@ -20,18 +25,15 @@ namespace {
 
 using namespace zw::waris;
 
-const QString HelpText = uR"(Pemakaian: zakat-waris faraid [pilihan] AHLIWARIS[=JUMLAH]...
+const QString Usage = uR"(Pemakaian: zakat-waris faraid [pilihan] AHLIWARIS[=JUMLAH]...
 
 Membagi harta warisan secara lengkap menurut faraid (ashabul furudh, ashabah,
 'aul, radd, tashih) dan mencetak pembagiannya tanpa membuka jendela.
 
 AHLIWARIS adalah salah satu dari:
-  Suami Bapak Kakek AnakPria SaudaraPriaSekandung SaudaraPriaSeBapak
-  SaudaraPriaSeIbu CucuPria AnakPriaSaudaraSekandung AnakPriaSaudaraSeBapak
-  PamanSekandung PamanSeBapak AnakPriaPamanSekandung AnakPriaPamanSeBapak
-  Istri Ibu AnakWanita Nenek CucuWanita SaudaraWanitaSekandung
-  SaudaraWanitaSeBapak SaudaraWanitaSeIbu
-(huruf besar/kecil tidak dibedakan); JUMLAH orang 1-99, bawaan 1.
+)"_s;
+
+const QString Options = uR"((huruf besar/kecil tidak dibedakan); JUMLAH orang 1-%1, bawaan 1.
 
 Pilihan:
   --estate JUMLAH        harta peninggalan, misalnya 1500000.50
@@ -57,11 +59,89 @@ Jumlah uang ditulis dengan angka saja dan titik sebagai pemisah desimal,
 paling banyak dua angka desimal. Status keluar: 0 berhasil, 2 masukan salah.
 )"_s;
 
-struct Parsed {
-    FaraidInput input;
-    bool json = false;
-    bool help = false;
+// The identifiers of the catalogue, filled into lines of at most 78 characters.
+QString helpText() {
+    QString text = Usage;
+    QString line = u" "_s;
+    for (int k = 0; k < HeirKindCount; ++k) {
+        const QString& identifier = heirInfo(heirKind(k)).identifier;
+        if (line.size() + 1 + identifier.size() > 78) {
+            text += line % u'\n';
+            line = u" "_s;
+        }
+        line += u' ' % identifier;
+    }
+    return text % line % u'\n' % Options.arg(MaxPersons);
+}
+
+enum class Takes : std::uint8_t { Nothing, Value };
+
+struct OptionSpec {
+    QString name;
+    Takes takes;
 };
+
+const std::vector<OptionSpec>& optionSpecs() {
+    static const std::vector<OptionSpec> specs{
+        {u"estate"_s, Takes::Value},      {u"funeral"_s, Takes::Value},
+        {u"debts"_s, Takes::Value},       {u"bequest"_s, Takes::Value},
+        {u"grandfather"_s, Takes::Value}, {u"mushtaraka"_s, Takes::Value},
+        {u"grandmother"_s, Takes::Value}, {u"spouse-alone"_s, Takes::Value},
+        {u"format"_s, Takes::Value},      {u"help"_s, Takes::Nothing},
+        {u"h"_s, Takes::Nothing},
+    };
+    return specs;
+}
+
+// The options by name (an option without a value holds an empty text) and the heirs.
+struct CommandLine {
+    QMap<QString, QString> options;
+    QStringList heirs;
+
+    bool isSet(const QString& name) const { return options.contains(name); }
+    QString value(const QString& name, const QString& fallback = {}) const {
+        return options.value(name, fallback);
+    }
+};
+
+// "--name value", "--name=value", "-name value" and "--" before heirs that look like options.
+std::variant<CommandLine, QString> splitArguments(const QStringList& arguments) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1) {
+            line.heirs.append(argument);
+            continue;
+        }
+        if (argument == u"--"_s) {
+            optionsEnded = true;
+            continue;
+        }
+        const QString body = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
+        const qsizetype equals = body.indexOf(u'=');
+        const QString name = body.left(equals < 0 ? body.size() : equals);
+        const auto spec = std::ranges::find(optionSpecs(), name, &OptionSpec::name);
+        if (spec == optionSpecs().end())
+            return u"Pilihan tidak dikenal: "_s % argument.left(argument.size() - body.size()) %
+                   name % u" (lihat --help)."_s;
+        const QString shown = u"--"_s % name;
+        if (line.isSet(name))
+            return u"Pilihan "_s % shown % u" disebut lebih dari sekali."_s;
+        if (spec->takes == Takes::Nothing) {
+            if (equals >= 0)
+                return u"Pilihan "_s % shown % u" tidak memakai nilai."_s;
+            line.options.insert(name, QString());
+        } else if (equals >= 0) {
+            line.options.insert(name, body.mid(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+            line.options.insert(name, arguments[++i]);
+        } else {
+            return u"Pilihan "_s % shown % u" memerlukan nilai."_s;
+        }
+    }
+    return line;
+}
 
 template<typename Enum>
 std::optional<Enum> choice(const QString& value,
@@ -73,73 +153,43 @@ std::optional<Enum> choice(const QString& value,
     return std::nullopt;
 }
 
-std::optional<HeirKind> kindNamed(QStringView name) {
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if (name.compare(heirInfo(heirKind(k)).identifier, Qt::CaseInsensitive) == 0)
-            return heirKind(k);
-    }
-    return std::nullopt;
-}
-
-// Fills `parsed`, or returns the message of the first problem.
-QString parse(const QStringList& arguments, Parsed& parsed) {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption estate(u"estate"_s, {}, u"jumlah"_s);
-    const QCommandLineOption funeral(u"funeral"_s, {}, u"jumlah"_s);
-    const QCommandLineOption debts(u"debts"_s, {}, u"jumlah"_s);
-    const QCommandLineOption bequest(u"bequest"_s, {}, u"jumlah"_s);
-    const QCommandLineOption grandfather(u"grandfather"_s, {}, u"cara"_s, u"zayd"_s);
-    const QCommandLineOption mushtaraka(u"mushtaraka"_s, {}, u"cara"_s, u"share"_s);
-    const QCommandLineOption grandmother(u"grandmother"_s, {}, u"pihak"_s, u"maternal"_s);
-    const QCommandLineOption spouseAlone(u"spouse-alone"_s, {}, u"cara"_s, u"treasury"_s);
-    const QCommandLineOption format(u"format"_s, {}, u"bentuk"_s, u"text"_s);
-    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
-    parser.addOptions({estate, funeral, debts, bequest, grandfather, mushtaraka, grandmother,
-                       spouseAlone, format, help});
-    QStringList args = arguments;
-    if (args.size() >= 2)
-        args.removeAt(1); // "faraid"
-    if (!parser.parse(args))
-        return parser.errorText();
-    if (parser.isSet(help)) {
-        parsed.help = true;
+// Reads an amount option into `target`; the refusal, or nothing.
+QString readAmount(const CommandLine& line, const QString& name, std::optional<Rupiah>& target) {
+    if (!line.isSet(name))
+        return {};
+    const QString text = line.value(name).trimmed();
+    const AmountReading reading = readPlainAmount(text);
+    if (const auto* amount = std::get_if<Rupiah>(&reading)) {
+        target = *amount;
         return {};
     }
-
-    FaraidInput& input = parsed.input;
-    const std::pair<const QCommandLineOption*, std::optional<Sen>*> amounts[] = {
-        {&estate, &input.estate},
-        {&funeral, &input.funeral},
-        {&debts, &input.debts},
-        {&bequest, &input.bequest}};
-    for (const auto& [option, target] : amounts) {
-        if (!parser.isSet(*option))
-            continue;
-        const QString text = parser.value(*option).trimmed();
-        if (text.startsWith(u'-'))
-            return u"Jumlah --"_s % option->names().constFirst() % u" tidak boleh negatif: "_s %
-                   text;
-        *target = parseSen(text);
-        if (!*target)
-            return u"Jumlah --"_s % option->names().constFirst() % u" bukan angka yang sah "_s %
-                   u"(angka dengan titik desimal, paling banyak dua desimal): "_s % text;
+    switch (std::get<AmountError>(reading)) {
+    case AmountError::Negative:
+        return u"Jumlah --"_s % name % u" tidak boleh negatif: "_s % text;
+    case AmountError::TooLarge:
+        return u"Jumlah --"_s % name % u" terlalu besar (paling banyak "_s %
+               Rupiah::max().toPlainDecimal() % u"): "_s % text;
+    case AmountError::NotANumber:
+        break;
     }
+    return u"Jumlah --"_s % name %
+           u" bukan angka yang sah (angka dengan titik desimal, paling banyak dua desimal): "_s %
+           text;
+}
 
-    FaraidOptions& o = input.options;
+QString readOptions(const CommandLine& line, FaraidOptions& o) {
     const auto g = choice<GrandfatherRule>(
-        parser.value(grandfather),
+        line.value(u"grandfather"_s, u"zayd"_s),
         {{u"zayd"_s, GrandfatherRule::Zayd}, {u"hanafi"_s, GrandfatherRule::Hanafi}});
-    const auto m =
-        choice<MushtarakaRule>(parser.value(mushtaraka), {{u"share"_s, MushtarakaRule::Share},
-                                                          {u"none"_s, MushtarakaRule::None}});
+    const auto m = choice<MushtarakaRule>(
+        line.value(u"mushtaraka"_s, u"share"_s),
+        {{u"share"_s, MushtarakaRule::Share}, {u"none"_s, MushtarakaRule::None}});
     const auto n = choice<GrandmotherSide>(
-        parser.value(grandmother),
+        line.value(u"grandmother"_s, u"maternal"_s),
         {{u"maternal"_s, GrandmotherSide::Maternal}, {u"paternal"_s, GrandmotherSide::Paternal}});
-    const auto s = choice<SpouseAloneRule>(parser.value(spouseAlone),
+    const auto s = choice<SpouseAloneRule>(line.value(u"spouse-alone"_s, u"treasury"_s),
                                            {{u"treasury"_s, SpouseAloneRule::Treasury},
                                             {u"rest-to-spouse"_s, SpouseAloneRule::RestToSpouse}});
-    const auto f = choice<bool>(parser.value(format), {{u"text"_s, false}, {u"json"_s, true}});
     if (!g)
         return u"--grandfather harus zayd atau hanafi."_s;
     if (!m)
@@ -148,33 +198,71 @@ QString parse(const QStringList& arguments, Parsed& parsed) {
         return u"--grandmother harus maternal atau paternal."_s;
     if (!s)
         return u"--spouse-alone harus treasury atau rest-to-spouse."_s;
-    if (!f)
-        return u"--format harus text atau json."_s;
     o = {*g, *m, *n, *s};
-    parsed.json = *f;
+    return {};
+}
 
-    for (const QString& argument : parser.positionalArguments()) {
+QString readHeirs(const QStringList& heirs, PerKind<int>& counts) {
+    for (const QString& argument : heirs) {
         const qsizetype equals = argument.indexOf(u'=');
         const QStringView name = QStringView(argument).left(equals < 0 ? argument.size() : equals);
-        const auto kind = kindNamed(name);
+        const auto kind = heirKindNamed(name);
         if (!kind)
             return u"Ahli waris tidak dikenal: "_s % name.toString() % u" (lihat --help)."_s;
+        const QString& kindName = heirInfo(*kind).name;
         int count = 1;
         if (equals >= 0) {
             bool ok = false;
             const QString digits = argument.mid(equals + 1);
             count = digits.toInt(&ok);
             if (!ok || digits.isEmpty() || !digits.front().isDigit())
-                return u"Jumlah "_s % faraidKindName(*kind) % u" bukan bilangan bulat: "_s % digits;
-            if (count < 1 || count > 99)
-                return u"Jumlah "_s % faraidKindName(*kind) % u" harus antara 1 dan 99."_s;
+                return u"Jumlah "_s % kindName % u" bukan bilangan bulat: "_s % digits;
+            if (count < 1 || count > MaxPersons)
+                return u"Jumlah "_s % kindName % u" harus antara 1 dan "_s %
+                       QString::number(MaxPersons) % u'.';
         }
-        int& slot = input.counts[static_cast<std::size_t>(index(*kind))];
-        if (slot != 0)
-            return faraidKindName(*kind) % u" disebut lebih dari sekali."_s;
-        slot = count;
+        if (counts[*kind] != 0)
+            return kindName % u" disebut lebih dari sekali."_s;
+        counts[*kind] = count;
     }
     return {};
+}
+
+struct Parsed {
+    FaraidInput input;
+    bool json = false;
+    bool help = false;
+};
+
+// Fills `parsed`, or returns the message of the first problem.
+QString parse(const QStringList& arguments, Parsed& parsed) {
+    auto split = splitArguments(arguments);
+    if (const auto* problem = std::get_if<QString>(&split))
+        return *problem;
+    const CommandLine& line = std::get<CommandLine>(split);
+    if (line.isSet(u"help"_s) || line.isSet(u"h"_s)) {
+        parsed.help = true;
+        return {};
+    }
+    FaraidInput& input = parsed.input;
+    const std::pair<QString, std::optional<Rupiah>*> amounts[] = {{u"estate"_s, &input.estate},
+                                                                  {u"funeral"_s, &input.funeral},
+                                                                  {u"debts"_s, &input.debts},
+                                                                  {u"bequest"_s, &input.bequest}};
+    for (const auto& [name, target] : amounts) {
+        if (QString problem = readAmount(line, name, *target); !problem.isEmpty())
+            return problem;
+    }
+    if (!input.estate && (input.funeral || input.debts || input.bequest))
+        return u"--funeral, --debts dan --bequest memerlukan --estate."_s;
+    if (QString problem = readOptions(line, input.options); !problem.isEmpty())
+        return problem;
+    const auto format =
+        choice<bool>(line.value(u"format"_s, u"text"_s), {{u"text"_s, false}, {u"json"_s, true}});
+    if (!format)
+        return u"--format harus text atau json."_s;
+    parsed.json = *format;
+    return readHeirs(line.heirs, input.counts);
 }
 
 QString statusWord(FaraidStatus status) {
@@ -189,30 +277,25 @@ QString statusWord(FaraidStatus status) {
     return {};
 }
 
-QJsonValue amountOrNull(const FaraidResult& r, Sen sen) {
-    return r.money ? QJsonValue(senToDecimal(sen)) : QJsonValue(QJsonValue::Null);
+QJsonValue amountOrNull(const FaraidResult& r, Rupiah amount) {
+    return r.money ? QJsonValue(amount.toPlainDecimal()) : QJsonValue(QJsonValue::Null);
 }
 
 QByteArray toJson(const FaraidResult& r) {
     QJsonObject root;
     root[u"netEstate"_s] =
-        r.money ? QJsonValue(senToDecimal(r.money->net)) : QJsonValue(QJsonValue::Null);
+        r.money ? QJsonValue(r.money->net.toPlainDecimal()) : QJsonValue(QJsonValue::Null);
     root[u"bequest"_s] =
-        r.money ? QJsonValue(senToDecimal(r.money->bequest)) : QJsonValue(QJsonValue::Null);
+        r.money ? QJsonValue(r.money->bequest.toPlainDecimal()) : QJsonValue(QJsonValue::Null);
     root[u"base"_s] = static_cast<qint64>(r.base);
     root[u"awl"_s] = r.awl;
     root[u"awlBase"_s] =
         r.awl ? QJsonValue(static_cast<qint64>(r.awlBase)) : QJsonValue(QJsonValue::Null);
     root[u"radd"_s] = r.radd;
-    QJsonArray special;
-    for (int c = 0; c < SpecialCaseCount; ++c) {
-        if (r.has(static_cast<SpecialCase>(c)))
-            special.append(specialCaseName(static_cast<SpecialCase>(c)));
-    }
-    root[u"special"_s] = special;
+    root[u"special"_s] = QJsonArray::fromStringList(specialCaseNames(r));
     root[u"unassigned"_s] = r.unassigned.toString();
     root[u"unassignedAmount"_s] = amountOrNull(r, r.unassignedAmount);
-    root[u"steps"_s] = QJsonArray::fromStringList(r.steps);
+    root[u"steps"_s] = QJsonArray::fromStringList(faraidSteps(r, plainMoney()));
     QJsonArray heirs;
     for (const FaraidHeir& h : r.heirs) {
         QJsonObject heir;
@@ -225,14 +308,12 @@ QByteArray toJson(const FaraidResult& r) {
         heir[u"amount"_s] = amountOrNull(r, h.amount);
         QJsonArray persons;
         for (int p = 0; r.money && p < h.count; ++p)
-            persons.append(senToDecimal(h.amountOfPerson(p)));
+            persons.append(h.amountOfPerson(p).toPlainDecimal());
         heir[u"personAmounts"_s] = persons;
         heir[u"basis"_s] = h.basis;
         QJsonArray blockers;
-        for (int k = 0; k < HeirKindCount; ++k) {
-            if ((h.blockedBy >> k) & 1U)
-                blockers.append(heirInfo(heirKind(k)).identifier);
-        }
+        for (const HeirKind k : h.blockedBy)
+            blockers.append(heirInfo(k).identifier);
         heir[u"blockedBy"_s] = blockers;
         heir[u"differsFromTable"_s] = !h.tableDifference.isEmpty();
         heirs.append(heir);
@@ -241,88 +322,16 @@ QByteArray toJson(const FaraidResult& r) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-QString statusText(const FaraidHeir& h) {
-    switch (h.status) {
-    case FaraidStatus::Fard:
-        return u"fard "_s % h.fard.toString();
-    case FaraidStatus::Ashabah:
-        return h.fard.isZero() ? u"ashabah"_s : h.fard.toString() % u" + ashabah"_s;
-    case FaraidStatus::Blocked:
-        return u"terhalang"_s;
-    }
-    return {};
-}
-
-void writeText(const FaraidResult& r, QTextStream& out) {
-    QList<QStringList> rows;
-    rows.append({u"Ahli waris"_s, u"Orang"_s, u"Status"_s, u"Bagian"_s, u"Per orang"_s});
-    if (r.money)
-        rows.last() << u"Jumlah (Rp)"_s << u"Per orang (Rp)"_s;
-    for (const FaraidHeir& h : r.heirs) {
-        QStringList row{faraidKindName(h.kind), QString::number(h.count), statusText(h),
-                        h.share.toString(), h.perPerson.toString()};
-        if (r.money) {
-            QString person = senToDecimal(h.count == 1 ? h.amount : h.personAmount);
-            if (h.personsWithExtraSen > 0 && h.count > 1)
-                person += u" / "_s % senToDecimal(h.personAmount + 1);
-            row << senToDecimal(h.amount) << person;
-        }
-        rows.append(row);
-    }
-    if (!r.unassigned.isZero()) {
-        QStringList row{u"Baitul Mal (tidak terbagi)"_s, QString(), QString(),
-                        r.unassigned.toString(), QString()};
-        if (r.money)
-            row << senToDecimal(r.unassignedAmount) << QString();
-        rows.append(row);
-    }
-    QList<qsizetype> widths(rows.first().size(), 0);
-    for (const QStringList& row : rows) {
-        for (qsizetype c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
-    }
-    const auto rightAligned = [&](qsizetype c) {
-        return c == 1 || c >= 5;
-    };
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            if (c > 0)
-                line += u"  "_s;
-            line += rightAligned(c) ? row[c].rightJustified(widths[c])
-                                    : row[c].leftJustified(widths[c]);
-        }
-        out << line.trimmed() << u'\n';
-    }
-    out << u'\n' << u"Asal masalah: "_s << r.base;
-    if (r.awl)
-        out << u", 'aul menjadi "_s << r.awlBase;
-    if (r.radd)
-        out << u", radd (asal masalah "_s << r.raddBase << u") kepada "_s
-            << faraidKindNames(r.raddTo);
-    out << u", setelah tashih: "_s << r.finalBase << u'\n';
-    QStringList special;
-    for (int c = 0; c < SpecialCaseCount; ++c) {
-        if (r.has(static_cast<SpecialCase>(c)))
-            special.append(specialCaseName(static_cast<SpecialCase>(c)));
-    }
-    if (!special.isEmpty())
-        out << u"Kasus khusus: "_s << special.join(u", "_s) << u'\n';
-    if (r.money) {
-        out << u"Harta bersih: Rp "_s << senToDecimal(r.money->net);
-        if (r.money->bequestCut)
-            out << u" (wasiat dipotong menjadi sepertiga: Rp "_s << senToDecimal(r.money->bequest)
-                << u')';
-        out << u'\n';
-    }
-    for (const FaraidHeir& h : r.heirs) {
-        if (!h.tableDifference.isEmpty())
-            out << u"Berbeda dari tabel - "_s << faraidKindName(h.kind) << u": "_s
-                << h.tableDifference << u'\n';
-    }
-    out << u"\nLangkah perhitungan:\n"_s;
-    for (qsizetype i = 0; i < r.steps.size(); ++i)
-        out << (i + 1) << u". "_s << r.steps[i] << u'\n';
+// The report as the window and the saved file have it, without a time and a name.
+void writeText(const FaraidInput& input, const FaraidResult& result, QTextStream& out) {
+    const QLocale locale;
+    const DivisionCase divisionCase{
+        QString(), input.estate ? formatRupiah(*input.estate, locale) : QString(), input};
+    TextFileSink sink;
+    LineWriter writer(sink);
+    report::writeReport(DivisionReport(divisionCase, result, locale).report(), writer);
+    for (const QString& line : sink.lines())
+        out << line << u'\n';
 }
 
 } // namespace
@@ -335,7 +344,7 @@ int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream
         return 2;
     }
     if (parsed.help) {
-        out << HelpText;
+        out << helpText();
         out.flush();
         return 0;
     }
@@ -349,7 +358,7 @@ int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream
     if (parsed.json)
         out << QString::fromUtf8(toJson(result));
     else
-        writeText(result, out);
+        writeText(parsed.input, result, out);
     out.flush();
     return 0;
 }

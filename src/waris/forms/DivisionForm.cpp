@@ -1,17 +1,15 @@
 #include "waris/forms/DivisionForm.h"
 
-#include "common/LineWriter.h"
 #include "common/NumberReader.h"
+#include "common/report/ReportDocument.h"
+#include "common/report/ReportText.h"
 #include "ui/Accessibility.h"
 #include "ui/AppContext.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/ReportOutput.h"
-#include "waris/engine/render/DivisionDocument.h"
-#include "waris/engine/render/DivisionText.h"
-#include "waris/engine/render/DivisionTitles.h"
-#include "waris/engine/faraid/FaraidAmounts.h"
 #include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/table/InheritanceSheet.h"
 
 #include <QAbstractButton>
@@ -66,14 +64,14 @@ constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
     {u"SisaPasangan", u"Sisa bila &hanya suami/istri"},
 }};
 
-// Empty is 0; a negative amount is refused.
-std::optional<Sen> readSen(const QString& text, const QLocale& locale) {
+// Empty is 0; a negative amount, one beyond the range and a text that is no number are refused.
+std::optional<Rupiah> readAmount(const QString& text, const QLocale& locale) {
     if (text.trimmed().isEmpty())
-        return Sen{0};
-    const std::optional<Money> money = readMoney(text, locale);
-    if (!money || money->units() < 0)
-        return std::nullopt;
-    return senOf(*money);
+        return Rupiah();
+    const AmountReading reading = readRupiah(text, locale);
+    if (const auto* amount = std::get_if<Rupiah>(&reading))
+        return *amount;
+    return std::nullopt;
 }
 
 QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
@@ -157,7 +155,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     }
     optionGrid->setRowStretch(static_cast<int>(Options.size()), 1);
 
-    m_table = new QTableWidget(0, DivisionReport::ColumnCount, this);
+    m_table = new QTableWidget(this);
     m_table->setObjectName(u"Tabel"_s);
     m_table->setFont(fixedWidthFont(font()));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -165,10 +163,6 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    QStringList headings;
-    for (const QString& heading : DivisionReport::headings())
-        headings.append(heading);
-    m_table->setHorizontalHeaderLabels(headings);
     // The corner button selects the whole table; without a caption screen readers announce a
     // nameless button.
     if (auto* corner = m_table->findChild<QAbstractButton*>())
@@ -251,18 +245,23 @@ void DivisionForm::clearEntry() {
     m_refused = {};
 }
 
+void DivisionForm::showProblem(const QString& problem) {
+    m_problemText = problem;
+    m_problem->setText(problem);
+}
+
 std::optional<FaraidInput> DivisionForm::input() const {
     FaraidInput in;
     in.counts = m_state.lastCounts();
     for (std::size_t i = 0; i < m_options.size(); ++i)
         setOptionChoice(in.options, AllDivisionOptions[i], m_options[i]->currentIndex());
-    in.estate = readSen(m_state.calculation.estateText(), context().locale);
+    in.estate = readAmount(m_state.calculation.estateText(), context().locale);
     // An estate beyond the amounts the program holds is divided in parts only.
     if (!in.estate)
         return in;
-    std::array<std::optional<Sen>*, DeductionCount> targets{&in.funeral, &in.debts, &in.bequest};
+    std::array<std::optional<Rupiah>*, DeductionCount> targets{&in.funeral, &in.debts, &in.bequest};
     for (std::size_t i = 0; i < m_deductions.size(); ++i) {
-        *targets[i] = readSen(m_deductions[i]->text(), context().locale);
+        *targets[i] = readAmount(m_deductions[i]->text(), context().locale);
         if (!*targets[i])
             return std::nullopt;
     }
@@ -273,8 +272,8 @@ void DivisionForm::divide() {
     const std::optional<FaraidInput> in = input();
     if (!in) {
         for (std::size_t i = 0; i < m_deductions.size(); ++i) {
-            if (!readSen(m_deductions[i]->text(), context().locale)) {
-                m_problem->setText(QString::fromUtf16(Deductions[i].problem));
+            if (!readAmount(m_deductions[i]->text(), context().locale)) {
+                showProblem(QString::fromUtf16(Deductions[i].problem));
                 break;
             }
         }
@@ -283,14 +282,14 @@ void DivisionForm::divide() {
     }
     const FaraidOutcome outcome = divideEstate(*in);
     if (const auto* error = std::get_if<FaraidError>(&outcome)) {
-        m_problem->setText(error->message);
+        showProblem(error->message);
         forgetOtherCase();
         return;
     }
-    m_problem->clear();
+    showProblem(QString());
     const auto& result = std::get<FaraidResult>(outcome);
     m_case = DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], *in};
-    m_report.emplace(*m_case, result, context().locale, context().now());
+    m_report.emplace(*m_case, result, context().locale);
     showReport(*m_report);
 }
 
@@ -311,7 +310,7 @@ void DivisionForm::forgetOtherCase() {
 void DivisionForm::refuseIfWrong(Deduction deduction) {
     const auto slot = static_cast<std::size_t>(deduction);
     const QString text = m_deductions[slot]->text();
-    if (m_problem->text().isEmpty()) {
+    if (m_problemText.isEmpty()) {
         m_refused[slot].clear();
         return;
     }
@@ -323,55 +322,64 @@ void DivisionForm::refuseIfWrong(Deduction deduction) {
 }
 
 void DivisionForm::showReport(const DivisionReport& report) {
-    m_name->setText(report.particulars[0].value);
-    m_estate->setText(report.particulars[1].value);
-    m_net->setText(report.money.empty() ? QString() : report.money.back().value);
+    m_name->setText(m_case->name);
+    m_estate->setText(m_case->estateText);
+    m_net->setText(report.net);
     m_bequestNote->setText(report.bequestNote);
     m_bequestNote->setVisible(!report.bequestNote.isEmpty());
     for (std::size_t i = 0; i < m_options.size(); ++i)
         m_options[i]->setEnabled(report.optionsMatter[i]);
-    fillTable(report);
+    fillTable(report.table);
     m_notes->setText(report.notes.join(u'\n'));
     m_notes->setVisible(!report.notes.isEmpty());
     QStringList numbered;
     numbered.reserve(report.steps.size());
     for (qsizetype i = 0; i < report.steps.size(); ++i)
-        numbered.append(QString::number(i + 1) % u". "_s % report.steps[i]);
+        numbered.append(report::numberedStep(i, report.steps[i]));
     m_steps->setPlainText(numbered.join(u'\n'));
 }
 
-void DivisionForm::fillTable(const DivisionReport& report) {
-    const int rows = static_cast<int>(report.rows.size());
+void DivisionForm::fillTable(const report::Table& table) {
+    const int columns = static_cast<int>(table.columns.size());
+    const int rows = static_cast<int>(table.rows.size());
+    if (m_table->columnCount() != columns) {
+        m_table->setColumnCount(columns);
+        QStringList headings;
+        for (const report::Column& column : table.columns)
+            headings.append(column.heading);
+        m_table->setHorizontalHeaderLabels(headings);
+    }
     m_table->setRowCount(rows);
     QFont totalFont = m_table->font();
     totalFont.setBold(true);
     // The columns fit their texts. In the fixed-width font a text's width is its length, so
     // nothing is measured: fitting through the header measures every cell on every change, at
     // several times the cost of the whole division.
-    std::array<qsizetype, DivisionReport::ColumnCount> lengths{};
-    for (std::size_t c = 0; c < lengths.size(); ++c)
-        lengths[c] = DivisionReport::headings()[c].size();
+    std::vector<qsizetype> lengths;
+    for (const report::Column& column : table.columns)
+        lengths.push_back(column.heading.size());
     for (int r = 0; r < rows; ++r) {
-        const DivisionReport::Row& row = report.rows[static_cast<std::size_t>(r)];
-        const bool total = row.kind == DivisionReport::RowKind::Total;
-        for (int c = 0; c < DivisionReport::ColumnCount; ++c) {
+        const report::Row& row = table.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columns; ++c) {
             const auto slot = static_cast<std::size_t>(c);
             QTableWidgetItem* item = m_table->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem;
                 m_table->setItem(r, c, item);
             }
-            item->setText(row.cells[slot]);
-            item->setTextAlignment(DivisionReport::rightAligned(c)
-                                       ? Qt::AlignRight | Qt::AlignVCenter
-                                       : Qt::AlignLeft | Qt::AlignVCenter);
-            item->setFont(total ? totalFont : m_table->font());
-            lengths[slot] = std::max(lengths[slot], row.cells[slot].size());
+            const QString text = row.cells.value(c);
+            item->setText(text);
+            item->setTextAlignment((table.columns[slot].align == report::Align::Right
+                                        ? Qt::AlignRight
+                                        : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
+            item->setFont(row.total ? totalFont : m_table->font());
+            lengths[slot] = std::max(lengths[slot], text.size());
         }
     }
     const QFontMetrics metrics(totalFont);
     const int character = metrics.horizontalAdvance(u'0');
-    for (int c = 0; c < DivisionReport::ColumnCount; ++c) {
+    for (int c = 0; c < columns; ++c) {
         const int width = static_cast<int>(lengths[static_cast<std::size_t>(c)] + 2) * character;
         if (m_table->columnWidth(c) != width)
             m_table->setColumnWidth(c, width);
@@ -381,10 +389,9 @@ void DivisionForm::fillTable(const DivisionReport& report) {
 void DivisionForm::save() {
     if (!m_report)
         return;
-    DivisionReport report = *m_report;
-    report.stamp(context().now());
+    const report::Report report = m_report->report(divisionStamp(context().now()));
     saveReport(context(), this,
-               [&report](LineWriter& writer) { writeDivisionReport(report, writer); });
+               [&report](LineWriter& writer) { report::writeReport(report, writer); });
 }
 
 void DivisionForm::print() {
@@ -407,13 +414,12 @@ void DivisionForm::writePdf() {
 }
 
 void DivisionForm::paintReport(QPagedPaintDevice& device) const {
-    DivisionReport report = *m_report;
-    report.stamp(context().now());
     QFont body = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     body.setPointSizeF(10);
     QFont table = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     table.setPointSizeF(8);
-    divisionDocument(report, body, table)->print(&device);
+    report::reportDocument(m_report->report(divisionStamp(context().now())), body, table)
+        ->print(&device);
 }
 
 } // namespace zw::waris

@@ -44,9 +44,10 @@ private:
     void divide();
     void forgetOtherCase();
     void refuseIfWrong(Deduction deduction);
+    void showProblem(const QString& problem);
     std::optional<FaraidInput> input() const;
     void showReport(const DivisionReport& report);
-    void fillTable(const DivisionReport& report);
+    void fillTable(const report::Table& table);
 
     void save();
     void print();
@@ -62,6 +63,7 @@ private:
     QLabel* m_net = nullptr;
     QLabel* m_bequestNote = nullptr;
     QLabel* m_problem = nullptr;
+    QString m_problemText; // why the entry cannot be divided; empty when it can
     std::array<QComboBox*, AllDivisionOptions.size()> m_options{};
     QTableWidget* m_table = nullptr;
     QLabel* m_notes = nullptr;

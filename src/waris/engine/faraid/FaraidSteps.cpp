@@ -1,6 +1,6 @@
 #include "waris/engine/faraid/FaraidSteps.h"
 
-#include "waris/engine/faraid/FaraidAmounts.h"
+#include "common/NumberFormat.h"
 #include "waris/engine/faraid/FaraidText.h"
 
 using namespace Qt::StringLiterals;
@@ -9,16 +9,12 @@ namespace zw::waris {
 
 namespace {
 
-QString rp(Sen sen) {
-    return u"Rp "_s % senToDecimal(sen);
-}
-
 QString num(std::int64_t n) {
     return decimalText(n);
 }
 
-void moneySteps(const FaraidMoney& m, QStringList& steps) {
-    if (m.funeral > 0 || m.debts > 0)
+void moneySteps(const FaraidMoney& m, const MoneyText& rp, QStringList& steps) {
+    if (m.funeral > Rupiah() || m.debts > Rupiah())
         steps.append(u"Harta peninggalan "_s % rp(m.estate) %
                      u", dikurangi biaya pengurusan jenazah "_s % rp(m.funeral) % u" dan utang "_s %
                      rp(m.debts) % u" = "_s % rp(m.estate - m.funeral - m.debts) % u'.');
@@ -26,7 +22,7 @@ void moneySteps(const FaraidMoney& m, QStringList& steps) {
         steps.append(u"Wasiat "_s % rp(m.bequestAsked) %
                      u" melebihi sepertiga, maka dibatasi menjadi "_s % rp(m.bequest) %
                      u" (1/3 dari "_s % rp(m.estate - m.funeral - m.debts) % u")."_s);
-    } else if (m.bequest > 0) {
+    } else if (m.bequest > Rupiah()) {
         steps.append(u"Wasiat "_s % rp(m.bequest) % u" (tidak melebihi sepertiga)."_s);
     }
     steps.append(u"Harta bersih yang dibagi kepada ahli waris: "_s % rp(m.net) % u'.');
@@ -76,16 +72,48 @@ void specialSteps(const FaraidResult& r, QStringList& steps) {
     }
 }
 
+// "Rp 5" when every person gets as much, else "Rp 6 (2 orang) dan Rp 5 (1 orang)".
+QString personAmounts(const FaraidHeir& h, const MoneyText& rp) {
+    if (h.personsWithExtraSen == 0)
+        return rp(h.personAmount);
+    return rp(h.amountOfPerson(0)) % u" ("_s % num(h.personsWithExtraSen) % u" orang) dan "_s %
+           rp(h.personAmount) % u" ("_s % num(h.count - h.personsWithExtraSen) % u" orang)"_s;
+}
+
+// The heirs whose persons' parts are not whole in the base: "Anak Wanita (3 orang)", "Kakek".
+QString brokenParts(const FaraidResult& r, std::int64_t base) {
+    QStringList broken;
+    for (const FaraidHeir& h : r.heirs) {
+        if (h.status == FaraidStatus::Blocked || (h.perPerson * base).isInteger())
+            continue;
+        broken.append(heirInfo(h.kind).name %
+                      (h.count > 1 ? u" ("_s % num(h.count) % u" orang)"_s : QString()));
+    }
+    return broken.join(u", "_s);
+}
+
 } // namespace
 
-QStringList faraidSteps(const FaraidResult& r) {
+MoneyText plainMoney() {
+    return [](Rupiah amount) -> QString {
+        return u"Rp "_s % amount.toPlainDecimal();
+    };
+}
+
+MoneyText moneyIn(const QLocale& locale) {
+    return [locale](Rupiah amount) {
+        return formatRupiah(amount, locale);
+    };
+}
+
+QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     QStringList steps;
     steps.reserve(2 * HeirKindCount + 12);
     if (r.money)
-        moneySteps(*r.money, steps);
+        moneySteps(*r.money, rp, steps);
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
-            steps.append(faraidKindName(h.kind) % u": "_s % h.basis % u'.');
+            steps.append(heirInfo(h.kind).name % u": "_s % h.basis % u'.');
     }
 
     bool anyFard = false;
@@ -109,8 +137,7 @@ QStringList faraidSteps(const FaraidResult& r) {
         std::int64_t given = 0;
         for (const FaraidGroup& g : r.groups)
             given += g.baseParts;
-        const bool spouseOnly =
-            (r.raddTo & (kindBit(HeirKind::Suami) | kindBit(HeirKind::Istri))) != 0;
+        const bool spouseOnly = r.raddTo.intersects({HeirKind::Suami, HeirKind::Istri});
         steps.append(u"Jumlah bagian "_s % num(given) % u" kurang dari asal masalah "_s %
                      num(r.base) % u" dan tidak ada ashabah: sisa "_s % num(r.base - given) %
                      u" bagian dikembalikan (radd) kepada "_s % faraidKindNames(r.raddTo) %
@@ -130,13 +157,7 @@ QStringList faraidSteps(const FaraidResult& r) {
 
     const std::int64_t multiplier = effective > 0 ? r.finalBase / effective : 1;
     if (multiplier > 1) {
-        QStringList broken;
-        for (const FaraidHeir& h : r.heirs) {
-            if (h.status != FaraidStatus::Blocked && h.count > 1 &&
-                !(h.perPerson * effective).isInteger())
-                broken.append(faraidKindName(h.kind) % u" ("_s % num(h.count) % u" orang)"_s);
-        }
-        steps.append(u"Tashih: bagian "_s % broken.join(u", "_s) %
+        steps.append(u"Tashih: bagian "_s % brokenParts(r, effective) %
                      u" tidak habis dibagi per orang; asal masalah "_s % num(effective) %
                      u" dikalikan "_s % num(multiplier) % u" menjadi "_s % num(r.finalBase) % u'.');
     } else {
@@ -147,7 +168,7 @@ QStringList faraidSteps(const FaraidResult& r) {
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
             continue;
-        QString line = faraidKindName(h.kind) % u": "_s % num(h.parts()) % u'/' % num(r.finalBase);
+        QString line = heirInfo(h.kind).name % u": "_s % num(h.parts()) % u'/' % num(r.finalBase);
         if (h.share.den() != r.finalBase)
             line += u" = "_s % h.share.toString();
         if (h.count > 1)
@@ -157,17 +178,13 @@ QStringList faraidSteps(const FaraidResult& r) {
         if (r.money) {
             line += u"; "_s % rp(h.amount);
             if (h.count > 1)
-                line +=
-                    u", per orang "_s % rp(h.personAmount) %
-                    (h.personsWithExtraSen > 0 ? u" (" % num(h.personsWithExtraSen) % u" orang "_s %
-                                                     rp(h.personAmount + 1) % u')'
-                                               : QString());
+                line += u", per orang "_s % personAmounts(h, rp);
         }
         steps.append(line % u'.');
     }
     if (r.money) {
         QString line = u"Jumlah seluruh bagian = "_s % rp(r.money->net - r.unassignedAmount);
-        if (r.unassignedAmount > 0)
+        if (r.unassignedAmount > Rupiah())
             line += u", ditambah "_s % rp(r.unassignedAmount) % u" untuk Baitul Mal"_s;
         steps.append(line % u" = harta bersih "_s % rp(r.money->net) % u'.');
     }

@@ -2,8 +2,6 @@
 
 #include "waris/engine/table/ShareRules.h"
 
-#include <bit>
-
 using namespace Qt::StringLiterals;
 
 namespace zw::waris {
@@ -160,85 +158,83 @@ QString difference(const FaraidHeir& heir, ShareNote note) {
 
 } // namespace
 
-QString faraidKindName(HeirKind kind) {
-    switch (kind) {
-    case Suami:
-        return u"Suami"_s;
-    case Bapak:
-        return u"Bapak"_s;
-    case Kakek:
-        return u"Kakek"_s;
-    case AnakPria:
-        return u"Anak Pria"_s;
-    case SaudaraPriaSekandung:
-        return u"Saudara Pria Sekandung"_s;
-    case SaudaraPriaSeBapak:
-        return u"Saudara Pria Se-Bapak"_s;
-    case SaudaraPriaSeIbu:
-        return u"Saudara Pria Se-Ibu"_s;
-    case CucuPria:
-        return u"Cucu Pria"_s;
-    case AnakPriaSaudaraSekandung:
-        return u"Anak Pria Saudara Sekandung"_s;
-    case AnakPriaSaudaraSeBapak:
-        return u"Anak Pria Saudara Se-Bapak"_s;
-    case PamanSekandung:
-        return u"Paman Sekandung"_s;
-    case PamanSeBapak:
-        return u"Paman Se-Bapak"_s;
-    case AnakPriaPamanSekandung:
-        return u"Anak Pria Paman Sekandung"_s;
-    case AnakPriaPamanSeBapak:
-        return u"Anak Pria Paman Se-Bapak"_s;
-    case Istri:
-        return u"Istri"_s;
-    case Ibu:
-        return u"Ibu"_s;
-    case AnakWanita:
-        return u"Anak Wanita"_s;
-    case Nenek:
-        return u"Nenek"_s;
-    case CucuWanita:
-        return u"Cucu Wanita"_s;
-    case SaudaraWanitaSekandung:
-        return u"Saudara Wanita Sekandung"_s;
-    case SaudaraWanitaSeBapak:
-        return u"Saudara Wanita Se-Bapak"_s;
-    case SaudaraWanitaSeIbu:
-        return u"Saudara Wanita Se-Ibu"_s;
-    }
-    return {};
-}
-
-QString faraidKindNames(std::uint32_t kindBits) {
+QString faraidKindNames(HeirSet kinds) {
     QString names;
-    int left = std::popcount(kindBits);
-    for (int k = 0; k < HeirKindCount && left > 0; ++k) {
-        if (((kindBits >> k) & 1U) == 0)
-            continue;
+    int left = kinds.size();
+    for (const HeirKind k : kinds) {
         if (!names.isEmpty())
             names += left == 1 ? u" dan "_s : u", "_s;
-        names += faraidKindName(heirKind(k));
+        names += heirInfo(k).name;
         --left;
     }
     return names;
 }
 
-void describeHeirs(FaraidResult& result, const FaraidInput& input) {
+QString specialCaseName(SpecialCase c) {
+    switch (c) {
+    case SpecialCase::Umariyyatain:
+        return u"umariyyatain"_s;
+    case SpecialCase::Mushtaraka:
+        return u"mushtaraka"_s;
+    case SpecialCase::Akdariyyah:
+        return u"akdariyyah"_s;
+    case SpecialCase::Muaddah:
+        return u"muaddah"_s;
+    case SpecialCase::JaddWalIkhwah:
+        return u"jadd-wal-ikhwah"_s;
+    }
+    return {};
+}
+
+QStringList specialCaseNames(const FaraidResult& result) {
+    QStringList names;
+    for (int c = 0; c < SpecialCaseCount; ++c) {
+        if (result.has(static_cast<SpecialCase>(c)))
+            names.append(specialCaseName(static_cast<SpecialCase>(c)));
+    }
+    return names;
+}
+
+QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result) {
+    const auto receiving = [&result](FaraidStatus status) {
+        HeirSet kinds;
+        for (const FaraidHeir& h : result.heirs) {
+            if (h.status == status)
+                kinds |= HeirSet{h.kind};
+        }
+        return kinds;
+    };
+    if (heir.status == FaraidStatus::Blocked)
+        return u"Terhalang oleh "_s % faraidKindNames(heir.blockedBy);
+    if (heir.basisCode == FaraidBasis::MushtarakaShare)
+        return u"Berbagi 1/3 bersama "_s %
+               faraidKindNames(receiving(FaraidStatus::Fard) &
+                               HeirSet{SaudaraPriaSeIbu, SaudaraWanitaSeIbu});
+    if (heir.status == FaraidStatus::Fard)
+        return u"Fard "_s % heir.fard.toString() % (heir.receivesRadd ? u" + radd"_s : QString());
+
+    QString text = heir.fard.isZero() ? u"Ashabah"_s : heir.fard.toString() % u" + ashabah"_s;
+    HeirSet with = receiving(FaraidStatus::Ashabah) - HeirSet{heir.kind};
+    if (heir.residuary == Residuary::MaalGhair)
+        with = receiving(FaraidStatus::Fard) & HeirSet{AnakWanita, CucuWanita};
+    if (!with.empty())
+        text += u" bersama "_s % faraidKindNames(with);
+    return text;
+}
+
+void describeHeirs(FaraidResult& result) {
     ShareInput table;
     for (const FaraidHeir& heir : result.heirs) {
         table.ticked |= kindBit(heir.kind);
-        table.counts[static_cast<std::size_t>(index(heir.kind))] = heir.count;
+        table.counts[heir.kind] = heir.count;
     }
     table.estate = 1200.0;
     const auto shares = computeShares(table);
     for (FaraidHeir& heir : result.heirs) {
         heir.basis = fullBasis(heir, result);
         if (shares)
-            heir.tableDifference =
-                difference(heir, shares->notes[static_cast<std::size_t>(index(heir.kind))]);
+            heir.tableDifference = difference(heir, shares->notes[heir.kind]);
     }
-    Q_UNUSED(input);
 }
 
 } // namespace zw::waris

@@ -2,8 +2,9 @@
 
 // The values of the full division (faraid): what goes in, the options, what comes out.
 
-#include "waris/engine/faraid/Fraction.h"
+#include "common/Rupiah.h"
 #include "waris/engine/HeirKind.h"
+#include "waris/engine/faraid/Fraction.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,9 +14,6 @@
 #include <vector>
 
 namespace zw::waris {
-
-// Money in sen (1/100 rupiah). 999 trillion rupiah fit easily; products go through 128 bits.
-using Sen = std::int64_t;
 
 enum class GrandfatherRule : std::uint8_t { Zayd, Hanafi };
 enum class MushtarakaRule : std::uint8_t { Share, None };
@@ -30,16 +28,16 @@ struct FaraidOptions {
 };
 
 enum class FaraidDetail : std::uint8_t {
-    SharesOnly, // fractions, statuses and bases; no amounts, texts or steps (for sweeps)
-    Full,       // plus amounts, the basis of every heir, the table comparison and the steps
+    SharesOnly, // fractions, statuses and bases; no amounts or texts (for sweeps)
+    Full,       // plus amounts, the basis of every heir and the table comparison
 };
 
 struct FaraidInput {
     PerKind<int> counts{}; // persons of each kind; 0: not among the heirs
-    std::optional<Sen> estate;
-    std::optional<Sen> funeral;
-    std::optional<Sen> debts;
-    std::optional<Sen> bequest;
+    std::optional<Rupiah> estate;
+    std::optional<Rupiah> funeral;
+    std::optional<Rupiah> debts;
+    std::optional<Rupiah> bequest;
     FaraidOptions options;
     FaraidDetail detail = FaraidDetail::Full;
 };
@@ -61,8 +59,6 @@ inline constexpr int SpecialCaseCount = 5;
 constexpr std::uint8_t specialBit(SpecialCase c) {
     return static_cast<std::uint8_t>(1U << static_cast<int>(c));
 }
-// "umariyyatain", "mushtaraka", "akdariyyah", "muaddah", "jadd-wal-ikhwah"
-QString specialCaseName(SpecialCase c);
 
 // Why an heir gets what it gets; the texts are in FaraidText.h.
 enum class FaraidBasis : std::uint8_t {
@@ -96,8 +92,8 @@ enum class FaraidBasis : std::uint8_t {
 
 // One group of heirs that receives one share of the base together.
 struct FaraidGroup {
-    std::uint32_t kinds = 0; // kind bits
-    Fraction fard;           // the group's fixed share (0: none)
+    HeirSet kinds;
+    Fraction fard; // the group's fixed share (0: none)
     bool takesResidue = false;
     std::int64_t baseParts = 0; // parts of the base (asal masalah), residue included
     Fraction share;             // final, of the whole estate
@@ -112,33 +108,33 @@ struct FaraidHeir {
     // The fixed share before 'aul or radd (0 for a pure residuary); for the father or the
     // grandfather beside daughters it is the sixth he takes before the residue.
     Fraction fard;
-    Fraction share;              // of the whole estate, final
-    Fraction perPerson;          // share / count
-    std::uint32_t blockedBy = 0; // kind bits of the heirs that block this one
+    Fraction share;     // of the whole estate, final
+    Fraction perPerson; // share / count
+    HeirSet blockedBy;  // the heirs that block this one
     bool receivesRadd = false;
     std::int64_t partsPerPerson = 0; // of the final base (after tashih)
 
     // FaraidDetail::Full only.
-    Sen amount = 0;       // all persons of the kind together
-    Sen personAmount = 0; // the first `personsWithExtraSen` persons get one sen more
+    Rupiah amount;       // all persons of the kind together
+    Rupiah personAmount; // the first `personsWithExtraSen` persons get one sen more
     int personsWithExtraSen = 0;
     QString basis;           // why: "1/4 karena ada keturunan", "terhalang oleh Anak Pria", ...
     QString tableDifference; // empty when the rule table (computeShares) treats it the same
 
     std::int64_t parts() const { return partsPerPerson * count; }
-    Sen amountOfPerson(int person) const {
-        return personAmount + (person < personsWithExtraSen ? 1 : 0);
+    Rupiah amountOfPerson(int person) const {
+        return personAmount + Rupiah::fromSen(person < personsWithExtraSen ? 1 : 0);
     }
 };
 
 struct FaraidMoney {
-    Sen estate = 0;
-    Sen funeral = 0;
-    Sen debts = 0;
-    Sen bequestAsked = 0;
-    Sen bequest = 0; // as carried out, at most a third of estate - funeral - debts
+    Rupiah estate;
+    Rupiah funeral;
+    Rupiah debts;
+    Rupiah bequestAsked;
+    Rupiah bequest; // as carried out, at most a third of estate - funeral - debts
     bool bequestCut = false;
-    Sen net = 0;
+    Rupiah net;
 };
 
 struct FaraidResult {
@@ -150,12 +146,11 @@ struct FaraidResult {
     std::int64_t finalBase = 0;      // after tashih
     bool awl = false;
     bool radd = false;
-    std::uint32_t raddTo = 0;         // kind bits
+    HeirSet raddTo;
     std::uint8_t special = 0;         // specialBit() set
     Fraction unassigned;              // the part no heir receives (only a spouse, default rule)
     std::optional<FaraidMoney> money; // when an estate was given
-    Sen unassignedAmount = 0;
-    QStringList steps; // FaraidDetail::Full only
+    Rupiah unassignedAmount;
 
     bool has(SpecialCase c) const { return (special & specialBit(c)) != 0; }
     const FaraidHeir* heir(HeirKind kind) const;
