@@ -83,7 +83,24 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
     row("estate beyond the range", u"AnakPria --estate 1000000000000000"_s,
         u"Jumlah --estate terlalu besar (paling banyak 999999999999999.99): 1000000000000000"_s);
     row("bequest without an estate", u"AnakPria --bequest 5"_s,
-        u"--funeral, --debts dan --bequest memerlukan --estate."_s);
+        u"--joint-property, --funeral, --zakat, --debts, --obligatory-bequest dan --bequest "
+        u"memerlukan --estate."_s);
+    row("unknown law", u"AnakPria --law syafii"_s, u"--law harus classical atau khi."_s);
+    row("KHI radd under the classical law", u"Istri --khi-radd blood"_s,
+        u"--khi-radd hanya berlaku dengan --law khi atau --compare."_s);
+    row("obligatory bequest without its recipient",
+        u"AnakPria --law khi --estate 9 --obligatory-bequest 1"_s,
+        u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s);
+    row("predeceased child without counts", u"Istri --predeceased son:2"_s,
+        u"--predeceased harus son:PUTRA,PUTRI atau daughter:PUTRA,PUTRI, misalnya son:2,1: "
+        u"son:2"_s);
+    row("predeceased child who left no child", u"Istri --predeceased daughter:0,0"_s,
+        u"Anak yang meninggal lebih dahulu harus meninggalkan sedikitnya seorang anak."_s);
+    row("grandson as a kind under KHI", u"--law khi CucuPria"_s,
+        u"Dalam KHI cucu tidak dimasukkan sebagai Cucu Pria atau Cucu Wanita, melainkan sebagai "
+        u"anak dari anak yang meninggal lebih dahulu."_s);
+    row("joint property without a spouse", u"AnakPria --estate 5 --joint-property 5"_s,
+        u"Harta bersama memerlukan suami atau istri yang masih hidup."_s);
     row("unknown grandfather rule", u"Kakek --grandfather umar"_s,
         u"--grandfather harus zayd atau hanafi."_s);
     row("count that is no number", u"AnakPria=dua"_s,

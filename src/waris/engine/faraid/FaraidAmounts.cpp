@@ -5,18 +5,28 @@
 
 namespace zw::waris {
 
-std::optional<FaraidMoney> netEstate(Rupiah estate, Rupiah funeral, Rupiah debts, Rupiah bequest) {
-    FaraidMoney money{estate, funeral, debts, bequest, bequest, false, Rupiah()};
-    const Rupiah afterDebts = estate - funeral - debts;
+std::optional<FaraidMoney> netEstate(const FaraidInput& input) {
+    if (!input.estate)
+        return std::nullopt;
     const Rupiah none;
-    if (estate < none || funeral < none || debts < none || bequest < none || afterDebts < none)
+    FaraidMoney money;
+    money.estate = *input.estate;
+    money.jointProperty = input.jointProperty.value_or(none);
+    // An odd sen of the joint property stays in the estate.
+    money.spouseJointShare = *money.jointProperty.scaled(1, 2, Rupiah::Rounding::Down);
+    money.funeral = input.funeral.value_or(none);
+    money.zakat = input.zakat.value_or(none);
+    money.debts = input.debts.value_or(none);
+    money.obligatoryAsked = input.obligatoryBequest.value_or(none);
+    money.obligatoryTo = input.obligatoryBequestTo;
+    money.bequestAsked = input.bequest.value_or(none);
+    const Rupiah afterDebts = money.afterDebts();
+    if (afterDebts < none || money.obligatoryAsked < none || money.bequestAsked < none)
         return std::nullopt;
     const Rupiah third = *afterDebts.scaled(1, 3, Rupiah::Rounding::Down);
-    if (bequest > third) {
-        money.bequest = third;
-        money.bequestCut = true;
-    }
-    money.net = afterDebts - money.bequest;
+    money.obligatory = std::min(money.obligatoryAsked, third);
+    money.bequest = std::min(money.bequestAsked, third - money.obligatory);
+    money.net = afterDebts - money.obligatory - money.bequest;
     return money;
 }
 

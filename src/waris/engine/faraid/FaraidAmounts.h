@@ -7,9 +7,10 @@
 
 namespace zw::waris {
 
-// The deductions and the bequest cut to a third; nothing when the costs and debts exceed the
-// estate.
-std::optional<FaraidMoney> netEstate(Rupiah estate, Rupiah funeral, Rupiah debts, Rupiah bequest);
+// The spouse's half of the joint property out first, the other half into the estate; the costs,
+// zakat and debts off; the obligatory bequest, then the ordinary one, out of at most a third of
+// what is left. Nothing without an estate or when the costs, zakat and debts exceed it.
+std::optional<FaraidMoney> netEstate(const FaraidInput& input);
 
 // Fills every heir's amount and person amounts and returns the unassigned amount, so that all
 // persons' amounts plus it add up to `net` exactly.

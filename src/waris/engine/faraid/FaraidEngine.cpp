@@ -53,7 +53,8 @@ public:
     FaraidOutcome run();
 
 private:
-    int count(HeirKind k) const { return has(k) ? m_in.counts[k] : 0; }
+    int count(HeirKind k) const { return has(k) ? m_counts[k] : 0; }
+    bool khi() const { return m_in.law == Law::Khi; }
     bool has(HeirKind k) const { return m_present.contains(k); }
 
     void block(HeirKind k, HeirSet blockers);
@@ -75,10 +76,18 @@ private:
     void splitGroups();
     void splitGroup(const Group& group);
     void splitMuaddah(const Group& group);
+    FaraidHeir heirOf(HeirKind k) const;
     void collectHeirs();
+    void addBranches(const FaraidHeir& child);
+    void addDistantKin(HeirSet receivers);
     bool correct();
 
     const FaraidInput& m_in;
+    // The persons of each kind the division counts: the given ones with the predeceased children
+    // as the law counts them.
+    PerKind<int> m_counts;
+    bool m_distantKinInherit = false; // classical: a daughter's children, as no one else inherits
+    bool m_daughterBlocksSiblings = false;
     HeirSet m_ticked;
     HeirSet m_present;
     bool m_grandfatherShares = false; // Zayd: the grandfather shares with the siblings
@@ -95,11 +104,31 @@ private:
     FaraidResult m_result;
 };
 
+// KHI counts each predeceased child as a living one (art. 185). The classical law counts a son's
+// children as son's sons and daughters, and a daughter's as distant kin (dzawil arham), who
+// inherit in their mother's place only when no one else does.
 Division::Division(const FaraidInput& input)
-    : m_in(input) {
+    : m_in(input)
+    , m_counts(input.counts) {
+    int daughtersBranches = 0;
+    for (const PredeceasedChild& child : input.predeceased) {
+        if (khi()) {
+            ++m_counts[child.replaces];
+        } else if (child.replaces == AnakPria) {
+            m_counts[CucuPria] += child.sons;
+            m_counts[CucuWanita] += child.daughters;
+        } else {
+            ++daughtersBranches;
+        }
+    }
     for (int k = 0; k < HeirKindCount; ++k) {
-        if (input.counts[k] > 0)
+        if (m_counts[k] > 0)
             m_ticked |= HeirSet{heirKind(k)};
+    }
+    if (m_ticked.empty() && daughtersBranches > 0) {
+        m_distantKinInherit = true;
+        m_counts[AnakWanita] = daughtersBranches;
+        m_ticked = {AnakWanita};
     }
     m_present = m_ticked;
 }
@@ -117,14 +146,17 @@ void Division::findBlocked() {
     block(Kakek, {Bapak});
     block(CucuPria, {AnakPria});
     block(CucuWanita, {AnakPria});
-    if (m_in.counts[AnakWanita] >= 2 && !has(CucuPria))
+    if (m_counts[AnakWanita] >= 2 && !has(CucuPria))
         block(CucuWanita, {AnakWanita});
     block(Nenek,
           options.grandmother == GrandmotherSide::Paternal ? HeirSet{Ibu, Bapak} : HeirSet{Ibu});
 
     m_grandfatherShares = has(Kakek) && options.grandfather == GrandfatherRule::Zayd;
-    const HeirSet byNearer =
-        MaleDescendants | HeirSet{Bapak} | (m_grandfatherShares ? HeirSet{} : HeirSet{Kakek});
+    m_daughterBlocksSiblings =
+        khi() && options.daughter == DaughterRule::BlocksSiblings && has(AnakWanita);
+    const HeirSet byChild = m_daughterBlocksSiblings ? HeirSet{AnakWanita} : HeirSet{};
+    const HeirSet byNearer = MaleDescendants | byChild | HeirSet{Bapak} |
+                             (m_grandfatherShares ? HeirSet{} : HeirSet{Kakek});
     block(SaudaraPriaSekandung, byNearer);
     block(SaudaraWanitaSekandung, byNearer);
     const bool femaleDescendant = m_present.intersects(FemaleDescendants);
@@ -136,8 +168,8 @@ void Division::findBlocked() {
         byNearer | (m_grandfatherShares ? HeirSet{} : HeirSet{SaudaraPriaSekandung}) |
         (fullSisterBesideDaughters ? HeirSet{SaudaraWanitaSekandung} : HeirSet{});
     block(SaudaraPriaSeBapak, byFull);
-    const bool twoFullSisters = m_in.counts[SaudaraWanitaSekandung] >= 2 &&
-                                !has(SaudaraPriaSeBapak) && !m_grandfatherShares;
+    const bool twoFullSisters =
+        m_counts[SaudaraWanitaSekandung] >= 2 && !has(SaudaraPriaSeBapak) && !m_grandfatherShares;
     block(SaudaraWanitaSeBapak,
           byFull | (twoFullSisters ? HeirSet{SaudaraWanitaSekandung} : HeirSet{}));
     const bool paternalSisterBesideDaughters = has(SaudaraWanitaSeBapak) &&
@@ -147,7 +179,7 @@ void Division::findBlocked() {
     for (const HeirKind k : Uterine)
         block(k, Descendants | HeirSet{Bapak, Kakek});
 
-    HeirSet nearer = MaleDescendants |
+    HeirSet nearer = MaleDescendants | byChild |
                      HeirSet{Bapak, Kakek, SaudaraPriaSekandung, SaudaraPriaSeBapak} |
                      (fullSisterBesideDaughters ? HeirSet{SaudaraWanitaSekandung} : HeirSet{}) |
                      (paternalSisterBesideDaughters ? HeirSet{SaudaraWanitaSeBapak} : HeirSet{});
@@ -213,7 +245,7 @@ Fraction Division::addSpouse(bool descendant) {
 void Division::addMother(Fraction spouse, bool descendant) {
     int siblingsTicked = 0;
     for (const HeirKind k : Siblings)
-        siblingsTicked += m_in.counts[k];
+        siblingsTicked += m_counts[k];
     if (has(Ibu)) {
         if (!spouse.isZero() && has(Bapak) && !descendant && siblingsTicked < 2) {
             m_result.special |= specialBit(SpecialCase::Umariyyatain);
@@ -245,7 +277,7 @@ void Division::addAncestors() {
         else
             addGroup({ancestor}, 0, FaraidBasis::FatherResidue, true);
     }
-    if (m_ticked.contains(Kakek) && has(Kakek) && !maleDescendant &&
+    if (m_ticked.contains(Kakek) && has(Kakek) && !maleDescendant && !m_daughterBlocksSiblings &&
         m_ticked.intersects(SharingSiblings))
         m_result.special |= specialBit(SpecialCase::JaddWalIkhwah);
 }
@@ -305,7 +337,7 @@ void Division::addGrandfatherWithSiblings() {
     const HeirSet siblings = m_present & SharingSiblings;
     const bool akdariyyah = m_present == (HeirSet{Suami, Ibu, Kakek} | siblings) &&
                             siblings.size() == 1 && !isMale(siblings.first()) &&
-                            m_in.counts[siblings.first()] == 1;
+                            m_counts[siblings.first()] == 1;
     if (akdariyyah) {
         m_result.special |= specialBit(SpecialCase::Akdariyyah);
         m_result.special &= static_cast<std::uint8_t>(~specialBit(SpecialCase::JaddWalIkhwah));
@@ -369,21 +401,23 @@ void Division::findBase() {
             (isMale(k) ? males : females) = true;
         base = 0;
         for (const HeirKind k : kinds)
-            base += m_in.counts[k] * (males && females && isMale(k) ? 2 : 1);
+            base += m_counts[k] * (males && females && isMale(k) ? 2 : 1);
     }
     m_result.base = base;
 }
 
 // 'Aul when the fixed shares exceed the whole, the residue to the residuaries, radd when the
-// shares fall short and no one takes the residue; then the base these give.
+// shares fall short and no one takes the residue (never to a spouse but under KHI's art. 193);
+// then the base these give.
 void Division::shareOut() {
     const Fraction one(1);
     const Fraction rest = one - m_fixedSum;
+    const bool raddToSpouse = khi() && m_in.options.khiRadd == KhiRadd::All;
     HeirSet raddTo;
     Fraction raddSum;
     for (int g = 0; g < m_groupCount; ++g) {
         const Group& group = m_groups[static_cast<std::size_t>(g)];
-        if (!group.fard.isZero() && !group.kinds.intersects(Spouses)) {
+        if (!group.fard.isZero() && (raddToSpouse || !group.kinds.intersects(Spouses))) {
             raddTo |= group.kinds;
             raddSum += group.fard;
         }
@@ -400,7 +434,7 @@ void Division::shareOut() {
             group.share = group.fard + rest;
         else if (radd && raddTo.empty())
             group.share = one; // only a spouse, and the rest goes to the spouse
-        else if (radd && !group.kinds.intersects(Spouses))
+        else if (radd && group.kinds.intersects(raddTo))
             group.share = group.fard + rest * group.fard / raddSum;
         else
             group.share = group.fard;
@@ -452,7 +486,7 @@ void Division::splitGroup(const Group& group) {
         return;
     }
     const auto weight = [&](HeirKind k) -> std::int64_t {
-        return m_in.counts[k] * (!group.equalHeads && isMale(k) ? 2 : 1);
+        return m_counts[k] * (!group.equalHeads && isMale(k) ? 2 : 1);
     };
     std::int64_t heads = 0;
     for (const HeirKind k : group.kinds)
@@ -503,30 +537,118 @@ void Division::splitMuaddah(const Group& group) {
     }
 }
 
+FaraidHeir Division::heirOf(HeirKind k) const {
+    FaraidHeir heir;
+    heir.kind = k;
+    heir.count = m_counts[k];
+    heir.blockedBy = m_blockedBy[k];
+    if (heir.blockedBy.empty()) {
+        const bool residue = m_residueGroup >= 0 &&
+                             m_groups[static_cast<std::size_t>(m_residueGroup)].kinds.contains(k);
+        heir.status = residue ? FaraidStatus::Ashabah : FaraidStatus::Fard;
+        heir.share = m_share[k];
+        heir.fard = m_fard[k];
+        heir.basisCode = m_basis[k];
+        heir.receivesRadd = m_result.raddTo.contains(k);
+        if (residue)
+            heir.residuary = heir.basisCode == FaraidBasis::ResidueBesideDaughters
+                                 ? Residuary::MaalGhair
+                             : isMale(k) ? Residuary::BiNafsih
+                                         : Residuary::BilGhair;
+    }
+    heir.perPerson = heir.share / heir.count;
+    return heir;
+}
+
 void Division::collectHeirs() {
-    const HeirSet residuaries =
-        m_residueGroup >= 0 ? m_groups[static_cast<std::size_t>(m_residueGroup)].kinds : HeirSet{};
-    m_result.heirs.reserve(static_cast<std::size_t>(m_ticked.size()));
-    for (const HeirKind k : m_ticked) {
-        FaraidHeir heir;
-        heir.kind = k;
-        heir.count = m_in.counts[k];
-        heir.blockedBy = m_blockedBy[k];
-        if (heir.blockedBy.empty()) {
-            const bool residue = residuaries.contains(k);
-            heir.status = residue ? FaraidStatus::Ashabah : FaraidStatus::Fard;
-            heir.share = m_share[k];
-            heir.fard = m_fard[k];
-            heir.basisCode = m_basis[k];
-            heir.receivesRadd = m_result.raddTo.contains(k);
-            if (residue)
-                heir.residuary = heir.basisCode == FaraidBasis::ResidueBesideDaughters
-                                     ? Residuary::MaalGhair
-                                 : isMale(k) ? Residuary::BiNafsih
-                                             : Residuary::BilGhair;
+    m_result.heirs.reserve(static_cast<std::size_t>(m_ticked.size()) + 2 * m_in.predeceased.size());
+    for (int k = 0; k < HeirKindCount; ++k) {
+        const HeirKind kind = heirKind(k);
+        if (!m_ticked.contains(kind))
+            continue;
+        const bool replaced = (khi() || m_distantKinInherit) &&
+                              (kind == AnakPria || kind == AnakWanita) &&
+                              m_counts[kind] != m_in.counts[kind];
+        if (replaced)
+            addBranches(heirOf(kind));
+        else
+            m_result.heirs.push_back(heirOf(kind));
+    }
+    if (!m_distantKinInherit) {
+        HeirSet receivers;
+        for (const FaraidHeir& heir : m_result.heirs) {
+            if (heir.status != FaraidStatus::Blocked)
+                receivers |= HeirSet{heir.kind};
         }
-        heir.perPerson = heir.share / heir.count;
+        addDistantKin(receivers);
+    }
+}
+
+// The living children of a kind, then each predeceased child's sons and daughters sharing its
+// part, a male twice a female.
+void Division::addBranches(const FaraidHeir& child) {
+    const Fraction perChild = child.perPerson;
+    const Fraction fardPerChild = child.fard / child.count;
+    const int living = m_in.counts[child.kind];
+    if (living > 0) {
+        FaraidHeir heir = child;
+        heir.count = living;
+        heir.share = perChild * living;
+        heir.fard = fardPerChild * living;
         m_result.heirs.push_back(heir);
+    }
+    // What one living daughter gets, or half a son when there is none.
+    const Fraction perDaughter = m_counts[AnakWanita] > 0
+                                     ? m_share[AnakWanita] / m_counts[AnakWanita]
+                                     : m_share[AnakPria] / m_counts[AnakPria] / 2;
+    int branch = 0;
+    for (const PredeceasedChild& predeceased : m_in.predeceased) {
+        ++branch;
+        if (predeceased.replaces != child.kind)
+            continue;
+        const std::int64_t heads = 2 * predeceased.sons + predeceased.daughters;
+        for (const bool daughters : {false, true}) {
+            const int persons = daughters ? predeceased.daughters : predeceased.sons;
+            if (persons == 0)
+                continue;
+            FaraidHeir heir = child;
+            heir.branch = branch;
+            heir.branchDaughters = daughters;
+            heir.count = persons;
+            heir.basisCode =
+                m_distantKinInherit ? FaraidBasis::DistantKin : FaraidBasis::Substitute;
+            heir.perPerson = perChild * Fraction::of(daughters ? 1 : 2, heads);
+            heir.share = heir.perPerson * persons;
+            heir.fard = fardPerChild * Fraction::of((daughters ? 1 : 2) * persons, heads);
+            heir.exceedsLivingChild = khi() && heir.perPerson > perDaughter * (daughters ? 1 : 2);
+            m_result.heirs.push_back(heir);
+        }
+    }
+}
+
+// Classical: a predeceased daughter's children are distant kin and inherit nothing beside the
+// heirs who receive; they stand after the daughters.
+void Division::addDistantKin(HeirSet receivers) {
+    auto at = std::find_if(m_result.heirs.begin(), m_result.heirs.end(),
+                           [](const FaraidHeir& h) { return h.kind > AnakWanita; });
+    int branch = 0;
+    for (const PredeceasedChild& predeceased : m_in.predeceased) {
+        ++branch;
+        if (khi() || predeceased.replaces != AnakWanita)
+            continue;
+        for (const bool daughters : {false, true}) {
+            const int persons = daughters ? predeceased.daughters : predeceased.sons;
+            if (persons == 0)
+                continue;
+            FaraidHeir heir;
+            heir.kind = AnakWanita;
+            heir.branch = branch;
+            heir.branchDaughters = daughters;
+            heir.count = persons;
+            heir.basisCode = FaraidBasis::DistantKin;
+            heir.blockedBy = receivers;
+            at = std::next(m_result.heirs.insert(at, heir));
+        }
     }
 }
 
@@ -547,6 +669,8 @@ bool Division::correct() {
 }
 
 FaraidOutcome Division::run() {
+    m_result.law = m_in.law;
+    m_result.predeceased = m_in.predeceased;
     findBlocked();
     buildGroups();
     findBase();
@@ -562,7 +686,7 @@ FaraidOutcome Division::run() {
 
 const FaraidHeir* FaraidResult::heir(HeirKind kind) const {
     for (const FaraidHeir& h : heirs) {
-        if (h.kind == kind)
+        if (h.kind == kind && !h.inBranch())
             return &h;
     }
     return nullptr;
@@ -575,12 +699,10 @@ FaraidOutcome divideEstate(const FaraidInput& input) {
     auto* result = std::get_if<FaraidResult>(&outcome);
     if (result == nullptr || input.detail == FaraidDetail::SharesOnly)
         return outcome;
-    if (input.estate) {
-        result->money = netEstate(*input.estate, input.funeral.value_or(Rupiah()),
-                                  input.debts.value_or(Rupiah()), input.bequest.value_or(Rupiah()));
+    result->money = netEstate(input);
+    if (result->money)
         result->unassignedAmount =
             distributeAmounts(result->heirs, result->unassigned, result->money->net);
-    }
     describeHeirs(*result);
     return outcome;
 }

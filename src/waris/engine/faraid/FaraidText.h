@@ -16,9 +16,16 @@ QString specialCaseName(SpecialCase c);
 // The names of the special cases of a result, in the order above.
 QStringList specialCaseNames(const FaraidResult& result);
 
+// "Anak Pria"; for a predeceased child's branch "Cucu Wanita pengganti Anak Pria ke-1" (KHI) or
+// "Cucu Pria dari Anak Wanita ke-2" (classical, distant kin).
+QString faraidHeirName(const FaraidHeir& heir);
+
 // The heir's status as the report's table gives it: "Fard 1/4 + radd", "Ashabah bersama Anak
 // Wanita", "Terhalang oleh Bapak", ...
 QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result);
+
+// "anak angkat (Pasal 209 ayat 2 KHI)", ...: who receives an obligatory bequest and why.
+QString bequestRecipientText(BequestRecipient recipient);
 
 // Fills basis and tableDifference of every heir of a computed result.
 void describeHeirs(FaraidResult& result);

@@ -1,6 +1,8 @@
 #pragma once
 
-// The values of the full division (faraid): what goes in, the options, what comes out.
+// The values of the full division (faraid): what goes in, the options, what comes out. Two laws
+// divide: the classical majority view, and the Compilation of Islamic Law (Kompilasi Hukum Islam,
+// KHI) with the Supreme Court's rulings on it, as Indonesian religious courts divide.
 
 #include "common/Rupiah.h"
 #include "waris/engine/HeirKind.h"
@@ -19,12 +21,30 @@ enum class GrandfatherRule : std::uint8_t { Zayd, Hanafi };
 enum class MushtarakaRule : std::uint8_t { Share, None };
 enum class GrandmotherSide : std::uint8_t { Maternal, Paternal };
 enum class SpouseAloneRule : std::uint8_t { Treasury, RestToSpouse };
+// KHI: a daughter keeps out brothers and sisters (Supreme Court 86 K/AG/1994), or the majority
+// view (sisters take the residue beside daughters).
+enum class DaughterRule : std::uint8_t { BlocksSiblings, Majority };
+// KHI radd: to every fixed-share heir, the spouse included (art. 193), or as the classical law.
+enum class KhiRadd : std::uint8_t { All, Blood };
 
 struct FaraidOptions {
     GrandfatherRule grandfather = GrandfatherRule::Zayd;
     MushtarakaRule mushtaraka = MushtarakaRule::Share;
     GrandmotherSide grandmother = GrandmotherSide::Maternal;
     SpouseAloneRule spouseAlone = SpouseAloneRule::Treasury;
+    DaughterRule daughter = DaughterRule::BlocksSiblings; // KHI only
+    KhiRadd khiRadd = KhiRadd::All;                       // KHI only
+};
+
+enum class Law : std::uint8_t { Classical, Khi };
+
+enum class BequestRecipient : std::uint8_t { AdoptedChild, AdoptiveParent, NonMuslimRelative };
+
+// A son or daughter who died before the deceased, with the children it left.
+struct PredeceasedChild {
+    HeirKind replaces = HeirKind::AnakPria; // AnakPria or AnakWanita
+    int sons = 0;
+    int daughters = 0;
 };
 
 enum class FaraidDetail : std::uint8_t {
@@ -33,10 +53,17 @@ enum class FaraidDetail : std::uint8_t {
 };
 
 struct FaraidInput {
+    Law law = Law::Classical;
     PerKind<int> counts{}; // persons of each kind; 0: not among the heirs
-    std::optional<Rupiah> estate;
+    std::vector<PredeceasedChild> predeceased;
+    std::optional<Rupiah> estate; // the deceased's own property
+    // The marriage's joint property with the surviving spouse; half of it is the spouse's.
+    std::optional<Rupiah> jointProperty;
     std::optional<Rupiah> funeral;
+    std::optional<Rupiah> zakat; // unpaid zakat, with the debts
     std::optional<Rupiah> debts;
+    std::optional<Rupiah> obligatoryBequest; // KHI only (wasiat wajibah)
+    BequestRecipient obligatoryBequestTo = BequestRecipient::AdoptedChild;
     std::optional<Rupiah> bequest;
     FaraidOptions options;
     FaraidDetail detail = FaraidDetail::Full;
@@ -88,6 +115,8 @@ enum class FaraidBasis : std::uint8_t {
     GrandfatherSixth,
     SiblingWithGrandfather,
     Akdariyyah,
+    Substitute, // KHI art. 185: a predeceased child's children in its place
+    DistantKin, // classical: a predeceased daughter's children (dzawil arham)
 };
 
 // One group of heirs that receives one share of the base together.
@@ -101,6 +130,10 @@ struct FaraidGroup {
 
 struct FaraidHeir {
     HeirKind kind = HeirKind::Suami;
+    // The sons (or the daughters) of a predeceased child, branch 1, 2, ... in the input's order;
+    // kind is then the child replaced, AnakPria or AnakWanita.
+    int branch = 0;
+    bool branchDaughters = false;
     int count = 0;
     FaraidStatus status = FaraidStatus::Blocked;
     Residuary residuary = Residuary::None;
@@ -112,6 +145,7 @@ struct FaraidHeir {
     Fraction perPerson; // share / count
     HeirSet blockedBy;  // the heirs that block this one
     bool receivesRadd = false;
+    bool exceedsLivingChild = false; // a substitute who gets more than a child would (art. 185(2))
     std::int64_t partsPerPerson = 0; // of the final base (after tashih)
 
     // FaraidDetail::Full only.
@@ -122,23 +156,40 @@ struct FaraidHeir {
     QString tableDifference; // empty when the rule table (computeShares) treats it the same
 
     std::int64_t parts() const { return partsPerPerson * count; }
+    bool inBranch() const { return branch > 0; }
     Rupiah amountOfPerson(int person) const {
         return personAmount + Rupiah::fromSen(person < personsWithExtraSen ? 1 : 0);
     }
 };
 
+// The estate from the deceased's own property to what the heirs divide.
 struct FaraidMoney {
     Rupiah estate;
+    Rupiah jointProperty;
+    Rupiah spouseJointShare; // half of the joint property, paid to the spouse first
     Rupiah funeral;
+    Rupiah zakat;
     Rupiah debts;
+    Rupiah obligatoryAsked;
+    Rupiah obligatory; // served first from the third
+    BequestRecipient obligatoryTo = BequestRecipient::AdoptedChild;
     Rupiah bequestAsked;
-    Rupiah bequest; // as carried out, at most a third of estate - funeral - debts
-    bool bequestCut = false;
+    Rupiah bequest; // what is left of the third after the obligatory bequest, at most
     Rupiah net;
+
+    // The estate with the deceased's half of the joint property.
+    Rupiah gross() const { return estate + jointProperty - spouseJointShare; }
+    // What the bequests are measured against: after costs, zakat and debts.
+    Rupiah afterDebts() const { return gross() - funeral - zakat - debts; }
+    bool obligatoryCut() const { return obligatory < obligatoryAsked; }
+    bool bequestCut() const { return bequest < bequestAsked; }
 };
 
 struct FaraidResult {
-    std::vector<FaraidHeir> heirs;   // every given kind, in kind order
+    Law law = Law::Classical;
+    std::vector<PredeceasedChild> predeceased; // as given
+    // Every given kind in kind order, a predeceased child's branch after the kind it replaces.
+    std::vector<FaraidHeir> heirs;
     std::vector<FaraidGroup> groups; // the receiving groups, as the base lists them
     std::int64_t base = 0;           // asal masalah
     std::int64_t awlBase = 0;        // 0 when there is no 'aul
@@ -153,6 +204,7 @@ struct FaraidResult {
     Rupiah unassignedAmount;
 
     bool has(SpecialCase c) const { return (special & specialBit(c)) != 0; }
+    // The living persons of a kind (no branch).
     const FaraidHeir* heir(HeirKind kind) const;
 };
 

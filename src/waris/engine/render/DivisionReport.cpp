@@ -5,6 +5,7 @@
 #include "common/OutputLayout.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/LawComparison.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/table/InheritanceSheet.h"
 
@@ -37,7 +38,7 @@ QString personAmountText(const FaraidHeir& heir, const QLocale& locale) {
 // a sen more are named apart.
 void addWords(QStringList& words, const FaraidHeir& heir, const QLocale& locale) {
     const auto line = [&](int persons, Rupiah value) -> QString {
-        QString head = heirInfo(heir.kind).name;
+        QString head = faraidHeirName(heir);
         if (heir.count > 1)
             head += u", "_s % QString::number(persons) % u" orang"_s %
                     (persons > 1 ? u", masing-masing"_s : QString());
@@ -63,7 +64,7 @@ report::Table divisionTable(const FaraidResult& result, const QLocale& locale) {
         table.columns.insert(table.columns.end(), {{u"Jumlah (Rp)"_s, Align::Right},
                                                    {u"Per Orang (Rp)"_s, Align::Right}});
     for (const FaraidHeir& heir : result.heirs) {
-        QStringList cells{heirInfo(heir.kind).name %
+        QStringList cells{faraidHeirName(heir) %
                               (heir.tableDifference.isEmpty() ? QString() : u" *"_s),
                           QString::number(heir.count), faraidStatusText(heir, result),
                           heir.share.toString(), heir.perPerson.toString()};
@@ -85,32 +86,88 @@ report::Table divisionTable(const FaraidResult& result, const QLocale& locale) {
     return table;
 }
 
+QString personShareText(const FaraidHeir* heir) {
+    return heir ? heir->perPerson.toString() : u"-"_s;
+}
+
+QString personAmountOf(const FaraidHeir* heir, const QLocale& locale) {
+    return heir ? personAmountText(*heir, locale) : u"-"_s;
+}
+
+// Per class of persons: the share and amount of one person under each law and why they differ.
+report::Table comparisonTable(const FaraidResult& classical, const FaraidResult& khi,
+                              const QLocale& locale) {
+    using report::Align;
+    const bool withMoney = classical.money && khi.money;
+    report::Table table;
+    table.columns = {{u"Ahli Waris"_s, Align::Left},
+                     {u"Orang"_s, Align::Right},
+                     {u"Per Orang Klasik"_s, Align::Right},
+                     {u"Per Orang KHI"_s, Align::Right}};
+    if (withMoney)
+        table.columns.insert(table.columns.end(), {{u"Klasik per Orang (Rp)"_s, Align::Right},
+                                                   {u"KHI per Orang (Rp)"_s, Align::Right},
+                                                   {u"Selisih per Orang (Rp)"_s, Align::Right}});
+    table.columns.push_back({u"Sebab"_s, Align::Left});
+    for (const LawComparisonRow& row : compareLaws(classical, khi)) {
+        QStringList cells{faraidHeirName(*row.khi), QString::number(row.khi->count),
+                          personShareText(row.classical), personShareText(row.khi)};
+        if (withMoney) {
+            const Rupiah before = row.classical ? row.classical->personAmount : Rupiah();
+            cells << personAmountOf(row.classical, locale) << personAmountOf(row.khi, locale)
+                  << formatNumber(row.khi->personAmount - before, NumberPattern::Amount, locale);
+        }
+        cells << (row.reason.isEmpty() ? u"sama"_s : row.reason);
+        table.rows.push_back({cells});
+    }
+    if (withMoney) {
+        QStringList total{u"Harta Bersih"_s,
+                          QString(),
+                          QString(),
+                          QString(),
+                          amount(classical.money->net, locale),
+                          amount(khi.money->net, locale),
+                          amount(khi.money->net - classical.money->net, locale),
+                          QString()};
+        table.rows.push_back({total, true});
+    }
+    return table;
+}
+
+QString recipientName(BequestRecipient recipient) {
+    switch (recipient) {
+    case BequestRecipient::AdoptedChild:
+        return u"anak angkat"_s;
+    case BequestRecipient::AdoptiveParent:
+        return u"orang tua angkat"_s;
+    case BequestRecipient::NonMuslimRelative:
+        return u"kerabat non-Muslim"_s;
+    }
+    return {};
+}
+
 } // namespace
 
 DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
-                               const QLocale& locale)
+                               const QLocale& locale, const FaraidResult* otherLaw)
     : table(divisionTable(result, locale))
     , steps(faraidSteps(result, moneyIn(locale))) {
+    if (otherLaw)
+        comparison = result.law == Law::Khi ? comparisonTable(*otherLaw, result, locale)
+                                            : comparisonTable(result, *otherLaw, locale);
     if (!divisionCase.name.isEmpty())
         m_particulars.push_back({sheetText::FieldNames[0].trimmed().toString(), divisionCase.name});
     if (!divisionCase.estateText.isEmpty())
         m_particulars.push_back(
             {sheetText::FieldNames[5].trimmed().toString(), divisionCase.estateText});
 
-    if (result.money) {
-        const FaraidMoney& m = *result.money;
-        net = formatRupiah(m.net, locale);
-        m_money = {{u"Biaya Pengurusan Jenazah"_s, formatRupiah(m.funeral, locale)},
-                   {u"Utang"_s, formatRupiah(m.debts, locale)},
-                   {u"Wasiat"_s, formatRupiah(m.bequest, locale)},
-                   {u"Harta Bersih"_s, net}};
-        if (m.bequestCut)
-            bequestNote = u"Wasiat yang diminta "_s % formatRupiah(m.bequestAsked, locale) %
-                          u" melebihi sepertiga harta setelah biaya dan utang, maka dipotong "_s %
-                          u"menjadi "_s % formatRupiah(m.bequest, locale) % u'.';
-    }
+    if (result.money)
+        addMoney(*result.money, result, locale);
 
+    m_options.push_back({u"Hukum"_s, lawName(result.law)});
     for (DivisionOption option : AllDivisionOptions) {
+        if (!optionApplies(option, result.law))
+            continue;
         const DivisionOptionInfo& info = divisionOptionInfo(option);
         QString value = info.choices[static_cast<std::size_t>(
             optionChoice(divisionCase.input.options, option))];
@@ -123,10 +180,51 @@ DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidRes
 
     for (const FaraidHeir& heir : result.heirs) {
         if (!heir.tableDifference.isEmpty())
-            notes.append(u"* "_s % heirInfo(heir.kind).name % u": "_s % heir.tableDifference);
+            notes.append(u"* "_s % faraidHeirName(heir) % u": "_s % heir.tableDifference);
         if (result.money && heir.amount > Rupiah())
             addWords(m_words, heir, locale);
     }
+}
+
+void DivisionReport::addMoney(const FaraidMoney& m, const FaraidResult& result,
+                              const QLocale& locale) {
+    const Rupiah none;
+    const auto rp = [&locale](Rupiah value) {
+        return formatRupiah(value, locale);
+    };
+    net = rp(m.net);
+    if (m.jointProperty > none) {
+        const FaraidHeir* spouse = result.heir(HeirKind::Suami);
+        const QString name = heirInfo(spouse ? HeirKind::Suami : HeirKind::Istri).name;
+        m_money.push_back({u"Harta Bersama"_s, rp(m.jointProperty)});
+        m_money.push_back({u"Separuh untuk "_s % name, rp(m.spouseJointShare)});
+    }
+    m_money.push_back({u"Biaya Pengurusan Jenazah"_s, rp(m.funeral)});
+    if (m.zakat > none)
+        m_money.push_back({u"Zakat yang Belum Dibayar"_s, rp(m.zakat)});
+    m_money.push_back({u"Utang"_s, rp(m.debts)});
+    if (m.obligatoryAsked > none)
+        m_money.push_back(
+            {u"Wasiat Wajibah ("_s % recipientName(m.obligatoryTo) % u')', rp(m.obligatory)});
+    m_money.push_back({u"Wasiat"_s, rp(m.bequest)});
+    m_money.push_back({u"Harta Bersih"_s, net});
+
+    QStringList cuts;
+    if (m.obligatoryCut())
+        cuts.append(u"Wasiat wajibah yang diminta "_s % rp(m.obligatoryAsked) %
+                    u" melebihi sepertiga harta setelah biaya, zakat dan utang, maka dipotong "
+                    u"menjadi "_s %
+                    rp(m.obligatory) % u'.');
+    if (m.bequestCut() && m.obligatoryAsked > none)
+        cuts.append(u"Wasiat yang diminta "_s % rp(m.bequestAsked) %
+                    u" bersama wasiat wajibah melebihi sepertiga harta setelah biaya, zakat dan "
+                    u"utang, maka dipotong menjadi "_s %
+                    rp(m.bequest) % u'.');
+    else if (m.bequestCut())
+        cuts.append(u"Wasiat yang diminta "_s % rp(m.bequestAsked) %
+                    u" melebihi sepertiga harta setelah biaya dan utang, maka dipotong menjadi "_s %
+                    rp(m.bequest) % u'.');
+    bequestNote = cuts.join(u' ');
 }
 
 report::Report DivisionReport::report(const QString& stamp) const {
@@ -141,6 +239,8 @@ report::Report DivisionReport::report(const QString& stamp) const {
     }
     r.addSection(divisionTitles::Options.toString()).blocks = {report::Fields{m_options}};
     r.addSection().blocks = {table, report::Paragraphs{notes}};
+    if (comparison)
+        r.addSection(divisionTitles::Comparison.toString()).blocks = {*comparison};
     if (!m_words.isEmpty())
         r.addSection(divisionTitles::Words.toString()).blocks = {report::Paragraphs{m_words}};
     r.addSection(divisionTitles::Steps.toString()).blocks = {report::Steps{steps}};

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace zw::waris {
@@ -28,8 +29,9 @@ struct DivisionCase {
 
 class DivisionReport {
 public:
+    // With `otherLaw`, the same case divided by the other law, the two side by side.
     DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
-                   const QLocale& locale);
+                   const QLocale& locale, const FaraidResult* otherLaw = nullptr);
 
     // The whole report; `stamp` as divisionStamp gives it, or none.
     report::Report report(const QString& stamp = {}) const;
@@ -38,15 +40,19 @@ public:
     QString bequestNote; // why the bequest was cut; empty when it was not
     // Whether the other choice of each option would change this division.
     std::array<bool, AllDivisionOptions.size()> optionsMatter{};
-    report::Table table; // per heir, the unassigned part, the total
-    QStringList notes;   // one sentence per kind the rule table treats differently
-    QStringList steps;   // the working, unnumbered
+    report::Table table;                     // per heir, the unassigned part, the total
+    std::optional<report::Table> comparison; // both laws per person, when asked
+    QStringList notes; // one sentence per kind the rule table treats differently
+    QStringList steps; // the working, unnumbered
 
 private:
+    void addMoney(const FaraidMoney& money, const FaraidResult& result, const QLocale& locale);
+
     std::vector<report::Field> m_particulars; // name, estate
-    std::vector<report::Field> m_money;       // funeral costs, debts, bequest, net estate
-    std::vector<report::Field> m_options;
-    QStringList m_words; // each person's amount in words
+    // Joint property, funeral costs, zakat, debts, bequests, net estate.
+    std::vector<report::Field> m_money;
+    std::vector<report::Field> m_options; // the law and its options
+    QStringList m_words;                  // each person's amount in words
 };
 
 // "08:05:09  03-07-2026": the time and date a report is written at, as on the other sheets.

@@ -186,7 +186,7 @@ void FaraidTest::amountsAddUpToTheSen() {
     }
     QCOMPARE(persons.join(u' ') % u" | "_s % r.money->net.toPlainDecimal(), amounts);
     QCOMPARE(total, r.money->net);
-    QCOMPARE(r.money->bequestCut, bequest == u"250"_s);
+    QCOMPARE(r.money->bequestCut(), bequest == u"250"_s);
 }
 
 void FaraidTest::badInputIsRefused_data() {
