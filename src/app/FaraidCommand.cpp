@@ -152,14 +152,6 @@ void writeText(const FaraidInput& input, const FaraidResult& result, const Farai
         out << line << u'\n';
 }
 
-// The input as the other law takes it: the obligatory bequest is KHI's alone.
-FaraidInput otherLaw(FaraidInput input) {
-    input.law = input.law == Law::Khi ? Law::Classical : Law::Khi;
-    if (input.law == Law::Classical)
-        input.obligatoryBequest.reset();
-    return input;
-}
-
 } // namespace
 
 int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -183,7 +175,8 @@ int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const auto& result = std::get<FaraidResult>(outcome);
     std::optional<FaraidOutcome> other;
     if (request.compare) {
-        other = divideEstate(otherLaw(request.input));
+        const Law law = request.input.law == Law::Khi ? Law::Classical : Law::Khi;
+        other = divideEstate(underLaw(request.input, law));
         if (const auto* error = std::get_if<FaraidError>(&*other))
             return refuse(error->message);
     }

@@ -707,4 +707,11 @@ FaraidOutcome divideEstate(const FaraidInput& input) {
     return outcome;
 }
 
+FaraidInput underLaw(FaraidInput input, Law law) {
+    input.law = law;
+    if (law == Law::Classical)
+        input.obligatoryBequest.reset();
+    return input;
+}
+
 } // namespace zw::waris

@@ -21,4 +21,7 @@ using FaraidOutcome = std::variant<FaraidResult, FaraidError>;
 // Checks, divides and (FaraidDetail::Full) adds the amounts and texts.
 FaraidOutcome divideEstate(const FaraidInput& input);
 
+// The input as `law` takes it: the classical law knows no obligatory bequest.
+FaraidInput underLaw(FaraidInput input, Law law);
+
 } // namespace zw::waris

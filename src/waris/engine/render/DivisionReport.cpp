@@ -113,9 +113,12 @@ report::Table comparisonTable(const FaraidResult& classical, const FaraidResult&
         QStringList cells{faraidHeirName(*row.khi), QString::number(row.khi->count),
                           personShareText(row.classical), personShareText(row.khi)};
         if (withMoney) {
-            const Rupiah before = row.classical ? row.classical->personAmount : Rupiah();
+            // The difference of the amounts shown: a single person's, else the lower one.
+            const auto shown = [](const FaraidHeir* heir) {
+                return !heir ? Rupiah() : heir->count == 1 ? heir->amount : heir->personAmount;
+            };
             cells << personAmountOf(row.classical, locale) << personAmountOf(row.khi, locale)
-                  << formatNumber(row.khi->personAmount - before, NumberPattern::Amount, locale);
+                  << amount(shown(row.khi) - shown(row.classical), locale);
         }
         cells << (row.reason.isEmpty() ? u"sama"_s : row.reason);
         table.rows.push_back({cells});
