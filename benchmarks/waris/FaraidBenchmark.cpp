@@ -25,6 +25,33 @@ private Q_SLOTS:
         }
     }
 
+    // Under KHI: a wife, the parents, sons, daughters and two predeceased children's branches,
+    // joint property, zakat, both bequests; amounts, texts and the working. Target: < 20 µs.
+    void fullDivisionUnderKhi() {
+        FaraidInput input;
+        input.law = Law::Khi;
+        for (const auto& [kind, count] : {std::pair{HeirKind::Istri, 2},
+                                          {HeirKind::Bapak, 1},
+                                          {HeirKind::Ibu, 1},
+                                          {HeirKind::AnakPria, 5},
+                                          {HeirKind::AnakWanita, 4},
+                                          {HeirKind::SaudaraPriaSekandung, 3}})
+            input.counts[kind] = count;
+        input.predeceased = {{HeirKind::AnakPria, 2, 1}, {HeirKind::AnakWanita, 0, 3}};
+        input.estate = zw::Rupiah::fromSen(987'654'321'00);
+        input.jointProperty = zw::Rupiah::fromSen(500'000'000'01);
+        input.zakat = zw::Rupiah::fromSen(2'500'000'00);
+        input.obligatoryBequest = zw::Rupiah::fromSen(300'000'000'00);
+        input.bequest = zw::Rupiah::fromSen(100'000'000'00);
+        const MoneyText money = moneyIn(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+        QBENCHMARK {
+            const FaraidOutcome outcome = divideEstate(input);
+            if (!std::holds_alternative<FaraidResult>(outcome) ||
+                faraidSteps(std::get<FaraidResult>(outcome), money).isEmpty())
+                QFAIL("division failed");
+        }
+    }
+
     // Both sexes of the deceased, counts 1 and 2: 8 388 604 divisions, fractions only.
     void wholeSweepFractionsOnly() {
         QBENCHMARK_ONCE {
