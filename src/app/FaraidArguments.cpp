@@ -49,10 +49,10 @@ Pilihan:
   --predeceased daughter:PUTRA,PUTRI
                          anak pria/wanita yang meninggal lebih dahulu dengan
                          jumlah anak pria dan wanitanya (0-%1, sedikitnya
-                         seorang); boleh diulang, satu per anak. KHI: anak-
-                         anaknya menjadi ahli waris pengganti (Pasal 185);
-                         klasik: anak dari anak pria menjadi cucu, anak dari
-                         anak wanita dzawil arham
+                         seorang); boleh diulang, satu per anak. KHI:
+                         anak-anaknya menjadi ahli waris pengganti (Pasal
+                         185); klasik: anak dari anak pria menjadi cucu,
+                         anak dari anak wanita dzawil arham
   --daughter-blocks-siblings yes|no
                          KHI: anak wanita menghalangi saudara (bawaan,
                          Putusan MA 86 K/AG/1994) atau pendapat jumhur

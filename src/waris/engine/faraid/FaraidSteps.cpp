@@ -35,7 +35,8 @@ void jointPropertyStep(const FaraidMoney& m, const FaraidResult& r, const MoneyT
         return;
     QString line = u"Harta bersama "_s % rp(m.jointProperty) % u": separuhnya "_s %
                    rp(m.spouseJointShare) % u" milik "_s % heirInfo(spouse->kind).name.toLower() %
-                   u" dan dibayarkan lebih dahulu (Pasal 96 KHI)"_s;
+                   u" dan dibayarkan lebih dahulu"_s %
+                   (r.law == Law::Khi ? u" (Pasal 96 KHI)"_s : QString());
     if (spouse->count > 1)
         line += u", dibagi rata di antara "_s % num(spouse->count) % u" istri, masing-masing "_s %
                 sharedAmount(m.spouseJointShare, spouse->count, rp);
