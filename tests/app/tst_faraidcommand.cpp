@@ -1,67 +1,125 @@
 // The command line of the full division, run as a separate process without a display.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "DataTable.h"
+#include "Golden.h"
+
 #include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Under an Indonesian locale, so that the text shows "Rp 1.000.000,00" and the JSON proves it
+// does not follow the locale.
+Run faraid(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LC_ALL"_s, u"id_ID.UTF-8"_s);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZW_APP_PATH), QStringList{u"faraid"_s} + arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
 class FaraidCommandTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void commandLine_data();
-    void commandLine();
+    void outputMatchesItsGoldenFile_data();
+    void outputMatchesItsGoldenFile();
+    void refusalIsOneIndonesianLine_data();
+    void refusalIsOneIndonesianLine();
 };
 
-void FaraidCommandTest::commandLine_data() {
+void FaraidCommandTest::outputMatchesItsGoldenFile_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("expected"); // in standard output, or the JSON heirs' shares
-    QTest::newRow("text table")
-        << QStringList{u"suami"_s, u"AnakWanita=2"_s, u"--estate"_s, u"1200"_s} << 0
-        << u"Anak Wanita      2  fard 2/3  3/4     3/8             900.00          450.00"_s;
-    QTest::newRow("json") << QStringList{u"--format"_s, u"json"_s, u"Istri"_s, u"Ibu"_s, u"Bapak"_s}
-                          << 0 << u"Bapak 1/2, Istri 1/4, Ibu 1/4"_s;
-    QTest::newRow("unknown heir") << QStringList{u"Sepupu"_s} << 2 << QString();
-    QTest::newRow("three decimals")
-        << QStringList{u"AnakPria"_s, u"--estate"_s, u"1.005"_s} << 2 << QString();
-    QTest::newRow("help") << QStringList{u"--help"_s} << 0
-                          << u"--spouse-alone treasury|rest-to-spouse"_s;
+    QTest::addColumn<QString>("golden");
+    for (const QStringList& row : zw::test::dataTable(u"faraid-command.txt"_s, 3))
+        QTest::newRow(qPrintable(row[0])) << row[1].split(u' ') << row[2];
 }
 
-void FaraidCommandTest::commandLine() {
+void FaraidCommandTest::outputMatchesItsGoldenFile() {
     QFETCH(QStringList, arguments);
-    QFETCH(int, status);
-    QFETCH(QString, expected);
-    QProcess process;
-    process.start(QStringLiteral(ZW_APP_PATH), QStringList{u"faraid"_s} + arguments);
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), status);
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    if (status != 0) {
-        QCOMPARE(err.count(u'\n'), 1);
-        QVERIFY(out.isEmpty());
-        return;
-    }
-    if (!arguments.contains(u"json"_s)) {
-        QVERIFY2(out.contains(expected), qPrintable(out));
-        return;
-    }
-    const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
-    const QStringList keys{
-        u"awl"_s,  u"awlBase"_s, u"base"_s,  u"bequest"_s,    u"heirs"_s,           u"netEstate"_s,
-        u"radd"_s, u"special"_s, u"steps"_s, u"unassigned"_s, u"unassignedAmount"_s};
-    QCOMPARE(root.keys(), keys);
-    QStringList shares;
-    for (const QJsonValue& heir : root[u"heirs"_s].toArray()) {
-        QCOMPARE(heir.toObject().keys().size(), 11);
-        shares.append(heir[u"kind"_s].toString() % u' ' % heir[u"share"_s].toString());
-    }
-    QCOMPARE(shares.join(u", "_s), expected);
-    QCOMPARE(root[u"special"_s].toArray().first().toString(), u"umariyyatain"_s);
+    QFETCH(QString, golden);
+    const Run run = faraid(arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    const QString difference = zw::test::goldenDifference(run.out, u"faraid-command/"_s + golden);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char* name, const QString& arguments, const QString& message) {
+        QTest::newRow(name) << arguments.split(u' ') << message;
+    };
+    row("unknown heir", u"Sepupu"_s, u"Ahli waris tidak dikenal: Sepupu (lihat --help)."_s);
+    row("unknown option", u"AnakPria --estat 5"_s,
+        u"Pilihan tidak dikenal: --estat (lihat --help)."_s);
+    row("option without its value", u"AnakPria --estate"_s,
+        u"Pilihan --estate memerlukan nilai."_s);
+    row("flag with a value", u"--help=ya"_s, u"Pilihan --help tidak memakai nilai."_s);
+    row("option given twice", u"AnakPria --estate 5 --estate=6"_s,
+        u"Pilihan --estate disebut lebih dari sekali."_s);
+    row("three decimals", u"AnakPria --estate 1.005"_s,
+        u"Jumlah --estate bukan angka yang sah (angka dengan titik desimal, paling banyak dua "
+        u"desimal): 1.005"_s);
+    row("negative debts", u"AnakPria --estate 9 --debts -5"_s,
+        u"Jumlah --debts tidak boleh negatif: -5"_s);
+    row("estate beyond the range", u"AnakPria --estate 1000000000000000"_s,
+        u"Jumlah --estate terlalu besar (paling banyak 999999999999999.99): 1000000000000000"_s);
+    row("bequest without an estate", u"AnakPria --bequest 5"_s,
+        u"--joint-property, --funeral, --zakat, --debts, --obligatory-bequest dan --bequest "
+        u"memerlukan --estate."_s);
+    row("unknown law", u"AnakPria --law syafii"_s, u"--law harus classical atau khi."_s);
+    row("KHI radd under the classical law", u"Istri --khi-radd blood"_s,
+        u"--khi-radd hanya berlaku dengan --law khi atau --compare."_s);
+    row("obligatory bequest without its recipient",
+        u"AnakPria --law khi --estate 9 --obligatory-bequest 1"_s,
+        u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s);
+    row("predeceased child without counts", u"Istri --predeceased son:2"_s,
+        u"--predeceased harus son:PUTRA,PUTRI atau daughter:PUTRA,PUTRI, misalnya son:2,1: "
+        u"son:2"_s);
+    row("predeceased child who left no child", u"Istri --predeceased daughter:0,0"_s,
+        u"Anak yang meninggal lebih dahulu harus meninggalkan sedikitnya seorang anak."_s);
+    row("grandson as a kind under KHI", u"--law khi CucuPria"_s,
+        u"Dalam KHI cucu tidak dimasukkan sebagai Cucu Pria atau Cucu Wanita, melainkan sebagai "
+        u"anak dari anak yang meninggal lebih dahulu."_s);
+    row("joint property without a spouse", u"AnakPria --estate 5 --joint-property 5"_s,
+        u"Harta bersama memerlukan suami atau istri yang masih hidup."_s);
+    row("unknown grandfather rule", u"Kakek --grandfather umar"_s,
+        u"--grandfather harus zayd atau hanafi."_s);
+    row("count that is no number", u"AnakPria=dua"_s,
+        u"Jumlah Anak Pria bukan bilangan bulat: dua"_s);
+    row("hundred sons", u"AnakPria=100"_s, u"Jumlah Anak Pria harus antara 1 dan 99."_s);
+    row("heir named twice", u"Ibu ibu"_s, u"Ibu disebut lebih dari sekali."_s);
+    row("husband beside a wife", u"Suami Istri"_s,
+        u"Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s);
+    row("debts above the estate", u"AnakPria --estate 5 --debts 6"_s,
+        u"Biaya pengurusan jenazah dan utang melebihi harta peninggalan."_s);
+}
+
+void FaraidCommandTest::refusalIsOneIndonesianLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = faraid(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, u"zakat-waris faraid: "_s % message % u'\n');
+    QVERIFY(run.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(FaraidCommandTest)

@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -79,8 +81,13 @@ void ScreenshotTour::inheritance() {
 
     click(u"Hasil"_s, u"Command8"_s);
     QWidget& division = m_app.form(u"Pembagian"_s);
+    child<QComboBox>(u"Pembagian"_s, u"Hukum"_s).setCurrentIndex(1);
+    type(division, u"HartaBersama"_s, u"120.000.000"_s);
     type(division, u"Biaya"_s, u"2.500.000"_s);
-    type(division, u"Wasiat"_s, u"100.000.000"_s);
+    type(division, u"Wasiat"_s, u"20.000.000"_s);
+    // A son who died before his father, leaving a son and a daughter.
+    click(u"Pembagian"_s, u"TambahPenggantiPria"_s);
+    child<QTableWidget>(u"Pembagian"_s, u"Pengganti"_s).item(0, 2)->setData(Qt::EditRole, 1);
     shoot(division, u"17-pembagian"_s);
     click(u"Pembagian"_s, u"Tutup"_s);
 

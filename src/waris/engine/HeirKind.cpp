@@ -12,39 +12,47 @@ using Catalogue = std::array<HeirInfo, HeirKindCount>;
 
 Catalogue makeCatalogue() {
     return {{
-        {u"Suami"_s, u"&Suami"_s, u"S u a m i       "_s, QString(), false},
-        {u"Bapak"_s, u"&Bapak"_s, u"B a p a k       "_s, QString(), false},
-        {u"Kakek"_s, u"&Kakek"_s, u"Kakek dari Bapak"_s, QString(), false},
-        {u"AnakPria"_s, u"&Anak"_s, u"Anak Pria          "_s, u"Anak Pria ?"_s, true},
+        {u"Suami"_s, u"&Suami"_s, u"S u a m i       "_s, u"Suami"_s, QString(), false, true},
+        {u"Bapak"_s, u"&Bapak"_s, u"B a p a k       "_s, u"Bapak"_s, QString(), false, true},
+        {u"Kakek"_s, u"&Kakek"_s, u"Kakek dari Bapak"_s, u"Kakek"_s, QString(), false, true},
+        {u"AnakPria"_s, u"&Anak"_s, u"Anak Pria          "_s, u"Anak Pria"_s, u"Anak Pria ?"_s,
+         true, true},
         {u"SaudaraPriaSekandung"_s, u"&Saudara Sekandung"_s, u"Saudara Pria Sekandung"_s,
-         u"Saudara Pria Sekandung ?"_s, true},
+         u"Saudara Pria Sekandung"_s, u"Saudara Pria Sekandung ?"_s, true, true},
         {u"SaudaraPriaSeBapak"_s, u"Sa&udara Se-Bapak"_s, u"Saudara Pria Se-Bapak"_s,
-         u"Saudara Pria Se-Bapak ?"_s, true},
+         u"Saudara Pria Se-Bapak"_s, u"Saudara Pria Se-Bapak ?"_s, true, true},
         {u"SaudaraPriaSeIbu"_s, u"Sau&dara Se-Ibu"_s, u"Saudara Pria Se-Ibu"_s,
-         u"Saudara Pria Se-Ibu ?"_s, true},
-        {u"CucuPria"_s, u"&Cucu"_s, u"Cucu Pria dari Anak Pria"_s, u"Cucu Pria ?"_s, true},
+         u"Saudara Pria Se-Ibu"_s, u"Saudara Pria Se-Ibu ?"_s, true, true},
+        {u"CucuPria"_s, u"&Cucu"_s, u"Cucu Pria dari Anak Pria"_s, u"Cucu Pria"_s, u"Cucu Pria ?"_s,
+         true, true},
         {u"AnakPriaSaudaraSekandung"_s, u"Anak Saudara Sekandun&g"_s,
-         u"Anak Pria Saudara Sekandung"_s, u"Anak Pria Saudara Sekandung ?"_s, true},
+         u"Anak Pria Saudara Sekandung"_s, u"Anak Pria Saudara Sekandung"_s,
+         u"Anak Pria Saudara Sekandung ?"_s, true, true},
         {u"AnakPriaSaudaraSeBapak"_s, u"Anak Saudara Se-Ba&pak"_s, u"Anak Pria Saudara Se-Bapak"_s,
-         u"Anak Pria Saudara Se-Bapak ?"_s, true},
-        {u"PamanSekandung"_s, u"Pa&man Sekandung"_s, u"Paman Sekandung"_s, u"Paman Sekandung ?"_s,
-         true},
-        {u"PamanSeBapak"_s, u"Pama&n Se-Bapak"_s, u"Paman Se-Bapak"_s, u"Paman Se-Bapak ?"_s, true},
+         u"Anak Pria Saudara Se-Bapak"_s, u"Anak Pria Saudara Se-Bapak ?"_s, true, true},
+        {u"PamanSekandung"_s, u"Pa&man Sekandung"_s, u"Paman Sekandung"_s, u"Paman Sekandung"_s,
+         u"Paman Sekandung ?"_s, true, true},
+        {u"PamanSeBapak"_s, u"Pama&n Se-Bapak"_s, u"Paman Se-Bapak"_s, u"Paman Se-Bapak"_s,
+         u"Paman Se-Bapak ?"_s, true, true},
         {u"AnakPriaPamanSekandung"_s, u"Anak P&aman Sekandung "_s, u"Anak Pria Paman Kandung"_s,
-         u"Anak Pria Paman Kandung ?"_s, true},
+         u"Anak Pria Paman Sekandung"_s, u"Anak Pria Paman Kandung ?"_s, true, true},
         {u"AnakPriaPamanSeBapak"_s, u"Anak Paman Se-Bapa&k"_s, u"Anak Pria Paman Se-Bapak"_s,
-         u"Anak Pria Paman Se-Bapak ?"_s, true},
-        {u"Istri"_s, u"&Istri"_s, u"I s t r i            "_s, u"I s t r i  ?"_s, true},
-        {u"Ibu"_s, u"I&bu"_s, u"I b u                "_s, QString(), false},
-        {u"AnakWanita"_s, u"&Anak"_s, u"Anak Wanita           "_s, u"Anak Wanita ?"_s, true},
-        {u"Nenek"_s, u"&Nenek Bapak/Ibu"_s, u"Nenek Pihak Bapak/Ibu"_s, QString(), false},
-        {u"CucuWanita"_s, u"&Cucu "_s, u"Cucu Wanita dari Anak Pria"_s, u"Cucu Wanita ?"_s, true},
+         u"Anak Pria Paman Se-Bapak"_s, u"Anak Pria Paman Se-Bapak ?"_s, true, true},
+        {u"Istri"_s, u"&Istri"_s, u"I s t r i            "_s, u"Istri"_s, u"I s t r i  ?"_s, true,
+         false},
+        {u"Ibu"_s, u"I&bu"_s, u"I b u                "_s, u"Ibu"_s, QString(), false, false},
+        {u"AnakWanita"_s, u"&Anak"_s, u"Anak Wanita           "_s, u"Anak Wanita"_s,
+         u"Anak Wanita ?"_s, true, false},
+        {u"Nenek"_s, u"&Nenek Bapak/Ibu"_s, u"Nenek Pihak Bapak/Ibu"_s, u"Nenek"_s, QString(),
+         false, false},
+        {u"CucuWanita"_s, u"&Cucu "_s, u"Cucu Wanita dari Anak Pria"_s, u"Cucu Wanita"_s,
+         u"Cucu Wanita ?"_s, true, false},
         {u"SaudaraWanitaSekandung"_s, u"&Saudara Kandung"_s, u"Saudara Wanita Sekandung"_s,
-         u"Saudara Wanita Sekandung?"_s, true},
+         u"Saudara Wanita Sekandung"_s, u"Saudara Wanita Sekandung?"_s, true, false},
         {u"SaudaraWanitaSeBapak"_s, u"Saudara Se-&Bapak"_s, u"Saudara Wanita Se-Bapak"_s,
-         u"Saudara Wanita Se-Bapak ?"_s, true},
+         u"Saudara Wanita Se-Bapak"_s, u"Saudara Wanita Se-Bapak ?"_s, true, false},
         {u"SaudaraWanitaSeIbu"_s, u"Saudara Se-Ib&u"_s, u"Saudara Wanita Se-Ibu"_s,
-         u"Saudara Wanita Se-Ibu ?"_s, true},
+         u"Saudara Wanita Se-Ibu"_s, u"Saudara Wanita Se-Ibu ?"_s, true, false},
     }};
 }
 
@@ -53,6 +61,14 @@ Catalogue makeCatalogue() {
 const HeirInfo& heirInfo(HeirKind kind) {
     static const Catalogue catalogue = makeCatalogue();
     return catalogue[static_cast<std::size_t>(index(kind))];
+}
+
+std::optional<HeirKind> heirKindNamed(QStringView identifier) {
+    for (int k = 0; k < HeirKindCount; ++k) {
+        if (identifier.compare(heirInfo(heirKind(k)).identifier, Qt::CaseInsensitive) == 0)
+            return heirKind(k);
+    }
+    return std::nullopt;
 }
 
 HeirSelection HeirSelection::fromBits(std::uint32_t bits) {

@@ -3,8 +3,11 @@
 #include <QString>
 
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 
 namespace zw::waris {
 
@@ -46,17 +49,90 @@ constexpr std::uint32_t kindBit(HeirKind kind) {
     return std::uint32_t{1} << index(kind);
 }
 
-template<typename T> using PerKind = std::array<T, HeirKindCount>;
+// The most persons of one kind.
+inline constexpr int MaxPersons = 99;
+
+// One value per kind, indexed by the kind (or by its number).
+template<typename T> struct PerKind : std::array<T, HeirKindCount> {
+    using std::array<T, HeirKindCount>::operator[];
+    constexpr T& operator[](HeirKind kind) {
+        return (*this)[static_cast<std::size_t>(index(kind))];
+    }
+    constexpr const T& operator[](HeirKind kind) const {
+        return (*this)[static_cast<std::size_t>(index(kind))];
+    }
+};
+
+// A set of kinds, iterated in kind order.
+class HeirSet {
+public:
+    constexpr HeirSet() = default;
+    constexpr HeirSet(std::initializer_list<HeirKind> kinds) {
+        for (const HeirKind kind : kinds)
+            m_bits |= kindBit(kind);
+    }
+    static constexpr HeirSet fromBits(std::uint32_t bits) {
+        HeirSet set;
+        set.m_bits = bits & ((std::uint32_t{1} << HeirKindCount) - 1);
+        return set;
+    }
+    static constexpr HeirSet all() { return fromBits(~std::uint32_t{0}); }
+    // The kinds from `first` to `last` in kind order.
+    static constexpr HeirSet range(HeirKind first, HeirKind last) {
+        return fromBits((kindBit(last) << 1) - kindBit(first));
+    }
+
+    constexpr std::uint32_t bits() const { return m_bits; }
+    constexpr bool contains(HeirKind kind) const { return (m_bits & kindBit(kind)) != 0; }
+    constexpr bool empty() const { return m_bits == 0; }
+    constexpr int size() const { return std::popcount(m_bits); }
+    constexpr bool intersects(HeirSet other) const { return (m_bits & other.m_bits) != 0; }
+    // The first kind in kind order; the set must not be empty.
+    constexpr HeirKind first() const { return heirKind(std::countr_zero(m_bits)); }
+
+    constexpr HeirSet operator|(HeirSet other) const { return fromBits(m_bits | other.m_bits); }
+    constexpr HeirSet operator&(HeirSet other) const { return fromBits(m_bits & other.m_bits); }
+    constexpr HeirSet operator-(HeirSet other) const { return fromBits(m_bits & ~other.m_bits); }
+    constexpr HeirSet& operator|=(HeirSet other) { return *this = *this | other; }
+    constexpr HeirSet& operator&=(HeirSet other) { return *this = *this & other; }
+    constexpr HeirSet& operator-=(HeirSet other) { return *this = *this - other; }
+    friend constexpr bool operator==(HeirSet, HeirSet) = default;
+
+    class Iterator {
+    public:
+        constexpr HeirKind operator*() const { return heirKind(std::countr_zero(m_left)); }
+        constexpr Iterator& operator++() {
+            m_left &= m_left - 1;
+            return *this;
+        }
+        friend constexpr bool operator==(Iterator, Iterator) = default;
+
+    private:
+        friend class HeirSet;
+        explicit constexpr Iterator(std::uint32_t left)
+            : m_left(left) {}
+        std::uint32_t m_left;
+    };
+    constexpr Iterator begin() const { return Iterator(m_bits); }
+    constexpr Iterator end() const { return Iterator(0); }
+
+private:
+    std::uint32_t m_bits = 0;
+};
 
 struct HeirInfo {
-    QString identifier; // "Suami"
+    QString identifier; // "Suami", as the command line names it
     QString caption;    // check-box caption with its access key: "&Suami"
     QString nameText;   // name on the result screens, trailing blanks included
+    QString name;       // name in the full division's texts: "Saudara Pria Se-Bapak"
     QString question;   // count question; empty for the kinds that are always one person
     bool several;       // false for the single-person kinds 0, 1, 2, 15, 17
+    bool male;          // kinds 0-13
 };
 
 const HeirInfo& heirInfo(HeirKind kind);
+// The kind whose identifier is `identifier`, in any case.
+std::optional<HeirKind> heirKindNamed(QStringView identifier);
 
 // Which kinds are ticked.
 class HeirSelection {

@@ -1,22 +1,23 @@
 #include "waris/forms/DivisionForm.h"
 
-#include "common/LineWriter.h"
 #include "common/NumberReader.h"
+#include "common/report/ReportDocument.h"
+#include "common/report/ReportText.h"
 #include "ui/Accessibility.h"
 #include "ui/AppContext.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/ReportOutput.h"
-#include "waris/engine/render/DivisionDocument.h"
-#include "waris/engine/render/DivisionText.h"
-#include "waris/engine/render/DivisionTitles.h"
-#include "waris/engine/faraid/FaraidAmounts.h"
 #include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/table/InheritanceSheet.h"
+#include "waris/forms/PredeceasedTable.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
 
 using namespace Qt::StringLiterals;
 
@@ -44,11 +46,21 @@ struct DeductionSpec {
     const char16_t* problem;
 };
 
-constexpr std::array<DeductionSpec, 3> Deductions{{
+// In the order of DivisionForm::Deduction.
+constexpr std::array<DeductionSpec, 6> Deductions{{
+    {u"HartaBersama", u"Harta B&ersama",
+     u" Harta bersama dengan suami/istri yang masih hidup; separuhnya milik suami/istri, "
+     u"kosong = 0  ",
+     u"Harta bersama bukan angka yang sah atau negatif."},
     {u"Biaya", u"&Biaya Pengurusan Jenazah", u" Biaya pengurusan jenazah, kosong = 0  ",
      u"Biaya pengurusan jenazah bukan angka yang sah atau negatif."},
+    {u"ZakatTerutang", u"&Zakat yang Belum Dibayar", u" Zakat yang belum dibayar, kosong = 0  ",
+     u"Zakat yang belum dibayar bukan angka yang sah atau negatif."},
     {u"Utang", u"&Utang", u" Utang yang ditinggalkan, kosong = 0  ",
      u"Utang bukan angka yang sah atau negatif."},
+    {u"WasiatWajibah", u"Wasiat Wa&jibah",
+     u" KHI: wasiat wajibah, didahulukan; bersama wasiat paling banyak 1/3  ",
+     u"Wasiat wajibah bukan angka yang sah atau negatif."},
     {u"Wasiat", u"&Wasiat", u" Wasiat, paling banyak 1/3 harta setelah biaya dan utang  ",
      u"Wasiat bukan angka yang sah atau negatif."},
 }};
@@ -64,16 +76,18 @@ constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
     {u"Musytarakah", u"&Musytarakah"},
     {u"Nenek", u"&Nenek dari pihak"},
     {u"SisaPasangan", u"Sisa bila &hanya suami/istri"},
+    {u"AnakMenghijabSaudara", u"&Anak wanita dan saudara"},
+    {u"RaddKhi", u"Ra&dd dalam KHI"},
 }};
 
-// Empty is 0; a negative amount is refused.
-std::optional<Sen> readSen(const QString& text, const QLocale& locale) {
+// Empty is 0; a negative amount, one beyond the range and a text that is no number are refused.
+std::optional<Rupiah> readAmount(const QString& text, const QLocale& locale) {
     if (text.trimmed().isEmpty())
-        return Sen{0};
-    const std::optional<Money> money = readMoney(text, locale);
-    if (!money || money->units() < 0)
-        return std::nullopt;
-    return senOf(*money);
+        return Rupiah();
+    const AmountReading reading = readRupiah(text, locale);
+    if (const auto* amount = std::get_if<Rupiah>(&reading))
+        return *amount;
+    return std::nullopt;
 }
 
 QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
@@ -103,10 +117,20 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     particulars->addWidget(makeLabel(this, u"TitikDuaHarta"_s, sheetText::Colon.toString()), 1, 1);
     particulars->addWidget(m_estate, 1, 2);
     particulars->setColumnStretch(2, 1);
+    m_law = new QComboBox(this);
+    m_law->setObjectName(u"Hukum"_s);
+    m_law->addItems({lawName(Law::Classical), lawName(Law::Khi)});
+    m_law->setToolTip(u" Fikih klasik (jumhur) atau Kompilasi Hukum Islam, seperti di Pengadilan "
+                      u"Agama  "_s);
+    particulars->addWidget(buddyLabel(this, u"LabelHukum"_s, u"Hukum yan&g Dipakai"_s, m_law), 0,
+                           3);
+    particulars->addWidget(m_law, 0, 4);
+    connect(m_law, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
 
     auto* deductionFrame = new QGroupBox(divisionTitles::Deductions.toString(), this);
     deductionFrame->setObjectName(u"FramePengurangan"_s);
     auto* deductionGrid = new QGridLayout(deductionFrame);
+    int deductionRow = 0;
     for (std::size_t i = 0; i < Deductions.size(); ++i) {
         const DeductionSpec& spec = Deductions[i];
         auto* field = new QLineEdit(deductionFrame);
@@ -114,18 +138,29 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
         field->setToolTip(QString::fromUtf16(spec.toolTip));
         field->setAlignment(Qt::AlignRight);
         m_deductions[i] = field;
-        const int row = static_cast<int>(i);
         deductionGrid->addWidget(buddyLabel(deductionFrame, u"Label"_s + field->objectName(),
                                             QString::fromUtf16(spec.caption), field),
-                                 row, 0);
-        deductionGrid->addWidget(field, row, 1);
+                                 deductionRow, 0);
+        deductionGrid->addWidget(field, deductionRow++, 1);
         connect(field, &QLineEdit::textChanged, this, &DivisionForm::divide);
         connect(field, &QLineEdit::editingFinished, this,
                 [this, i] { refuseIfWrong(static_cast<Deduction>(i)); });
+        if (i != Obligatory)
+            continue;
+        m_recipient = new QComboBox(deductionFrame);
+        m_recipient->setObjectName(u"PenerimaWasiatWajibah"_s);
+        m_recipient->addItems({u"Anak angkat (Pasal 209 ayat 2)"_s,
+                               u"Orang tua angkat (Pasal 209 ayat 1)"_s,
+                               u"Kerabat non-Muslim (Putusan MA)"_s});
+        deductionGrid->addWidget(buddyLabel(deductionFrame, u"LabelPenerimaWasiatWajibah"_s,
+                                            u"Pener&ima Wasiat Wajibah"_s, m_recipient),
+                                 deductionRow, 0);
+        deductionGrid->addWidget(m_recipient, deductionRow++, 1);
+        connect(m_recipient, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
     }
     m_net = makeLabel(deductionFrame, u"HartaBersih"_s);
     m_net->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int netRow = static_cast<int>(Deductions.size());
+    const int netRow = deductionRow;
     deductionGrid->addWidget(makeLabel(deductionFrame, u"LabelHartaBersih"_s, u"Harta Bersih"_s),
                              netRow, 0);
     deductionGrid->addWidget(m_net, netRow, 1);
@@ -137,6 +172,12 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_problem->setStyleSheet(u"color: #b00000;"_s);
     deductionGrid->addWidget(m_problem, netRow + 2, 0, 1, 2);
     deductionGrid->setRowStretch(netRow + 3, 1);
+
+    auto* predeceasedFrame = new QGroupBox(u"Pengganti"_s, this);
+    predeceasedFrame->setObjectName(u"FramePengganti"_s);
+    m_predeceased = new PredeceasedTable(predeceasedFrame);
+    (new QVBoxLayout(predeceasedFrame))->addWidget(m_predeceased);
+    connect(m_predeceased, &PredeceasedTable::changed, this, &DivisionForm::divide);
 
     auto* optionFrame = new QGroupBox(divisionTitles::Options.toString(), this);
     optionFrame->setObjectName(u"FramePilihan"_s);
@@ -157,7 +198,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     }
     optionGrid->setRowStretch(static_cast<int>(Options.size()), 1);
 
-    m_table = new QTableWidget(0, DivisionReport::ColumnCount, this);
+    m_table = new QTableWidget(this);
     m_table->setObjectName(u"Tabel"_s);
     m_table->setFont(fixedWidthFont(font()));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -165,16 +206,20 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    QStringList headings;
-    for (const QString& heading : DivisionReport::headings())
-        headings.append(heading);
-    m_table->setHorizontalHeaderLabels(headings);
     // The corner button selects the whole table; without a caption screen readers announce a
     // nameless button.
     if (auto* corner = m_table->findChild<QAbstractButton*>())
         corner->setText(u"Pilih Semua"_s);
     QLabel* tableLabel =
         buddyLabel(this, u"LabelTabel"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
+    m_compare = new QCheckBox(u"Bandingkan &fikih klasik dan KHI"_s, this);
+    m_compare->setObjectName(u"Bandingkan"_s);
+    m_compare->setToolTip(u" Menampilkan bagian menurut kedua hukum berdampingan  "_s);
+    connect(m_compare, &QCheckBox::toggled, this, &DivisionForm::divide);
+    auto* tableHead = new QHBoxLayout;
+    tableHead->addWidget(tableLabel);
+    tableHead->addStretch();
+    tableHead->addWidget(m_compare);
 
     m_notes = makeLabel(this, u"Catatan"_s);
     m_notes->setWordWrap(true);
@@ -215,14 +260,15 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     }
 
     auto* top = new QHBoxLayout;
-    top->addWidget(deductionFrame, 1);
-    top->addWidget(optionFrame, 1);
+    top->addWidget(deductionFrame, 3);
+    top->addWidget(predeceasedFrame, 2);
+    top->addWidget(optionFrame, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addLayout(particulars);
     layout->addLayout(top);
-    layout->addWidget(tableLabel);
+    layout->addLayout(tableHead);
     layout->addWidget(m_table, 3);
     layout->addWidget(m_notes);
     layout->addWidget(stepsLabel);
@@ -248,21 +294,34 @@ void DivisionForm::clearEntry() {
         field->clear();
     for (QComboBox* box : m_options)
         box->setCurrentIndex(0);
+    m_law->setCurrentIndex(0);
+    m_recipient->setCurrentIndex(0);
+    m_predeceased->clear();
+    m_compare->setChecked(false);
     m_refused = {};
+}
+
+void DivisionForm::showProblem(const QString& problem) {
+    m_problemText = problem;
+    m_problem->setText(problem);
 }
 
 std::optional<FaraidInput> DivisionForm::input() const {
     FaraidInput in;
+    in.law = m_law->currentIndex() == 1 ? Law::Khi : Law::Classical;
     in.counts = m_state.lastCounts();
+    in.predeceased = m_predeceased->children();
     for (std::size_t i = 0; i < m_options.size(); ++i)
         setOptionChoice(in.options, AllDivisionOptions[i], m_options[i]->currentIndex());
-    in.estate = readSen(m_state.calculation.estateText(), context().locale);
+    in.obligatoryBequestTo = static_cast<BequestRecipient>(m_recipient->currentIndex());
+    in.estate = readAmount(m_state.calculation.estateText(), context().locale);
     // An estate beyond the amounts the program holds is divided in parts only.
     if (!in.estate)
         return in;
-    std::array<std::optional<Sen>*, DeductionCount> targets{&in.funeral, &in.debts, &in.bequest};
+    std::array<std::optional<Rupiah>*, DeductionCount> targets{
+        &in.jointProperty, &in.funeral, &in.zakat, &in.debts, &in.obligatoryBequest, &in.bequest};
     for (std::size_t i = 0; i < m_deductions.size(); ++i) {
-        *targets[i] = readSen(m_deductions[i]->text(), context().locale);
+        *targets[i] = readAmount(m_deductions[i]->text(), context().locale);
         if (!*targets[i])
             return std::nullopt;
     }
@@ -270,27 +329,37 @@ std::optional<FaraidInput> DivisionForm::input() const {
 }
 
 void DivisionForm::divide() {
+    // The obligatory bequest is KHI's; beside the classical law it counts for the comparison.
+    const bool khi = m_law->currentIndex() == 1;
+    m_deductions[Obligatory]->setEnabled(khi || m_compare->isChecked());
+    m_recipient->setEnabled(m_deductions[Obligatory]->isEnabled());
     const std::optional<FaraidInput> in = input();
     if (!in) {
         for (std::size_t i = 0; i < m_deductions.size(); ++i) {
-            if (!readSen(m_deductions[i]->text(), context().locale)) {
-                m_problem->setText(QString::fromUtf16(Deductions[i].problem));
+            if (!readAmount(m_deductions[i]->text(), context().locale)) {
+                showProblem(QString::fromUtf16(Deductions[i].problem));
                 break;
             }
         }
         forgetOtherCase();
         return;
     }
-    const FaraidOutcome outcome = divideEstate(*in);
-    if (const auto* error = std::get_if<FaraidError>(&outcome)) {
-        m_problem->setText(error->message);
-        forgetOtherCase();
-        return;
+    const FaraidInput chosen = underLaw(*in, in->law);
+    const FaraidOutcome outcome = divideEstate(chosen);
+    std::optional<FaraidOutcome> other;
+    if (m_compare->isChecked())
+        other = divideEstate(underLaw(*in, khi ? Law::Classical : Law::Khi));
+    for (const FaraidOutcome* division : {&outcome, other ? &*other : &outcome}) {
+        if (const auto* error = std::get_if<FaraidError>(division)) {
+            showProblem(error->message);
+            forgetOtherCase();
+            return;
+        }
     }
-    m_problem->clear();
-    const auto& result = std::get<FaraidResult>(outcome);
-    m_case = DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], *in};
-    m_report.emplace(*m_case, result, context().locale, context().now());
+    showProblem(QString());
+    m_case = DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], chosen};
+    m_report.emplace(*m_case, std::get<FaraidResult>(outcome), context().locale,
+                     other ? &std::get<FaraidResult>(*other) : nullptr);
     showReport(*m_report);
 }
 
@@ -311,7 +380,7 @@ void DivisionForm::forgetOtherCase() {
 void DivisionForm::refuseIfWrong(Deduction deduction) {
     const auto slot = static_cast<std::size_t>(deduction);
     const QString text = m_deductions[slot]->text();
-    if (m_problem->text().isEmpty()) {
+    if (m_problemText.isEmpty()) {
         m_refused[slot].clear();
         return;
     }
@@ -323,56 +392,66 @@ void DivisionForm::refuseIfWrong(Deduction deduction) {
 }
 
 void DivisionForm::showReport(const DivisionReport& report) {
-    m_name->setText(report.particulars[0].value);
-    m_estate->setText(report.particulars[1].value);
-    m_net->setText(report.money.empty() ? QString() : report.money.back().value);
+    m_name->setText(m_case->name);
+    m_estate->setText(m_case->estateText);
+    m_net->setText(report.net);
     m_bequestNote->setText(report.bequestNote);
     m_bequestNote->setVisible(!report.bequestNote.isEmpty());
     for (std::size_t i = 0; i < m_options.size(); ++i)
         m_options[i]->setEnabled(report.optionsMatter[i]);
-    fillTable(report);
+    fillTable(report.comparison ? *report.comparison : report.table);
     m_notes->setText(report.notes.join(u'\n'));
     m_notes->setVisible(!report.notes.isEmpty());
     QStringList numbered;
     numbered.reserve(report.steps.size());
     for (qsizetype i = 0; i < report.steps.size(); ++i)
-        numbered.append(QString::number(i + 1) % u". "_s % report.steps[i]);
+        numbered.append(report::numberedStep(i, report.steps[i]));
     m_steps->setPlainText(numbered.join(u'\n'));
 }
 
-void DivisionForm::fillTable(const DivisionReport& report) {
-    const int rows = static_cast<int>(report.rows.size());
+void DivisionForm::fillTable(const report::Table& table) {
+    const int columns = static_cast<int>(table.columns.size());
+    const int rows = static_cast<int>(table.rows.size());
+    if (m_table->columnCount() != columns) {
+        m_table->setColumnCount(columns);
+        QStringList headings;
+        for (const report::Column& column : table.columns)
+            headings.append(column.heading);
+        m_table->setHorizontalHeaderLabels(headings);
+    }
     m_table->setRowCount(rows);
     QFont totalFont = m_table->font();
     totalFont.setBold(true);
     // The columns fit their texts. In the fixed-width font a text's width is its length, so
     // nothing is measured: fitting through the header measures every cell on every change, at
     // several times the cost of the whole division.
-    std::array<qsizetype, DivisionReport::ColumnCount> lengths{};
-    for (std::size_t c = 0; c < lengths.size(); ++c)
-        lengths[c] = DivisionReport::headings()[c].size();
+    std::vector<qsizetype> lengths;
+    for (const report::Column& column : table.columns)
+        lengths.push_back(column.heading.size());
     for (int r = 0; r < rows; ++r) {
-        const DivisionReport::Row& row = report.rows[static_cast<std::size_t>(r)];
-        const bool total = row.kind == DivisionReport::RowKind::Total;
-        for (int c = 0; c < DivisionReport::ColumnCount; ++c) {
+        const report::Row& row = table.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < columns; ++c) {
             const auto slot = static_cast<std::size_t>(c);
             QTableWidgetItem* item = m_table->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem;
                 m_table->setItem(r, c, item);
             }
-            item->setText(row.cells[slot]);
-            item->setTextAlignment(DivisionReport::rightAligned(c)
-                                       ? Qt::AlignRight | Qt::AlignVCenter
-                                       : Qt::AlignLeft | Qt::AlignVCenter);
-            item->setFont(total ? totalFont : m_table->font());
-            lengths[slot] = std::max(lengths[slot], row.cells[slot].size());
+            const QString text = row.cells.value(c);
+            item->setText(text);
+            item->setTextAlignment((table.columns[slot].align == report::Align::Right
+                                        ? Qt::AlignRight
+                                        : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
+            item->setFont(row.total ? totalFont : m_table->font());
+            lengths[slot] = std::max(lengths[slot], text.size());
         }
     }
-    const QFontMetrics metrics(totalFont);
-    const int character = metrics.horizontalAdvance(u'0');
-    for (int c = 0; c < DivisionReport::ColumnCount; ++c) {
-        const int width = static_cast<int>(lengths[static_cast<std::size_t>(c)] + 2) * character;
+    // The advance is fractional: rounded, it falls short by a pixel every few characters.
+    const qreal character = QFontMetricsF(totalFont).horizontalAdvance(u'0');
+    for (int c = 0; c < columns; ++c) {
+        const int width =
+            qCeil(static_cast<qreal>(lengths[static_cast<std::size_t>(c)] + 2) * character);
         if (m_table->columnWidth(c) != width)
             m_table->setColumnWidth(c, width);
     }
@@ -381,10 +460,9 @@ void DivisionForm::fillTable(const DivisionReport& report) {
 void DivisionForm::save() {
     if (!m_report)
         return;
-    DivisionReport report = *m_report;
-    report.stamp(context().now());
+    const report::Report report = m_report->report(divisionStamp(context().now()));
     saveReport(context(), this,
-               [&report](LineWriter& writer) { writeDivisionReport(report, writer); });
+               [&report](LineWriter& writer) { report::writeReport(report, writer); });
 }
 
 void DivisionForm::print() {
@@ -407,13 +485,12 @@ void DivisionForm::writePdf() {
 }
 
 void DivisionForm::paintReport(QPagedPaintDevice& device) const {
-    DivisionReport report = *m_report;
-    report.stamp(context().now());
     QFont body = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     body.setPointSizeF(10);
     QFont table = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     table.setPointSizeF(8);
-    divisionDocument(report, body, table)->print(&device);
+    report::reportDocument(m_report->report(divisionStamp(context().now())), body, table)
+        ->print(&device);
 }
 
 } // namespace zw::waris

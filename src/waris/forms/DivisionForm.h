@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,9 +18,12 @@ class QTableWidget;
 
 namespace zw::waris {
 
-// Pembagian: the full division of the calculation Hasil shows, per heir and per person, with
-// the deductions, the options where the schools differ, the working, and the report saved,
-// printed, previewed or written as a PDF. Every change divides again at once.
+class PredeceasedTable;
+
+// Pembagian: the full division of the calculation Hasil shows, per heir and per person, by the
+// classical law or KHI (or both side by side), with the joint property, the deductions and
+// bequests, the predeceased children, the options where the schools differ, the working, and the
+// report saved, printed, previewed or written as a PDF. Every change divides again at once.
 class DivisionForm final : public Form {
     Q_OBJECT
 
@@ -28,7 +32,8 @@ public:
 
     // Divides the last calculation again (a new one may have run since).
     void follow();
-    // Empties the deductions and puts every option back to the majority view.
+    // Empties the deductions and the predeceased children and puts the law and every option back
+    // to the first choice.
     void clearEntry();
 
     // The case and the report now shown; none before a first valid division.
@@ -39,14 +44,15 @@ protected:
     void activate() override;
 
 private:
-    enum Deduction { Funeral, Debts, Bequest, DeductionCount };
+    enum Deduction { JointProperty, Funeral, Zakat, Debts, Obligatory, Bequest, DeductionCount };
 
     void divide();
     void forgetOtherCase();
     void refuseIfWrong(Deduction deduction);
+    void showProblem(const QString& problem);
     std::optional<FaraidInput> input() const;
     void showReport(const DivisionReport& report);
-    void fillTable(const DivisionReport& report);
+    void fillTable(const report::Table& table);
 
     void save();
     void print();
@@ -57,12 +63,17 @@ private:
     const WarisState& m_state;
     QLabel* m_name = nullptr;
     QLabel* m_estate = nullptr;
+    QComboBox* m_law = nullptr;
     std::array<QLineEdit*, DeductionCount> m_deductions{};
+    QComboBox* m_recipient = nullptr;
+    PredeceasedTable* m_predeceased = nullptr;
     std::array<QString, DeductionCount> m_refused;
     QLabel* m_net = nullptr;
     QLabel* m_bequestNote = nullptr;
     QLabel* m_problem = nullptr;
+    QString m_problemText; // why the entry cannot be divided; empty when it can
     std::array<QComboBox*, AllDivisionOptions.size()> m_options{};
+    QCheckBox* m_compare = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_notes = nullptr;
     QPlainTextEdit* m_steps = nullptr;

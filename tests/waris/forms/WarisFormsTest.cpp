@@ -79,6 +79,7 @@ private Q_SLOTS:
     void savedSheetMatchesItsGoldenFile_data();
     void savedSheetMatchesItsGoldenFile();
     void divisionFollowsHasilThroughOptionsAndDeductions();
+    void divisionUnderKhiWithSubstitutesSideBySide();
     void divisionReportMatchesItsGoldenFile();
     void divisionPdfAndPreviewShowTheSameWholeReport();
     void divisionRefusals_data();
@@ -405,6 +406,38 @@ void WarisFormsTest::divisionFollowsHasilThroughOptionsAndDeductions() {
     click(u"Hasil"_s, u"Command8"_s);
     click(u"Hasil"_s, u"Command6"_s);
     QVERIFY(!m_app->form(Division).isVisible());
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void WarisFormsTest::divisionUnderKhiWithSubstitutesSideBySide() {
+    // Questions in kind order: the sons, the wife, the daughters.
+    enterDeceased({u"Ahmad"_s, u"1000000"_s, true});
+    calculate({Istri, AnakPria, AnakWanita}, {u"5"_s, u"1"_s, u"4"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    auto& obligatory = m_app->child<QLineEdit>(Division, u"WasiatWajibah"_s);
+    QVERIFY(!obligatory.isEnabled());
+    m_app->child<QComboBox>(Division, u"Hukum"_s).setCurrentIndex(1);
+    QVERIFY(obligatory.isEnabled());
+
+    // Two sons of a predeceased son: the Supreme Court's example, 16/128, 14/128 each, 7/128 each
+    // for the grandsons and the daughters.
+    click(Division, u"TambahPenggantiPria"_s);
+    m_app->child<QTableWidget>(Division, u"Pengganti"_s).item(0, 1)->setData(Qt::EditRole, 2);
+    QStringList perPerson;
+    for (int row = 0; row < rowCount() - 1; ++row)
+        perPerson.append(cell(row, 0) % u' ' % cell(row, 4));
+    QCOMPARE(perPerson,
+             (QStringList{u"Anak Pria 7/64"_s, u"Cucu Pria pengganti Anak Pria ke-1 7/128"_s,
+                          u"Istri 1/8"_s, u"Anak Wanita 7/128"_s}));
+    type(u"HartaBersama"_s, u"1,000,000"_s);
+    QCOMPARE(m_app->child<QLabel>(Division, u"HartaBersih"_s).text(), u"Rp 1,500,000.00"_s);
+
+    m_app->child<QCheckBox>(Division, u"Bandingkan"_s).setChecked(true);
+    QCOMPARE(m_app->child<QTableWidget>(Division, u"Tabel"_s).columnCount(), 8);
+    QCOMPARE(cell(1, 2), u"0"_s); // blocked by the sons in the classical law
+    QCOMPARE(cell(1, 7), u"ahli waris pengganti (Pasal 185 KHI)"_s);
+    click(Division, u"HapusPengganti"_s);
+    QCOMPARE(rowCount(), 4);
     QVERIFY(m_app->dialogs.messages.isEmpty());
 }
 

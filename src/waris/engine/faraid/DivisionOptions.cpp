@@ -25,8 +25,27 @@ const DivisionOptionInfo& divisionOptionInfo(DivisionOption option) {
          u"Bila hanya suami atau istri yang mewarisi: sisa setelah bagiannya diserahkan ke "
          u"Baitul Mal (jumhur) atau dikembalikan kepadanya"_s,
          {u"Diserahkan ke Baitul Mal"_s, u"Dikembalikan kepada suami/istri"_s}},
+        {u"Anak wanita dan saudara"_s,
+         u"KHI: anak, juga anak wanita atau penggantinya, menghalangi semua saudara dan yang "
+         u"sesudahnya (Putusan MA 86 K/AG/1994), atau pendapat jumhur: saudara wanita menjadi "
+         u"ashabah bersama anak wanita"_s,
+         {u"Anak menghijab saudara (MA)"_s, u"Saudara tetap mewarisi (jumhur)"_s}},
+        {u"Radd dalam KHI"_s,
+         u"KHI: sisa dikembalikan kepada semua ahli waris bagian tetap termasuk suami/istri "
+         u"(Pasal 193), atau seperti fikih klasik hanya kepada kerabat"_s,
+         {u"Kepada semua, termasuk suami/istri"_s, u"Hanya kepada kerabat"_s}},
     }};
     return infos[static_cast<std::size_t>(option)];
+}
+
+bool optionApplies(DivisionOption option, Law law) {
+    const bool khiOnly =
+        option == DivisionOption::DaughterBlocksSiblings || option == DivisionOption::KhiRadd;
+    return !khiOnly || law == Law::Khi;
+}
+
+QString lawName(Law law) {
+    return law == Law::Khi ? u"Kompilasi Hukum Islam (KHI)"_s : u"Fikih klasik (jumhur)"_s;
 }
 
 int optionChoice(const FaraidOptions& options, DivisionOption option) {
@@ -39,6 +58,10 @@ int optionChoice(const FaraidOptions& options, DivisionOption option) {
         return options.grandmother == GrandmotherSide::Maternal ? 0 : 1;
     case DivisionOption::SpouseAlone:
         return options.spouseAlone == SpouseAloneRule::Treasury ? 0 : 1;
+    case DivisionOption::DaughterBlocksSiblings:
+        return options.daughter == DaughterRule::BlocksSiblings ? 0 : 1;
+    case DivisionOption::KhiRadd:
+        return options.khiRadd == KhiRadd::All ? 0 : 1;
     }
     return 0;
 }
@@ -58,14 +81,23 @@ void setOptionChoice(FaraidOptions& options, DivisionOption option, int choice) 
     case DivisionOption::SpouseAlone:
         options.spouseAlone = majority ? SpouseAloneRule::Treasury : SpouseAloneRule::RestToSpouse;
         break;
+    case DivisionOption::DaughterBlocksSiblings:
+        options.daughter = majority ? DaughterRule::BlocksSiblings : DaughterRule::Majority;
+        break;
+    case DivisionOption::KhiRadd:
+        options.khiRadd = majority ? KhiRadd::All : KhiRadd::Blood;
+        break;
     }
 }
 
 bool optionMatters(const FaraidInput& input, const FaraidResult& result, DivisionOption option) {
+    if (!optionApplies(option, input.law))
+        return false;
     FaraidInput other = input;
     other.detail = FaraidDetail::SharesOnly;
     // Money cannot change which shares the other choice gives.
-    other.estate = other.funeral = other.debts = other.bequest = std::nullopt;
+    other.estate = other.jointProperty = other.funeral = other.zakat = other.debts =
+        other.obligatoryBequest = other.bequest = std::nullopt;
     setOptionChoice(other.options, option, 1 - optionChoice(input.options, option));
     const FaraidOutcome outcome = divideEstate(other);
     const auto* alternative = std::get_if<FaraidResult>(&outcome);

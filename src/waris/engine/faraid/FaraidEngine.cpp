@@ -1,12 +1,10 @@
 #include "waris/engine/faraid/FaraidEngine.h"
 
 #include "waris/engine/faraid/FaraidAmounts.h"
-#include "waris/engine/faraid/FaraidSteps.h"
+#include "waris/engine/faraid/FaraidInputCheck.h"
 #include "waris/engine/faraid/FaraidText.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 
 using namespace Qt::StringLiterals;
 
@@ -16,33 +14,24 @@ namespace {
 
 using enum HeirKind;
 
-constexpr std::uint32_t bits(std::initializer_list<HeirKind> kinds) {
-    std::uint32_t b = 0;
-    for (const HeirKind k : kinds)
-        b |= kindBit(k);
-    return b;
-}
+constexpr HeirSet Spouses{Suami, Istri};
+constexpr HeirSet MaleDescendants{AnakPria, CucuPria};
+constexpr HeirSet FemaleDescendants{AnakWanita, CucuWanita};
+constexpr HeirSet Descendants = MaleDescendants | FemaleDescendants;
+constexpr HeirSet Uterine{SaudaraPriaSeIbu, SaudaraWanitaSeIbu};
+constexpr HeirSet FullSiblings{SaudaraPriaSekandung, SaudaraWanitaSekandung};
+constexpr HeirSet PaternalSiblings{SaudaraPriaSeBapak, SaudaraWanitaSeBapak};
+constexpr HeirSet SharingSiblings = FullSiblings | PaternalSiblings;
+constexpr HeirSet Siblings = Uterine | SharingSiblings;
+// Nephews, uncles and cousins, nearest first.
+constexpr HeirSet DistantMales = HeirSet::range(AnakPriaSaudaraSekandung, AnakPriaPamanSeBapak);
 
-constexpr std::uint32_t Spouses = bits({Suami, Istri});
-constexpr std::uint32_t MaleDescendants = bits({AnakPria, CucuPria});
-constexpr std::uint32_t FemaleDescendants = bits({AnakWanita, CucuWanita});
-constexpr std::uint32_t Descendants = MaleDescendants | FemaleDescendants;
-constexpr std::uint32_t Uterine = bits({SaudaraPriaSeIbu, SaudaraWanitaSeIbu});
-constexpr std::uint32_t FullSiblings = bits({SaudaraPriaSekandung, SaudaraWanitaSekandung});
-constexpr std::uint32_t PaternalSiblings = bits({SaudaraPriaSeBapak, SaudaraWanitaSeBapak});
-constexpr std::uint32_t Siblings = Uterine | FullSiblings | PaternalSiblings;
-constexpr std::uint32_t Males = (1U << 14) - 1 - kindBit(SaudaraPriaSeIbu);
-
-constexpr std::size_t at(HeirKind k) {
-    return static_cast<std::size_t>(index(k));
-}
-
-bool isSingle(HeirKind k) {
-    return k == Suami || k == Bapak || k == Kakek || k == Ibu || k == Nenek;
+bool isMale(HeirKind kind) {
+    return heirInfo(kind).male;
 }
 
 struct Group {
-    std::uint32_t kinds = 0;
+    HeirSet kinds;
     Fraction fard;
     bool residue = false;
     bool equalHeads = false; // the mother's children (and mushtaraka): men and women alike
@@ -50,96 +39,157 @@ struct Group {
     Fraction share;
 };
 
+// What the females of a class take when no male of it is there besides half or two thirds.
+enum class Beside : std::uint8_t {
+    Nothing,
+    OneNearerFemale, // a sixth completing two thirds
+    Daughters,       // sisters: the residue (ma'al ghair)
+};
+
 class Division {
 public:
-    explicit Division(const FaraidInput& input)
-        : m_in(input) {}
+    explicit Division(const FaraidInput& input);
 
     FaraidOutcome run();
 
 private:
-    int count(HeirKind k) const { return has(k) ? m_in.counts[at(k)] : 0; }
-    bool has(HeirKind k) const { return (m_present & kindBit(k)) != 0; }
-    void block(HeirKind k, std::uint32_t blockers);
+    int count(HeirKind k) const { return has(k) ? m_counts[k] : 0; }
+    bool khi() const { return m_in.law == Law::Khi; }
+    bool has(HeirKind k) const { return m_present.contains(k); }
+
+    void block(HeirKind k, HeirSet blockers);
     void findBlocked();
-    int addGroup(std::uint32_t kinds, Fraction fard, FaraidBasis basis, bool residue = false);
-    void setBasis(std::uint32_t kinds, FaraidBasis basis);
+
+    Group& addGroup(HeirSet kinds, Fraction fard, FaraidBasis basis, bool residue = false);
+    void setBasis(HeirSet kinds, FaraidBasis basis);
+    void addHalfOrTwoThirds(HeirKind female);
+    void addPair(HeirKind male, HeirKind female, Beside beside);
     void buildGroups();
-    void buildGrandfatherWithSiblings(Fraction fixedSum);
+    Fraction addSpouse(bool descendant);
+    void addMother(Fraction spouse, bool descendant);
+    void addAncestors();
+    bool addUterine();
+    void addGrandfatherWithSiblings();
+
+    void findBase();
+    void shareOut();
+    void splitGroups();
     void splitGroup(const Group& group);
     void splitMuaddah(const Group& group);
-    void giveShare(HeirKind k, Fraction share);
+    FaraidHeir heirOf(HeirKind k) const;
+    void collectHeirs();
+    void addBranches(const FaraidHeir& child);
+    void addDistantKin(HeirSet receivers);
+    bool correct();
 
     const FaraidInput& m_in;
-    std::uint32_t m_ticked = 0;
-    std::uint32_t m_present = 0;
+    // The persons of each kind the division counts: the given ones with the predeceased children
+    // as the law counts them.
+    PerKind<int> m_counts;
+    bool m_distantKinInherit = false; // classical: a daughter's children, as no one else inherits
+    bool m_daughterBlocksSiblings = false;
+    HeirSet m_ticked;
+    HeirSet m_present;
     bool m_grandfatherShares = false; // Zayd: the grandfather shares with the siblings
-    PerKind<std::uint32_t> m_blockedBy{};
+    PerKind<HeirSet> m_blockedBy{};
     PerKind<FaraidBasis> m_basis{};
-    PerKind<Residuary> m_residuary{};
     PerKind<Fraction> m_fard{};
     PerKind<Fraction> m_share{};
     std::array<Group, HeirKindCount> m_groups{};
     int m_groupCount = 0;
     int m_residueGroup = -1;
-    std::uint32_t m_akdariyyah = 0; // the sister of the akdariyyah
+    HeirSet m_akdariyyah; // the sister of the akdariyyah
+    Fraction m_fixedSum;
+    std::int64_t m_effectiveBase = 0; // after 'aul or radd, before tashih
     FaraidResult m_result;
 };
 
-void Division::block(HeirKind k, std::uint32_t blockers) {
+// KHI counts each predeceased child as a living one (art. 185). The classical law counts a son's
+// children as son's sons and daughters, and a daughter's as distant kin (dzawil arham), who
+// inherit in their mother's place only when no one else does.
+Division::Division(const FaraidInput& input)
+    : m_in(input)
+    , m_counts(input.counts) {
+    int daughtersBranches = 0;
+    for (const PredeceasedChild& child : input.predeceased) {
+        if (khi()) {
+            ++m_counts[child.replaces];
+        } else if (child.replaces == AnakPria) {
+            m_counts[CucuPria] += child.sons;
+            m_counts[CucuWanita] += child.daughters;
+        } else {
+            ++daughtersBranches;
+        }
+    }
+    for (int k = 0; k < HeirKindCount; ++k) {
+        if (m_counts[k] > 0)
+            m_ticked |= HeirSet{heirKind(k)};
+    }
+    if (m_ticked.empty() && daughtersBranches > 0) {
+        m_distantKinInherit = true;
+        m_counts[AnakWanita] = daughtersBranches;
+        m_ticked = {AnakWanita};
+    }
+    m_present = m_ticked;
+}
+
+void Division::block(HeirKind k, HeirSet blockers) {
     blockers &= m_present;
-    if (blockers != 0 && has(k)) {
-        m_present &= ~kindBit(k);
-        m_blockedBy[at(k)] = blockers;
+    if (!blockers.empty() && has(k)) {
+        m_present -= HeirSet{k};
+        m_blockedBy[k] = blockers;
     }
 }
 
 void Division::findBlocked() {
     const FaraidOptions& options = m_in.options;
-    block(Kakek, kindBit(Bapak));
-    block(CucuPria, kindBit(AnakPria));
-    block(CucuWanita, kindBit(AnakPria));
-    if (m_in.counts[at(AnakWanita)] >= 2 && !has(CucuPria))
-        block(CucuWanita, kindBit(AnakWanita));
+    block(Kakek, {Bapak});
+    block(CucuPria, {AnakPria});
+    block(CucuWanita, {AnakPria});
+    if (m_counts[AnakWanita] >= 2 && !has(CucuPria))
+        block(CucuWanita, {AnakWanita});
     block(Nenek,
-          kindBit(Ibu) | (options.grandmother == GrandmotherSide::Paternal ? kindBit(Bapak) : 0));
+          options.grandmother == GrandmotherSide::Paternal ? HeirSet{Ibu, Bapak} : HeirSet{Ibu});
 
     m_grandfatherShares = has(Kakek) && options.grandfather == GrandfatherRule::Zayd;
-    const std::uint32_t byNearer =
-        MaleDescendants | kindBit(Bapak) | (m_grandfatherShares ? 0 : kindBit(Kakek));
+    m_daughterBlocksSiblings =
+        khi() && options.daughter == DaughterRule::BlocksSiblings && has(AnakWanita);
+    const HeirSet byChild = m_daughterBlocksSiblings ? HeirSet{AnakWanita} : HeirSet{};
+    const HeirSet byNearer = MaleDescendants | byChild | HeirSet{Bapak} |
+                             (m_grandfatherShares ? HeirSet{} : HeirSet{Kakek});
     block(SaudaraPriaSekandung, byNearer);
     block(SaudaraWanitaSekandung, byNearer);
-    const bool femaleDescendant = (m_present & FemaleDescendants) != 0;
+    const bool femaleDescendant = m_present.intersects(FemaleDescendants);
     const bool fullSisterBesideDaughters = has(SaudaraWanitaSekandung) &&
                                            !has(SaudaraPriaSekandung) && femaleDescendant &&
                                            !m_grandfatherShares;
     // Beside a sharing grandfather they are counted first (mu'addah) and give way later.
-    const std::uint32_t byFull = byNearer |
-                                 (m_grandfatherShares ? 0 : kindBit(SaudaraPriaSekandung)) |
-                                 (fullSisterBesideDaughters ? kindBit(SaudaraWanitaSekandung) : 0);
+    const HeirSet byFull =
+        byNearer | (m_grandfatherShares ? HeirSet{} : HeirSet{SaudaraPriaSekandung}) |
+        (fullSisterBesideDaughters ? HeirSet{SaudaraWanitaSekandung} : HeirSet{});
     block(SaudaraPriaSeBapak, byFull);
-    const bool twoFullSisters = m_in.counts[at(SaudaraWanitaSekandung)] >= 2 &&
-                                !has(SaudaraPriaSeBapak) && !m_grandfatherShares;
-    block(SaudaraWanitaSeBapak, byFull | (twoFullSisters ? kindBit(SaudaraWanitaSekandung) : 0));
+    const bool twoFullSisters =
+        m_counts[SaudaraWanitaSekandung] >= 2 && !has(SaudaraPriaSeBapak) && !m_grandfatherShares;
+    block(SaudaraWanitaSeBapak,
+          byFull | (twoFullSisters ? HeirSet{SaudaraWanitaSekandung} : HeirSet{}));
     const bool paternalSisterBesideDaughters = has(SaudaraWanitaSeBapak) &&
                                                !has(SaudaraPriaSeBapak) && femaleDescendant &&
                                                !m_grandfatherShares;
 
-    const std::uint32_t byDescendantOrAncestor = Descendants | bits({Bapak, Kakek});
-    block(SaudaraPriaSeIbu, byDescendantOrAncestor);
-    block(SaudaraWanitaSeIbu, byDescendantOrAncestor);
+    for (const HeirKind k : Uterine)
+        block(k, Descendants | HeirSet{Bapak, Kakek});
 
-    std::uint32_t nearer = MaleDescendants |
-                           bits({Bapak, Kakek, SaudaraPriaSekandung, SaudaraPriaSeBapak}) |
-                           (fullSisterBesideDaughters ? kindBit(SaudaraWanitaSekandung) : 0) |
-                           (paternalSisterBesideDaughters ? kindBit(SaudaraWanitaSeBapak) : 0);
-    for (int k = index(AnakPriaSaudaraSekandung); k <= index(AnakPriaPamanSeBapak); ++k) {
-        block(heirKind(k), nearer);
-        nearer |= std::uint32_t{1} << k;
+    HeirSet nearer = MaleDescendants | byChild |
+                     HeirSet{Bapak, Kakek, SaudaraPriaSekandung, SaudaraPriaSeBapak} |
+                     (fullSisterBesideDaughters ? HeirSet{SaudaraWanitaSekandung} : HeirSet{}) |
+                     (paternalSisterBesideDaughters ? HeirSet{SaudaraWanitaSeBapak} : HeirSet{});
+    for (const HeirKind k : DistantMales) {
+        block(k, nearer);
+        nearer |= HeirSet{k};
     }
 }
 
-int Division::addGroup(std::uint32_t kinds, Fraction fard, FaraidBasis basis, bool residue) {
+Group& Division::addGroup(HeirSet kinds, Fraction fard, FaraidBasis basis, bool residue) {
     Group& group = m_groups[static_cast<std::size_t>(m_groupCount)];
     group.kinds = kinds & m_present;
     group.fard = fard;
@@ -147,96 +197,94 @@ int Division::addGroup(std::uint32_t kinds, Fraction fard, FaraidBasis basis, bo
     if (residue && m_residueGroup < 0)
         m_residueGroup = m_groupCount;
     setBasis(group.kinds, basis);
-    return m_groupCount++;
+    ++m_groupCount;
+    return group;
 }
 
-void Division::setBasis(std::uint32_t kinds, FaraidBasis basis) {
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if ((kinds >> k) & 1U)
-            m_basis[static_cast<std::size_t>(k)] = basis;
+void Division::setBasis(HeirSet kinds, FaraidBasis basis) {
+    for (const HeirKind k : kinds)
+        m_basis[k] = basis;
+}
+
+// A daughter, a son's daughter or a sister without a brother: a half alone, two thirds together.
+void Division::addHalfOrTwoThirds(HeirKind female) {
+    const bool one = count(female) == 1;
+    addGroup({female}, one ? Fraction::of(1, 2) : Fraction::of(2, 3),
+             one ? FaraidBasis::OneHalf : FaraidBasis::TwoThirds);
+}
+
+// A male and the females of his class (children, son's children, full or paternal siblings):
+// residuaries together, a male twice a female; without him the females take a share.
+void Division::addPair(HeirKind male, HeirKind female, Beside beside) {
+    if (has(male)) {
+        addGroup({male, female}, 0, FaraidBasis::ResidueNearest, true);
+        m_basis[female] = FaraidBasis::ResidueWithMale;
+    } else if (!has(female)) {
+        return;
+    } else if (beside == Beside::Daughters) {
+        addGroup({female}, 0, FaraidBasis::ResidueBesideDaughters, true);
+    } else if (beside == Beside::OneNearerFemale) {
+        addGroup({female}, Fraction::of(1, 6), FaraidBasis::SixthCompletion);
+    } else {
+        addHalfOrTwoThirds(female);
     }
 }
 
-void Division::buildGroups() {
-    const bool descendant = (m_present & Descendants) != 0;
-    const bool maleDescendant = (m_present & MaleDescendants) != 0;
-    const bool femaleDescendant = (m_present & FemaleDescendants) != 0;
-    int siblingsTicked = 0;
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if ((Siblings >> k) & 1U)
-            siblingsTicked += m_in.counts[static_cast<std::size_t>(k)];
-    }
-
-    // Spouses.
+Fraction Division::addSpouse(bool descendant) {
     Fraction spouse;
     if (has(Suami))
         spouse = descendant ? Fraction::of(1, 4) : Fraction::of(1, 2);
     if (has(Istri))
         spouse = descendant ? Fraction::of(1, 8) : Fraction::of(1, 4);
-    if (has(Suami) || has(Istri))
+    if (m_present.intersects(Spouses))
         addGroup(Spouses, spouse,
                  descendant ? FaraidBasis::SpouseWithDescendant : FaraidBasis::SpouseAlone);
+    return spouse;
+}
 
-    // Mother and grandmother.
+void Division::addMother(Fraction spouse, bool descendant) {
+    int siblingsTicked = 0;
+    for (const HeirKind k : Siblings)
+        siblingsTicked += m_counts[k];
     if (has(Ibu)) {
-        if ((has(Suami) || has(Istri)) && has(Bapak) && !descendant && siblingsTicked < 2) {
+        if (!spouse.isZero() && has(Bapak) && !descendant && siblingsTicked < 2) {
             m_result.special |= specialBit(SpecialCase::Umariyyatain);
-            addGroup(kindBit(Ibu), (Fraction(1) - spouse) / 3, FaraidBasis::MotherUmariyyatain);
+            addGroup({Ibu}, (Fraction(1) - spouse) / 3, FaraidBasis::MotherUmariyyatain);
         } else if (descendant) {
-            addGroup(kindBit(Ibu), Fraction::of(1, 6), FaraidBasis::MotherSixthDescendant);
+            addGroup({Ibu}, Fraction::of(1, 6), FaraidBasis::MotherSixthDescendant);
         } else if (siblingsTicked >= 2) {
-            addGroup(kindBit(Ibu), Fraction::of(1, 6), FaraidBasis::MotherSixthSiblings);
+            addGroup({Ibu}, Fraction::of(1, 6), FaraidBasis::MotherSixthSiblings);
         } else {
-            addGroup(kindBit(Ibu), Fraction::of(1, 3), FaraidBasis::MotherThird);
+            addGroup({Ibu}, Fraction::of(1, 3), FaraidBasis::MotherThird);
         }
     }
     if (has(Nenek))
-        addGroup(kindBit(Nenek), Fraction::of(1, 6), FaraidBasis::GrandmotherSixth);
+        addGroup({Nenek}, Fraction::of(1, 6), FaraidBasis::GrandmotherSixth);
+}
 
-    // Descendants.
-    if (has(AnakPria)) {
-        addGroup(bits({AnakPria, AnakWanita}), 0, FaraidBasis::ResidueNearest, true);
-        m_basis[at(AnakWanita)] = FaraidBasis::ResidueWithMale;
-    } else if (has(AnakWanita)) {
-        const bool one = count(AnakWanita) == 1;
-        addGroup(kindBit(AnakWanita), one ? Fraction::of(1, 2) : Fraction::of(2, 3),
-                 one ? FaraidBasis::OneHalf : FaraidBasis::TwoThirds);
-    }
-    if (has(CucuPria)) {
-        addGroup(bits({CucuPria, CucuWanita}), 0, FaraidBasis::ResidueNearest, true);
-        m_basis[at(CucuWanita)] = FaraidBasis::ResidueWithMale;
-    } else if (has(CucuWanita)) {
-        if (has(AnakWanita)) {
-            addGroup(kindBit(CucuWanita), Fraction::of(1, 6), FaraidBasis::SixthCompletion);
-        } else {
-            const bool one = count(CucuWanita) == 1;
-            addGroup(kindBit(CucuWanita), one ? Fraction::of(1, 2) : Fraction::of(2, 3),
-                     one ? FaraidBasis::OneHalf : FaraidBasis::TwoThirds);
-        }
-    }
-
-    // Father, and the grandfather in his place.
+// The father, and the grandfather in his place unless he shares with brothers and sisters.
+void Division::addAncestors() {
+    const bool maleDescendant = m_present.intersects(MaleDescendants);
+    const bool femaleDescendant = m_present.intersects(FemaleDescendants);
     for (const HeirKind ancestor : {Bapak, Kakek}) {
-        if (!has(ancestor))
+        if (!has(ancestor) ||
+            (ancestor == Kakek && m_grandfatherShares && m_present.intersects(SharingSiblings)))
             continue;
-        if (ancestor == Kakek && m_grandfatherShares &&
-            (m_present & (FullSiblings | PaternalSiblings)) != 0) {
-            continue; // after all the other fixed shares are known
-        }
         if (maleDescendant)
-            addGroup(kindBit(ancestor), Fraction::of(1, 6), FaraidBasis::FatherSixth);
+            addGroup({ancestor}, Fraction::of(1, 6), FaraidBasis::FatherSixth);
         else if (femaleDescendant)
-            addGroup(kindBit(ancestor), Fraction::of(1, 6), FaraidBasis::FatherSixthAndResidue,
-                     true);
+            addGroup({ancestor}, Fraction::of(1, 6), FaraidBasis::FatherSixthAndResidue, true);
         else
-            addGroup(kindBit(ancestor), 0, FaraidBasis::FatherResidue, true);
+            addGroup({ancestor}, 0, FaraidBasis::FatherResidue, true);
     }
-    if ((m_ticked & kindBit(Kakek)) != 0 && has(Kakek) && !maleDescendant &&
-        (m_ticked & (FullSiblings | PaternalSiblings)) != 0) {
+    if (m_ticked.contains(Kakek) && has(Kakek) && !maleDescendant && !m_daughterBlocksSiblings &&
+        m_ticked.intersects(SharingSiblings))
         m_result.special |= specialBit(SpecialCase::JaddWalIkhwah);
-    }
+}
 
-    // The mother's children, and the full brothers with them in the mushtaraka.
+// The mother's children, and the full brothers with them in the mushtaraka; whether the full
+// siblings share their third.
+bool Division::addUterine() {
     const int uterine = count(SaudaraPriaSeIbu) + count(SaudaraWanitaSeIbu);
     const bool mushtaraka =
         has(Suami) && (has(Ibu) || has(Nenek)) && uterine >= 2 && has(SaudaraPriaSekandung);
@@ -244,84 +292,61 @@ void Division::buildGroups() {
         m_result.special |= specialBit(SpecialCase::Mushtaraka);
     const bool sharedThird = mushtaraka && m_in.options.mushtaraka == MushtarakaRule::Share;
     if (uterine > 0) {
-        const int g =
-            addGroup(Uterine | (sharedThird ? FullSiblings : 0),
-                     uterine == 1 ? Fraction::of(1, 6) : Fraction::of(1, 3),
-                     uterine == 1 ? FaraidBasis::UterineSixth : FaraidBasis::UterineThird);
-        m_groups[static_cast<std::size_t>(g)].equalHeads = true;
+        addGroup(Uterine | (sharedThird ? FullSiblings : HeirSet{}),
+                 uterine == 1 ? Fraction::of(1, 6) : Fraction::of(1, 3),
+                 uterine == 1 ? FaraidBasis::UterineSixth : FaraidBasis::UterineThird)
+            .equalHeads = true;
         if (sharedThird)
             setBasis(FullSiblings & m_present, FaraidBasis::MushtarakaShare);
     }
+    return sharedThird;
+}
 
-    // Brothers and sisters, unless they share with the grandfather.
+void Division::buildGroups() {
+    const bool descendant = m_present.intersects(Descendants);
+    const bool femaleDescendant = m_present.intersects(FemaleDescendants);
+    addMother(addSpouse(descendant), descendant);
+    addPair(AnakPria, AnakWanita, Beside::Nothing);
+    addPair(CucuPria, CucuWanita, has(AnakWanita) ? Beside::OneNearerFemale : Beside::Nothing);
+    addAncestors();
+    const bool sharedThird = addUterine();
+
     const bool withGrandfather = has(Kakek) && m_grandfatherShares;
-    if (!withGrandfather && !sharedThird) {
-        if (has(SaudaraPriaSekandung)) {
-            addGroup(FullSiblings, 0, FaraidBasis::ResidueNearest, true);
-            m_basis[at(SaudaraWanitaSekandung)] = FaraidBasis::ResidueWithMale;
-        } else if (has(SaudaraWanitaSekandung)) {
-            if (femaleDescendant) {
-                addGroup(kindBit(SaudaraWanitaSekandung), 0, FaraidBasis::ResidueBesideDaughters,
-                         true);
-            } else {
-                const bool one = count(SaudaraWanitaSekandung) == 1;
-                addGroup(kindBit(SaudaraWanitaSekandung),
-                         one ? Fraction::of(1, 2) : Fraction::of(2, 3),
-                         one ? FaraidBasis::OneHalf : FaraidBasis::TwoThirds);
-            }
-        }
-    }
     if (!withGrandfather) {
-        if (has(SaudaraPriaSeBapak)) {
-            addGroup(PaternalSiblings, 0, FaraidBasis::ResidueNearest, true);
-            m_basis[at(SaudaraWanitaSeBapak)] = FaraidBasis::ResidueWithMale;
-        } else if (has(SaudaraWanitaSeBapak)) {
-            if (femaleDescendant) {
-                addGroup(kindBit(SaudaraWanitaSeBapak), 0, FaraidBasis::ResidueBesideDaughters,
-                         true);
-            } else if (has(SaudaraWanitaSekandung)) {
-                addGroup(kindBit(SaudaraWanitaSeBapak), Fraction::of(1, 6),
-                         FaraidBasis::SixthCompletion);
-            } else {
-                const bool one = count(SaudaraWanitaSeBapak) == 1;
-                addGroup(kindBit(SaudaraWanitaSeBapak),
-                         one ? Fraction::of(1, 2) : Fraction::of(2, 3),
-                         one ? FaraidBasis::OneHalf : FaraidBasis::TwoThirds);
-            }
-        }
+        if (!sharedThird)
+            addPair(SaudaraPriaSekandung, SaudaraWanitaSekandung,
+                    femaleDescendant ? Beside::Daughters : Beside::Nothing);
+        addPair(SaudaraPriaSeBapak, SaudaraWanitaSeBapak,
+                femaleDescendant              ? Beside::Daughters
+                : has(SaudaraWanitaSekandung) ? Beside::OneNearerFemale
+                                              : Beside::Nothing);
     }
-
-    // Nephews, uncles and cousins: at most one of them is not blocked.
-    for (int k = index(AnakPriaSaudaraSekandung); k <= index(AnakPriaPamanSeBapak); ++k) {
-        if (has(heirKind(k)))
-            addGroup(std::uint32_t{1} << k, 0, FaraidBasis::ResidueNearest, true);
-    }
-    if (withGrandfather && (m_present & (FullSiblings | PaternalSiblings)) != 0) {
-        Fraction fixedSum;
-        for (int g = 0; g < m_groupCount; ++g)
-            fixedSum += m_groups[static_cast<std::size_t>(g)].fard;
-        buildGrandfatherWithSiblings(fixedSum);
-    }
+    // At most one of them is not blocked.
+    for (const HeirKind k : DistantMales& m_present)
+        addGroup({k}, 0, FaraidBasis::ResidueNearest, true);
+    if (withGrandfather && m_present.intersects(SharingSiblings))
+        addGrandfatherWithSiblings();
 }
 
 // Zayd's method: the grandfather takes the best of sharing as a brother, a third (of the whole
 // when no one else has a fixed share, else of the rest) and a sixth of the whole.
-void Division::buildGrandfatherWithSiblings(Fraction fixedSum) {
-    constexpr std::uint32_t SharingSiblings = FullSiblings | PaternalSiblings;
-    const std::uint32_t siblings = m_present & SharingSiblings;
-    const bool akdariyyah = m_present == (bits({Suami, Ibu, Kakek}) | siblings) &&
-                            (siblings == kindBit(SaudaraWanitaSekandung) ||
-                             siblings == kindBit(SaudaraWanitaSeBapak)) &&
-                            m_in.counts[at(heirKind(std::countr_zero(siblings)))] == 1;
+void Division::addGrandfatherWithSiblings() {
+    Fraction fixedSum;
+    for (int g = 0; g < m_groupCount; ++g)
+        fixedSum += m_groups[static_cast<std::size_t>(g)].fard;
+    const HeirSet siblings = m_present & SharingSiblings;
+    const bool akdariyyah = m_present == (HeirSet{Suami, Ibu, Kakek} | siblings) &&
+                            siblings.size() == 1 && !isMale(siblings.first()) &&
+                            m_counts[siblings.first()] == 1;
     if (akdariyyah) {
         m_result.special |= specialBit(SpecialCase::Akdariyyah);
         m_result.special &= static_cast<std::uint8_t>(~specialBit(SpecialCase::JaddWalIkhwah));
-        addGroup(kindBit(Kakek) | siblings, Fraction::of(1, 6) + Fraction::of(1, 2),
+        addGroup(HeirSet{Kakek} | siblings, Fraction::of(1, 6) + Fraction::of(1, 2),
                  FaraidBasis::Akdariyyah);
         m_akdariyyah = siblings;
         return;
     }
-    if ((siblings & FullSiblings) != 0 && (siblings & PaternalSiblings) != 0)
+    if (siblings.intersects(FullSiblings) && siblings.intersects(PaternalSiblings))
         m_result.special |= specialBit(SpecialCase::Muaddah);
 
     const Fraction rest = Fraction(1) - fixedSum;
@@ -345,19 +370,114 @@ void Division::buildGrandfatherWithSiblings(Fraction fixedSum) {
             rest / 3 >= sixth ? FaraidBasis::GrandfatherThirdOfRest : FaraidBasis::GrandfatherSixth;
     }
     if (basis == FaraidBasis::GrandfatherMuqasamah) {
-        const int g =
-            addGroup(kindBit(Kakek) | siblings, 0, FaraidBasis::SiblingWithGrandfather, true);
-        m_basis[at(Kakek)] = basis;
-        m_groups[static_cast<std::size_t>(g)].muaddah = true;
+        addGroup(HeirSet{Kakek} | siblings, 0, FaraidBasis::SiblingWithGrandfather, true).muaddah =
+            true;
+        m_basis[Kakek] = basis;
     } else {
-        addGroup(kindBit(Kakek), fard, basis);
-        const int g = addGroup(siblings, 0, FaraidBasis::SiblingWithGrandfather, true);
-        m_groups[static_cast<std::size_t>(g)].muaddah = true;
+        addGroup({Kakek}, fard, basis);
+        addGroup(siblings, 0, FaraidBasis::SiblingWithGrandfather, true).muaddah = true;
     }
 }
 
-void Division::giveShare(HeirKind k, Fraction share) {
-    m_share[at(k)] = share;
+// The least common multiple of the fixed shares' denominators, or the heads of the residuaries
+// when no one has a fixed share.
+void Division::findBase() {
+    std::int64_t base = 1;
+    bool anyFard = false;
+    for (int g = 0; g < m_groupCount; ++g) {
+        const Group& group = m_groups[static_cast<std::size_t>(g)];
+        if (!group.fard.isZero()) {
+            base = lcm64(base, group.fard.den());
+            m_fixedSum += group.fard;
+            anyFard = true;
+        }
+    }
+    if (!anyFard && m_residueGroup >= 0) {
+        const HeirSet kinds = m_groups[static_cast<std::size_t>(m_residueGroup)].kinds;
+        // A male counts as two heads only beside the females of his class.
+        bool males = false;
+        bool females = false;
+        for (const HeirKind k : kinds)
+            (isMale(k) ? males : females) = true;
+        base = 0;
+        for (const HeirKind k : kinds)
+            base += m_counts[k] * (males && females && isMale(k) ? 2 : 1);
+    }
+    m_result.base = base;
+}
+
+// 'Aul when the fixed shares exceed the whole, the residue to the residuaries, radd when the
+// shares fall short and no one takes the residue (never to a spouse but under KHI's art. 193);
+// then the base these give.
+void Division::shareOut() {
+    const Fraction one(1);
+    const Fraction rest = one - m_fixedSum;
+    const bool raddToSpouse = khi() && m_in.options.khiRadd == KhiRadd::All;
+    HeirSet raddTo;
+    Fraction raddSum;
+    for (int g = 0; g < m_groupCount; ++g) {
+        const Group& group = m_groups[static_cast<std::size_t>(g)];
+        if (!group.fard.isZero() && (raddToSpouse || !group.kinds.intersects(Spouses))) {
+            raddTo |= group.kinds;
+            raddSum += group.fard;
+        }
+    }
+    const bool awl = rest < Fraction(0);
+    const bool radd =
+        !awl && !rest.isZero() && m_residueGroup < 0 &&
+        (!raddTo.empty() || m_in.options.spouseAlone == SpouseAloneRule::RestToSpouse);
+    for (int g = 0; g < m_groupCount; ++g) {
+        Group& group = m_groups[static_cast<std::size_t>(g)];
+        if (awl)
+            group.share = group.fard / m_fixedSum;
+        else if (g == m_residueGroup)
+            group.share = group.fard + rest;
+        else if (radd && raddTo.empty())
+            group.share = one; // only a spouse, and the rest goes to the spouse
+        else if (radd && group.kinds.intersects(raddTo))
+            group.share = group.fard + rest * group.fard / raddSum;
+        else
+            group.share = group.fard;
+    }
+    if (!awl && !radd && m_residueGroup < 0)
+        m_result.unassigned = rest;
+    m_result.awl = awl;
+    m_result.radd = radd;
+    if (radd)
+        m_result.raddTo = raddTo.empty() ? m_present & Spouses : raddTo;
+
+    m_effectiveBase = m_result.base;
+    if (awl) {
+        m_effectiveBase = (m_fixedSum * m_result.base).num();
+        m_result.awlBase = m_effectiveBase;
+    } else if (radd) {
+        m_effectiveBase = 1;
+        for (int g = 0; g < m_groupCount; ++g)
+            m_effectiveBase =
+                lcm64(m_effectiveBase, m_groups[static_cast<std::size_t>(g)].share.den());
+        m_result.raddBase = m_effectiveBase;
+    }
+}
+
+void Division::splitGroups() {
+    const Fraction rest = Fraction(1) - m_fixedSum;
+    m_result.groups.reserve(static_cast<std::size_t>(m_groupCount));
+    for (int g = 0; g < m_groupCount; ++g) {
+        const Group& group = m_groups[static_cast<std::size_t>(g)];
+        splitGroup(group);
+        const bool residue = g == m_residueGroup;
+        const Fraction baseShare = !m_result.awl && residue ? group.fard + rest : group.fard;
+        m_result.groups.push_back(
+            {group.kinds, group.fard, residue, (baseShare * m_result.base).num(), group.share});
+    }
+    std::sort(m_result.groups.begin(), m_result.groups.end(),
+              [](const FaraidGroup& a, const FaraidGroup& b) {
+                  return a.kinds.first() < b.kinds.first();
+              });
+    if (!m_akdariyyah.empty()) {
+        m_fard[Kakek] = Fraction::of(1, 6);
+        m_fard[m_akdariyyah.first()] = Fraction::of(1, 2);
+    }
 }
 
 void Division::splitGroup(const Group& group) {
@@ -365,20 +485,15 @@ void Division::splitGroup(const Group& group) {
         splitMuaddah(group);
         return;
     }
+    const auto weight = [&](HeirKind k) -> std::int64_t {
+        return m_counts[k] * (!group.equalHeads && isMale(k) ? 2 : 1);
+    };
     std::int64_t heads = 0;
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if ((group.kinds >> k) & 1U) {
-            const bool twice = !group.equalHeads && ((Males >> k) & 1U) != 0;
-            heads += m_in.counts[static_cast<std::size_t>(k)] * (twice ? 2 : 1);
-        }
-    }
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if ((group.kinds >> k) & 1U) {
-            const bool twice = !group.equalHeads && ((Males >> k) & 1U) != 0;
-            const std::int64_t weight = m_in.counts[static_cast<std::size_t>(k)] * (twice ? 2 : 1);
-            giveShare(heirKind(k), group.share * Fraction::of(weight, heads));
-            m_fard[static_cast<std::size_t>(k)] = group.fard * Fraction::of(weight, heads);
-        }
+    for (const HeirKind k : group.kinds)
+        heads += weight(k);
+    for (const HeirKind k : group.kinds) {
+        m_share[k] = group.share * Fraction::of(weight(k), heads);
+        m_fard[k] = group.fard * Fraction::of(weight(k), heads);
     }
 }
 
@@ -389,22 +504,20 @@ void Division::splitMuaddah(const Group& group) {
     Fraction left = group.share;
     const std::int64_t heads = 2 + 2 * count(SaudaraPriaSekandung) + count(SaudaraWanitaSekandung) +
                                2 * count(SaudaraPriaSeBapak) + count(SaudaraWanitaSeBapak);
-    if ((group.kinds & kindBit(Kakek)) != 0) {
-        giveShare(Kakek, left * Fraction::of(2, heads));
-        left -= m_share[at(Kakek)];
+    if (group.kinds.contains(Kakek)) {
+        m_share[Kakek] = left * Fraction::of(2, heads);
+        left -= m_share[Kakek];
     }
     const auto pair = [&](HeirKind male, HeirKind female, Fraction amount) {
         const std::int64_t pairHeads = 2 * count(male) + count(female);
         if (has(male))
-            giveShare(male, amount * Fraction::of(2 * count(male), pairHeads));
+            m_share[male] = amount * Fraction::of(2 * count(male), pairHeads);
         if (has(female))
-            giveShare(female, amount * Fraction::of(count(female), pairHeads));
+            m_share[female] = amount * Fraction::of(count(female), pairHeads);
     };
-    const auto giveWay = [&](std::uint32_t blockers) {
-        for (const HeirKind k : {SaudaraPriaSeBapak, SaudaraWanitaSeBapak}) {
-            if (has(k))
-                m_blockedBy[at(k)] = blockers & m_present;
-        }
+    const auto giveWay = [&](HeirSet blockers) {
+        for (const HeirKind k : PaternalSiblings& m_present)
+            m_blockedBy[k] = blockers & m_present;
     };
     if (has(SaudaraPriaSekandung)) {
         pair(SaudaraPriaSekandung, SaudaraWanitaSekandung, left);
@@ -413,10 +526,10 @@ void Division::splitMuaddah(const Group& group) {
         const Fraction cap =
             count(SaudaraWanitaSekandung) == 1 ? Fraction::of(1, 2) : Fraction::of(2, 3);
         const Fraction full = left < cap ? left : cap;
-        giveShare(SaudaraWanitaSekandung, full);
+        m_share[SaudaraWanitaSekandung] = full;
         left -= full;
         if (left.isZero())
-            giveWay(kindBit(SaudaraWanitaSekandung));
+            giveWay({SaudaraWanitaSekandung});
         else
             pair(SaudaraPriaSeBapak, SaudaraWanitaSeBapak, left);
     } else {
@@ -424,237 +537,181 @@ void Division::splitMuaddah(const Group& group) {
     }
 }
 
-FaraidOutcome Division::run() {
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if (m_in.counts[static_cast<std::size_t>(k)] > 0)
-            m_ticked |= std::uint32_t{1} << k;
-    }
-    m_present = m_ticked;
-    findBlocked();
-    buildGroups();
-
-    // The base: the least common multiple of the fixed shares' denominators, or the heads of the
-    // residuaries when no one has a fixed share.
-    std::int64_t base = 1;
-    Fraction fixedSum;
-    bool anyFard = false;
-    for (int g = 0; g < m_groupCount; ++g) {
-        const Group& group = m_groups[static_cast<std::size_t>(g)];
-        if (!group.fard.isZero()) {
-            base = lcm64(base, group.fard.den());
-            fixedSum += group.fard;
-            anyFard = true;
-        }
-    }
-    if (!anyFard && m_residueGroup >= 0) {
-        const Group& group = m_groups[static_cast<std::size_t>(m_residueGroup)];
-        // A male counts as two heads only beside the females of his class.
-        const bool mixed = (group.kinds & ~Males) != 0 && (group.kinds & Males) != 0;
-        base = 0;
-        for (int k = 0; k < HeirKindCount; ++k) {
-            if ((group.kinds >> k) & 1U)
-                base += m_in.counts[static_cast<std::size_t>(k)] *
-                        (mixed && ((Males >> k) & 1U) ? 2 : 1);
-        }
-    }
-    m_result.base = base;
-
-    const Fraction one(1);
-    const Fraction rest = one - fixedSum;
-    std::uint32_t raddTo = 0;
-    Fraction raddSum;
-    for (int g = 0; g < m_groupCount; ++g) {
-        const Group& group = m_groups[static_cast<std::size_t>(g)];
-        if (!group.fard.isZero() && (group.kinds & Spouses) == 0) {
-            raddTo |= group.kinds;
-            raddSum += group.fard;
-        }
-    }
-    const bool awl = rest < Fraction(0);
-    const bool radd = !awl && !rest.isZero() && m_residueGroup < 0 &&
-                      (raddTo != 0 || m_in.options.spouseAlone == SpouseAloneRule::RestToSpouse);
-    for (int g = 0; g < m_groupCount; ++g) {
-        Group& group = m_groups[static_cast<std::size_t>(g)];
-        if (awl)
-            group.share = group.fard / fixedSum;
-        else if (g == m_residueGroup)
-            group.share = group.fard + rest;
-        else if (radd && raddTo == 0)
-            group.share = one; // only a spouse, and the rest goes to the spouse
-        else if (radd && (group.kinds & Spouses) == 0)
-            group.share = group.fard + rest * group.fard / raddSum;
-        else
-            group.share = group.fard;
-    }
-    if (!awl && !radd && m_residueGroup < 0)
-        m_result.unassigned = rest;
-    m_result.awl = awl;
-    m_result.radd = radd;
-    m_result.raddTo = radd ? (raddTo != 0 ? raddTo : (m_present & Spouses)) : 0;
-
-    // The effective base after 'aul or radd, then the correction (tashih).
-    std::int64_t effective = base;
-    if (awl) {
-        effective = (fixedSum * base).num();
-        m_result.awlBase = effective;
-    } else if (radd) {
-        effective = 1;
-        for (int g = 0; g < m_groupCount; ++g)
-            effective = lcm64(effective, m_groups[static_cast<std::size_t>(g)].share.den());
-        m_result.raddBase = effective;
-    }
-    m_result.groups.reserve(static_cast<std::size_t>(m_groupCount));
-    for (int g = 0; g < m_groupCount; ++g) {
-        const Group& group = m_groups[static_cast<std::size_t>(g)];
-        splitGroup(group);
-        const Fraction baseShare =
-            awl ? group.fard : (g == m_residueGroup ? group.fard + rest : group.fard);
-        m_result.groups.push_back(
-            {group.kinds, group.fard, g == m_residueGroup, (baseShare * base).num(), group.share});
-    }
-
-    std::sort(m_result.groups.begin(), m_result.groups.end(),
-              [](const FaraidGroup& a, const FaraidGroup& b) {
-                  return std::countr_zero(a.kinds) < std::countr_zero(b.kinds);
-              });
-    if (m_akdariyyah != 0) {
-        m_fard[at(Kakek)] = Fraction::of(1, 6);
-        m_fard[at(heirKind(std::countr_zero(m_akdariyyah)))] = Fraction::of(1, 2);
-    }
-    std::int64_t multiplier = 1;
-    m_result.heirs.reserve(static_cast<std::size_t>(std::popcount(m_ticked)));
-    for (int k = 0; k < HeirKindCount; ++k) {
-        if (((m_ticked >> k) & 1U) == 0)
-            continue;
-        const auto slot = static_cast<std::size_t>(k);
-        FaraidHeir heir;
-        heir.kind = heirKind(k);
-        heir.count = m_in.counts[slot];
-        heir.blockedBy = m_blockedBy[slot];
-        if (heir.blockedBy != 0) {
-            heir.status = FaraidStatus::Blocked;
-            heir.share = 0;
-        } else {
-            heir.share = m_share[slot];
-            heir.basisCode = m_basis[slot];
-            heir.receivesRadd = radd && ((m_result.raddTo >> k) & 1U);
-        }
-        heir.perPerson = heir.share / heir.count;
-        multiplier = lcm64(multiplier, (heir.perPerson * effective).den());
-        m_result.heirs.push_back(heir);
-    }
-    for (FaraidHeir& heir : m_result.heirs) {
-        if (heir.status == FaraidStatus::Blocked && heir.blockedBy != 0)
-            continue;
-        const auto slot = at(heir.kind);
-        const bool residue =
-            m_residueGroup >= 0 &&
-            (m_groups[static_cast<std::size_t>(m_residueGroup)].kinds & kindBit(heir.kind)) != 0;
+FaraidHeir Division::heirOf(HeirKind k) const {
+    FaraidHeir heir;
+    heir.kind = k;
+    heir.count = m_counts[k];
+    heir.blockedBy = m_blockedBy[k];
+    if (heir.blockedBy.empty()) {
+        const bool residue = m_residueGroup >= 0 &&
+                             m_groups[static_cast<std::size_t>(m_residueGroup)].kinds.contains(k);
         heir.status = residue ? FaraidStatus::Ashabah : FaraidStatus::Fard;
-        heir.fard = m_fard[slot];
-        if (residue) {
-            const bool male = ((Males >> index(heir.kind)) & 1U) != 0;
+        heir.share = m_share[k];
+        heir.fard = m_fard[k];
+        heir.basisCode = m_basis[k];
+        heir.receivesRadd = m_result.raddTo.contains(k);
+        if (residue)
             heir.residuary = heir.basisCode == FaraidBasis::ResidueBesideDaughters
                                  ? Residuary::MaalGhair
-                             : male ? Residuary::BiNafsih
-                                    : Residuary::BilGhair;
+                             : isMale(k) ? Residuary::BiNafsih
+                                         : Residuary::BilGhair;
+    }
+    heir.perPerson = heir.share / heir.count;
+    return heir;
+}
+
+void Division::collectHeirs() {
+    m_result.heirs.reserve(static_cast<std::size_t>(m_ticked.size()) + 2 * m_in.predeceased.size());
+    for (int k = 0; k < HeirKindCount; ++k) {
+        const HeirKind kind = heirKind(k);
+        if (!m_ticked.contains(kind))
+            continue;
+        const bool replaced = (khi() || m_distantKinInherit) &&
+                              (kind == AnakPria || kind == AnakWanita) &&
+                              m_counts[kind] != m_in.counts[kind];
+        if (replaced)
+            addBranches(heirOf(kind));
+        else
+            m_result.heirs.push_back(heirOf(kind));
+    }
+    if (!m_distantKinInherit) {
+        HeirSet receivers;
+        for (const FaraidHeir& heir : m_result.heirs) {
+            if (heir.status != FaraidStatus::Blocked)
+                receivers |= HeirSet{heir.kind};
+        }
+        addDistantKin(receivers);
+    }
+}
+
+// The living children of a kind, then each predeceased child's sons and daughters sharing its
+// part, a male twice a female.
+void Division::addBranches(const FaraidHeir& child) {
+    const Fraction perChild = child.perPerson;
+    const Fraction fardPerChild = child.fard / child.count;
+    const int living = m_in.counts[child.kind];
+    if (living > 0) {
+        FaraidHeir heir = child;
+        heir.count = living;
+        heir.share = perChild * living;
+        heir.fard = fardPerChild * living;
+        m_result.heirs.push_back(heir);
+    }
+    // What one living daughter gets, or half a son when there is none.
+    const Fraction perDaughter = m_counts[AnakWanita] > 0
+                                     ? m_share[AnakWanita] / m_counts[AnakWanita]
+                                     : m_share[AnakPria] / m_counts[AnakPria] / 2;
+    int branch = 0;
+    for (const PredeceasedChild& predeceased : m_in.predeceased) {
+        ++branch;
+        if (predeceased.replaces != child.kind)
+            continue;
+        const std::int64_t heads = 2 * predeceased.sons + predeceased.daughters;
+        for (const bool daughters : {false, true}) {
+            const int persons = daughters ? predeceased.daughters : predeceased.sons;
+            if (persons == 0)
+                continue;
+            FaraidHeir heir = child;
+            heir.branch = branch;
+            heir.branchDaughters = daughters;
+            heir.count = persons;
+            heir.basisCode =
+                m_distantKinInherit ? FaraidBasis::DistantKin : FaraidBasis::Substitute;
+            heir.perPerson = perChild * Fraction::of(daughters ? 1 : 2, heads);
+            heir.share = heir.perPerson * persons;
+            heir.fard = fardPerChild * Fraction::of((daughters ? 1 : 2) * persons, heads);
+            heir.exceedsLivingChild = khi() && heir.perPerson > perDaughter * (daughters ? 1 : 2);
+            m_result.heirs.push_back(heir);
         }
     }
-    m_result.finalBase = effective * multiplier;
+}
+
+// Classical: a predeceased daughter's children are distant kin and inherit nothing beside the
+// heirs who receive; they stand after the daughters.
+void Division::addDistantKin(HeirSet receivers) {
+    auto at = std::find_if(m_result.heirs.begin(), m_result.heirs.end(),
+                           [](const FaraidHeir& h) { return h.kind > AnakWanita; });
+    int branch = 0;
+    for (const PredeceasedChild& predeceased : m_in.predeceased) {
+        ++branch;
+        if (khi() || predeceased.replaces != AnakWanita)
+            continue;
+        for (const bool daughters : {false, true}) {
+            const int persons = daughters ? predeceased.daughters : predeceased.sons;
+            if (persons == 0)
+                continue;
+            FaraidHeir heir;
+            heir.kind = AnakWanita;
+            heir.branch = branch;
+            heir.branchDaughters = daughters;
+            heir.count = persons;
+            heir.basisCode = FaraidBasis::DistantKin;
+            heir.blockedBy = receivers;
+            at = std::next(m_result.heirs.insert(at, heir));
+        }
+    }
+}
+
+// Tashih: the base multiplied until every person's part is whole; false when a number leaves
+// the 64-bit range.
+bool Division::correct() {
+    std::int64_t multiplier = 1;
+    for (const FaraidHeir& heir : m_result.heirs)
+        multiplier = lcm64(multiplier, (heir.perPerson * m_effectiveBase).den());
+    m_result.finalBase = m_effectiveBase * multiplier;
     bool valid = m_result.finalBase > 0 && m_result.unassigned.valid();
     for (FaraidHeir& heir : m_result.heirs) {
         const Fraction parts = heir.perPerson * m_result.finalBase;
         valid = valid && parts.valid() && heir.fard.valid();
         heir.partsPerPerson = parts.num();
     }
-    if (!valid)
+    return valid;
+}
+
+FaraidOutcome Division::run() {
+    m_result.law = m_in.law;
+    m_result.predeceased = m_in.predeceased;
+    findBlocked();
+    buildGroups();
+    findBase();
+    shareOut();
+    splitGroups();
+    collectHeirs();
+    if (!correct())
         return FaraidError{u"Perhitungan melampaui batas angka; kurangi jumlah orang."_s};
     return std::move(m_result);
 }
 
-QString nameOf(HeirKind kind) {
-    return faraidKindName(kind);
-}
-
 } // namespace
-
-QString specialCaseName(SpecialCase c) {
-    switch (c) {
-    case SpecialCase::Umariyyatain:
-        return u"umariyyatain"_s;
-    case SpecialCase::Mushtaraka:
-        return u"mushtaraka"_s;
-    case SpecialCase::Akdariyyah:
-        return u"akdariyyah"_s;
-    case SpecialCase::Muaddah:
-        return u"muaddah"_s;
-    case SpecialCase::JaddWalIkhwah:
-        return u"jadd-wal-ikhwah"_s;
-    }
-    return {};
-}
 
 const FaraidHeir* FaraidResult::heir(HeirKind kind) const {
     for (const FaraidHeir& h : heirs) {
-        if (h.kind == kind)
+        if (h.kind == kind && !h.inBranch())
             return &h;
     }
     return nullptr;
 }
 
-std::optional<FaraidError> validateFaraidInput(const FaraidInput& input) {
-    const PerKind<int>& c = input.counts;
-    bool any = false;
-    for (int k = 0; k < HeirKindCount; ++k) {
-        const HeirKind kind = heirKind(k);
-        const int n = c[static_cast<std::size_t>(k)];
-        any = any || n != 0;
-        if (kind == Istri && n > 4)
-            return FaraidError{u"Istri paling banyak empat orang."_s};
-        if (isSingle(kind) && n != 0 && n != 1)
-            return FaraidError{nameOf(kind) % u" hanya boleh satu orang."_s};
-        if (n < 0 || n > 99)
-            return FaraidError{u"Jumlah "_s % nameOf(kind) % u" harus antara 1 dan 99."_s};
-    }
-    if (!any)
-        return FaraidError{u"Belum ada ahli waris yang dipilih."_s};
-    if (c[at(Suami)] > 0 && c[at(Istri)] > 0)
-        return FaraidError{u"Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s};
-    const std::pair<const std::optional<Sen>*, QString> amounts[] = {
-        {&input.estate, u"Harta peninggalan"_s},
-        {&input.funeral, u"Biaya pengurusan jenazah"_s},
-        {&input.debts, u"Utang"_s},
-        {&input.bequest, u"Wasiat"_s},
-    };
-    for (const auto& [amount, name] : amounts) {
-        if (*amount && **amount < 0)
-            return FaraidError{name % u" tidak boleh negatif."_s};
-        if (*amount && **amount > MaxSen)
-            return FaraidError{name % u" terlalu besar (paling banyak 999999999999999.99)."_s};
-    }
-    if (!input.estate && (input.funeral || input.debts || input.bequest))
-        return FaraidError{u"Biaya, utang dan wasiat memerlukan harta peninggalan (--estate)."_s};
-    if (input.estate && input.funeral.value_or(0) + input.debts.value_or(0) > *input.estate)
-        return FaraidError{u"Biaya pengurusan jenazah dan utang melebihi harta peninggalan."_s};
-    return std::nullopt;
-}
-
 FaraidOutcome divideEstate(const FaraidInput& input) {
-    if (auto error = validateFaraidInput(input))
+    if (auto error = checkFaraidInput(input))
         return *error;
     FaraidOutcome outcome = Division(input).run();
     auto* result = std::get_if<FaraidResult>(&outcome);
     if (result == nullptr || input.detail == FaraidDetail::SharesOnly)
         return outcome;
-    if (input.estate) {
-        result->money = netEstate(*input.estate, input.funeral.value_or(0), input.debts.value_or(0),
-                                  input.bequest.value_or(0));
+    result->money = netEstate(input);
+    if (result->money)
         result->unassignedAmount =
             distributeAmounts(result->heirs, result->unassigned, result->money->net);
-    }
-    describeHeirs(*result, input);
-    result->steps = faraidSteps(*result);
+    describeHeirs(*result);
     return outcome;
+}
+
+FaraidInput underLaw(FaraidInput input, Law law) {
+    input.law = law;
+    if (law == Law::Classical)
+        input.obligatoryBequest.reset();
+    return input;
 }
 
 } // namespace zw::waris

@@ -1,7 +1,9 @@
 #include "waris/engine/faraid/FaraidSteps.h"
 
-#include "waris/engine/faraid/FaraidAmounts.h"
+#include "common/NumberFormat.h"
 #include "waris/engine/faraid/FaraidText.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -9,27 +11,105 @@ namespace zw::waris {
 
 namespace {
 
-QString rp(Sen sen) {
-    return u"Rp "_s % senToDecimal(sen);
-}
-
 QString num(std::int64_t n) {
     return decimalText(n);
 }
 
-void moneySteps(const FaraidMoney& m, QStringList& steps) {
-    if (m.funeral > 0 || m.debts > 0)
-        steps.append(u"Harta peninggalan "_s % rp(m.estate) %
-                     u", dikurangi biaya pengurusan jenazah "_s % rp(m.funeral) % u" dan utang "_s %
-                     rp(m.debts) % u" = "_s % rp(m.estate - m.funeral - m.debts) % u'.');
-    if (m.bequestCut) {
+// "Rp 5" when every one of `persons` gets as much of `amount`, else "Rp 6 (2 orang) dan Rp 5
+// (1 orang)".
+QString sharedAmount(Rupiah amount, int persons, const MoneyText& rp) {
+    const Rupiah each = *amount.scaled(1, persons, Rupiah::Rounding::Down);
+    const std::int64_t extra = (amount - each * persons).sen();
+    if (extra == 0)
+        return rp(each);
+    return rp(each + Rupiah::fromSen(1)) % u" ("_s % num(extra) % u" orang) dan "_s % rp(each) %
+           u" ("_s % num(persons - extra) % u" orang)"_s;
+}
+
+void jointPropertyStep(const FaraidMoney& m, const FaraidResult& r, const MoneyText& rp,
+                       QStringList& steps) {
+    const FaraidHeir* spouse = r.heir(HeirKind::Suami);
+    if (spouse == nullptr)
+        spouse = r.heir(HeirKind::Istri);
+    if (spouse == nullptr || m.jointProperty == Rupiah())
+        return;
+    QString line = u"Harta bersama "_s % rp(m.jointProperty) % u": separuhnya "_s %
+                   rp(m.spouseJointShare) % u" milik "_s % heirInfo(spouse->kind).name.toLower() %
+                   u" dan dibayarkan lebih dahulu"_s %
+                   (r.law == Law::Khi ? u" (Pasal 96 KHI)"_s : QString());
+    if (spouse->count > 1)
+        line += u", dibagi rata di antara "_s % num(spouse->count) % u" istri, masing-masing "_s %
+                sharedAmount(m.spouseJointShare, spouse->count, rp);
+    steps.append(line % u"; separuh lainnya "_s % rp(m.jointProperty - m.spouseJointShare) %
+                 u" masuk harta peninggalan, menjadi "_s % rp(m.gross()) % u'.');
+}
+
+void moneySteps(const FaraidMoney& m, const FaraidResult& r, const MoneyText& rp,
+                QStringList& steps) {
+    jointPropertyStep(m, r, rp, steps);
+    const Rupiah none;
+    if (m.funeral > none || m.zakat > none || m.debts > none) {
+        QString deductions = u"biaya pengurusan jenazah "_s % rp(m.funeral);
+        if (m.zakat > none)
+            deductions += u", zakat yang belum dibayar "_s % rp(m.zakat);
+        steps.append(u"Harta peninggalan "_s % rp(m.gross()) % u", dikurangi "_s % deductions %
+                     u" dan utang "_s % rp(m.debts) % u" = "_s % rp(m.afterDebts()) % u'.');
+    }
+    const QString third = u"1/3 dari "_s % rp(m.afterDebts());
+    if (m.obligatoryAsked > none) {
+        const QString to = u"Wasiat wajibah untuk "_s % bequestRecipientText(m.obligatoryTo);
+        if (m.obligatoryCut())
+            steps.append(to % u' ' % rp(m.obligatoryAsked) %
+                         u" melebihi sepertiga, maka dibatasi menjadi "_s % rp(m.obligatory) %
+                         u" ("_s % third % u")."_s);
+        else
+            steps.append(to % u' ' % rp(m.obligatory) % u", didahulukan dari wasiat biasa."_s);
+        if (m.bequestCut())
+            steps.append(u"Wasiat "_s % rp(m.bequestAsked) %
+                         u" bersama wasiat wajibah melebihi sepertiga, maka dibatasi menjadi sisa "
+                         u"sepertiga "_s %
+                         rp(m.bequest) % u" ("_s % third % u")."_s);
+        else if (m.bequest > none)
+            steps.append(u"Wasiat "_s % rp(m.bequest) %
+                         u" (bersama wasiat wajibah tidak melebihi sepertiga)."_s);
+    } else if (m.bequestCut()) {
         steps.append(u"Wasiat "_s % rp(m.bequestAsked) %
-                     u" melebihi sepertiga, maka dibatasi menjadi "_s % rp(m.bequest) %
-                     u" (1/3 dari "_s % rp(m.estate - m.funeral - m.debts) % u")."_s);
-    } else if (m.bequest > 0) {
+                     u" melebihi sepertiga, maka dibatasi menjadi "_s % rp(m.bequest) % u" ("_s %
+                     third % u")."_s);
+    } else if (m.bequest > none) {
         steps.append(u"Wasiat "_s % rp(m.bequest) % u" (tidak melebihi sepertiga)."_s);
     }
     steps.append(u"Harta bersih yang dibagi kepada ahli waris: "_s % rp(m.net) % u'.');
+}
+
+// How each predeceased child is counted.
+void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
+    const bool distantKinInherit = std::ranges::any_of(r.heirs, [](const FaraidHeir& h) {
+        return h.basisCode == FaraidBasis::DistantKin && h.status != FaraidStatus::Blocked;
+    });
+    int branch = 0;
+    for (const PredeceasedChild& child : r.predeceased) {
+        const QString who = heirInfo(child.replaces).name % u" ke-"_s % num(++branch) %
+                            u" yang meninggal lebih dahulu"_s;
+        QStringList sexes;
+        if (child.sons > 0)
+            sexes.append(num(child.sons) % u" pria"_s);
+        if (child.daughters > 0)
+            sexes.append(num(child.daughters) % u" wanita"_s);
+        const QString children = sexes.join(u" dan "_s);
+        if (r.law == Law::Khi)
+            steps.append(who % u" digantikan oleh anak-anaknya ("_s % children %
+                         u") dan dihitung sebagai seorang "_s %
+                         heirInfo(child.replaces).name.toLower() % u" (Pasal 185 KHI)."_s);
+        else if (child.replaces == HeirKind::AnakPria)
+            steps.append(u"Anak-anak "_s % who % u" ("_s % children %
+                         u") dihitung sebagai Cucu Pria dan Cucu Wanita."_s);
+        else if (distantKinInherit)
+            steps.append(u"Tidak ada ashabul furudh atau ashabah: anak-anak "_s % who % u" ("_s %
+                         children %
+                         u") mewarisi sebagai dzawil arham di tempat ibunya, yang dihitung sebagai "
+                         u"seorang anak wanita."_s);
+    }
 }
 
 QString groupLine(const FaraidGroup& g, const FaraidResult& r) {
@@ -76,16 +156,59 @@ void specialSteps(const FaraidResult& r, QStringList& steps) {
     }
 }
 
+// What KHI says beside the shares: the father's article, a substitute beyond a child's share.
+void khiSteps(const FaraidResult& r, QStringList& steps) {
+    if (r.law != Law::Khi)
+        return;
+    if (const FaraidHeir* father = r.heir(HeirKind::Bapak);
+        father != nullptr && father->status != FaraidStatus::Blocked)
+        steps.append(u"Bagian bapak menurut Pasal 177 KHI sebagaimana dibaca SEMA No. 2 Tahun "
+                     u"1994: 1/6 bila ada anak, sisa (ashabah) bila tidak ada anak, sama dengan "
+                     u"fikih klasik."_s);
+    for (const FaraidHeir& h : r.heirs) {
+        if (h.exceedsLivingChild)
+            steps.append(u"Pasal 185 ayat (2) KHI: bagian "_s % faraidHeirName(h) % u" ("_s %
+                         h.perPerson.toString() % u" per orang) melebihi bagian seorang "_s %
+                         (h.branchDaughters ? u"anak wanita"_s : u"anak pria"_s) %
+                         u" yang sederajat; bagian ini tetap seperti dihitung."_s);
+    }
+}
+
+// The heirs whose persons' parts are not whole in the base: "Anak Wanita (3 orang)", "Kakek".
+QString brokenParts(const FaraidResult& r, std::int64_t base) {
+    QStringList broken;
+    for (const FaraidHeir& h : r.heirs) {
+        if (h.status == FaraidStatus::Blocked || (h.perPerson * base).isInteger())
+            continue;
+        broken.append(faraidHeirName(h) %
+                      (h.count > 1 ? u" ("_s % num(h.count) % u" orang)"_s : QString()));
+    }
+    return broken.join(u", "_s);
+}
+
 } // namespace
 
-QStringList faraidSteps(const FaraidResult& r) {
+MoneyText plainMoney() {
+    return [](Rupiah amount) -> QString {
+        return u"Rp "_s % amount.toPlainDecimal();
+    };
+}
+
+MoneyText moneyIn(const QLocale& locale) {
+    return [locale](Rupiah amount) {
+        return formatRupiah(amount, locale);
+    };
+}
+
+QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     QStringList steps;
     steps.reserve(2 * HeirKindCount + 12);
     if (r.money)
-        moneySteps(*r.money, steps);
+        moneySteps(*r.money, r, rp, steps);
+    predeceasedSteps(r, steps);
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
-            steps.append(faraidKindName(h.kind) % u": "_s % h.basis % u'.');
+            steps.append(faraidHeirName(h) % u": "_s % h.basis % u'.');
     }
 
     bool anyFard = false;
@@ -109,12 +232,14 @@ QStringList faraidSteps(const FaraidResult& r) {
         std::int64_t given = 0;
         for (const FaraidGroup& g : r.groups)
             given += g.baseParts;
-        const bool spouseOnly =
-            (r.raddTo & (kindBit(HeirKind::Suami) | kindBit(HeirKind::Istri))) != 0;
+        const bool toSpouse = r.raddTo.intersects({HeirKind::Suami, HeirKind::Istri});
         steps.append(u"Jumlah bagian "_s % num(given) % u" kurang dari asal masalah "_s %
                      num(r.base) % u" dan tidak ada ashabah: sisa "_s % num(r.base - given) %
                      u" bagian dikembalikan (radd) kepada "_s % faraidKindNames(r.raddTo) %
-                     (spouseOnly
+                     (toSpouse && r.law == Law::Khi && r.raddTo.size() == 1 ? u" (Pasal 193 KHI)."_s
+                      : toSpouse && r.law == Law::Khi
+                          ? u" sebanding bagian mereka, suami/istri termasuk (Pasal 193 KHI)."_s
+                      : toSpouse
                           ? u" (pilihan: sisa untuk suami/istri)."_s
                           : u" sebanding bagian mereka; suami/istri tidak menerima radd."_s));
         QStringList parts;
@@ -130,13 +255,7 @@ QStringList faraidSteps(const FaraidResult& r) {
 
     const std::int64_t multiplier = effective > 0 ? r.finalBase / effective : 1;
     if (multiplier > 1) {
-        QStringList broken;
-        for (const FaraidHeir& h : r.heirs) {
-            if (h.status != FaraidStatus::Blocked && h.count > 1 &&
-                !(h.perPerson * effective).isInteger())
-                broken.append(faraidKindName(h.kind) % u" ("_s % num(h.count) % u" orang)"_s);
-        }
-        steps.append(u"Tashih: bagian "_s % broken.join(u", "_s) %
+        steps.append(u"Tashih: bagian "_s % brokenParts(r, effective) %
                      u" tidak habis dibagi per orang; asal masalah "_s % num(effective) %
                      u" dikalikan "_s % num(multiplier) % u" menjadi "_s % num(r.finalBase) % u'.');
     } else {
@@ -147,7 +266,7 @@ QStringList faraidSteps(const FaraidResult& r) {
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
             continue;
-        QString line = faraidKindName(h.kind) % u": "_s % num(h.parts()) % u'/' % num(r.finalBase);
+        QString line = faraidHeirName(h) % u": "_s % num(h.parts()) % u'/' % num(r.finalBase);
         if (h.share.den() != r.finalBase)
             line += u" = "_s % h.share.toString();
         if (h.count > 1)
@@ -157,21 +276,18 @@ QStringList faraidSteps(const FaraidResult& r) {
         if (r.money) {
             line += u"; "_s % rp(h.amount);
             if (h.count > 1)
-                line +=
-                    u", per orang "_s % rp(h.personAmount) %
-                    (h.personsWithExtraSen > 0 ? u" (" % num(h.personsWithExtraSen) % u" orang "_s %
-                                                     rp(h.personAmount + 1) % u')'
-                                               : QString());
+                line += u", per orang "_s % sharedAmount(h.amount, h.count, rp);
         }
         steps.append(line % u'.');
     }
     if (r.money) {
         QString line = u"Jumlah seluruh bagian = "_s % rp(r.money->net - r.unassignedAmount);
-        if (r.unassignedAmount > 0)
+        if (r.unassignedAmount > Rupiah())
             line += u", ditambah "_s % rp(r.unassignedAmount) % u" untuk Baitul Mal"_s;
         steps.append(line % u" = harta bersih "_s % rp(r.money->net) % u'.');
     }
     specialSteps(r, steps);
+    khiSteps(r, steps);
     return steps;
 }
 

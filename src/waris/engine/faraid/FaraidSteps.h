@@ -4,10 +4,21 @@
 
 #include "waris/engine/faraid/FaraidTypes.h"
 
+#include <QLocale>
+
+#include <functional>
+
 namespace zw::waris {
+
+// How the working writes an amount.
+using MoneyText = std::function<QString(Rupiah)>;
+// "Rp 1000000.00": for JSON and other machine-read text.
+MoneyText plainMoney();
+// "Rp 1.000.000,00" in Indonesian: for people.
+MoneyText moneyIn(const QLocale& locale);
 
 // Money (when given), the blocked heirs, the base and each group's parts, the 'aul or radd, the
 // tashih, the final parts and amounts, the special case.
-QStringList faraidSteps(const FaraidResult& result);
+QStringList faraidSteps(const FaraidResult& result, const MoneyText& money);
 
 } // namespace zw::waris

@@ -2,8 +2,6 @@
 
 #include "waris/engine/table/ShareRules.h"
 
-#include <bit>
-
 using namespace Qt::StringLiterals;
 
 namespace zw::waris {
@@ -70,24 +68,58 @@ QString basisText(const FaraidHeir& heir) {
         return u"ashabah bersama kakek (jadd wal ikhwah, cara Zaid)"_s;
     case FaraidBasis::Akdariyyah:
         return u"akdariyyah: bagian kakek (1/6) dan saudara wanita (1/2) digabung lalu dibagi 2 : 1"_s;
+    case FaraidBasis::Substitute:
+        return u"ahli waris pengganti (Pasal 185 KHI): bagian seorang "_s %
+               heirInfo(heir.kind).name.toLower() %
+               u" dibagi kepada anak-anaknya, laki-laki dua kali perempuan"_s;
+    case FaraidBasis::DistantKin:
+        return u"dzawil arham (anak dari anak wanita): mewarisi di tempat ibunya karena tidak ada "
+               u"ashabul furudh atau ashabah"_s;
     }
     return {};
 }
 
+// "Anak Wanita", or "Anak Wanita (pengganti)" when only a predeceased daughter stands for it.
+QString blockerNames(HeirSet kinds, const FaraidResult& result) {
+    QString names = faraidKindNames(kinds);
+    for (const HeirKind k : kinds) {
+        if (result.heir(k) == nullptr)
+            names.replace(heirInfo(k).name, heirInfo(k).name % u" (pengganti)"_s);
+    }
+    return names;
+}
+
 QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
+    const bool khi = result.law == Law::Khi;
     if (heir.status == FaraidStatus::Blocked) {
-        const QString by = u"terhalang oleh "_s % faraidKindNames(heir.blockedBy);
+        const QString by = u"terhalang oleh "_s % blockerNames(heir.blockedBy, result);
+        if (heir.inBranch())
+            return u"dzawil arham (anak dari anak wanita): tidak mewarisi selama ada ashabul "
+                   u"furudh atau ashabah, "_s %
+                   by;
         if (heir.kind == SaudaraPriaSeBapak || heir.kind == SaudaraWanitaSeBapak) {
             if (result.has(SpecialCase::Muaddah))
                 return u"dihitung untuk mengurangi bagian kakek (mu'addah), lalu "_s % by;
         }
+        const HeirSet afterChildren =
+            HeirSet{SaudaraPriaSekandung, SaudaraWanitaSekandung, SaudaraPriaSeBapak,
+                    SaudaraWanitaSeBapak} |
+            HeirSet::range(AnakPriaSaudaraSekandung, AnakPriaPamanSeBapak);
+        if (khi && heir.blockedBy.contains(AnakWanita) && afterChildren.contains(heir.kind))
+            return by % u" (anak menghijab saudara, Putusan MA 86 K/AG/1994)"_s;
         return by;
     }
     QString text = basisText(heir);
+    if (khi && heir.kind == Bapak && !heir.inBranch())
+        text += u" (Pasal 177 KHI menurut SEMA No. 2 Tahun 1994)"_s;
     if (heir.status == FaraidStatus::Ashabah && heir.share.isZero())
         text += u"; sisa habis, tidak mendapat apa-apa"_s;
     if (heir.receivesRadd)
-        text += u"; ditambah radd"_s;
+        text += HeirSet{Suami, Istri}.contains(heir.kind) && khi
+                    ? u"; ditambah radd (Pasal 193 KHI)"_s
+                    : u"; ditambah radd"_s;
+    if (heir.exceedsLivingChild)
+        text += u"; melebihi bagian seorang anak yang sederajat (Pasal 185 ayat 2 KHI)"_s;
     return text;
 }
 
@@ -160,85 +192,111 @@ QString difference(const FaraidHeir& heir, ShareNote note) {
 
 } // namespace
 
-QString faraidKindName(HeirKind kind) {
-    switch (kind) {
-    case Suami:
-        return u"Suami"_s;
-    case Bapak:
-        return u"Bapak"_s;
-    case Kakek:
-        return u"Kakek"_s;
-    case AnakPria:
-        return u"Anak Pria"_s;
-    case SaudaraPriaSekandung:
-        return u"Saudara Pria Sekandung"_s;
-    case SaudaraPriaSeBapak:
-        return u"Saudara Pria Se-Bapak"_s;
-    case SaudaraPriaSeIbu:
-        return u"Saudara Pria Se-Ibu"_s;
-    case CucuPria:
-        return u"Cucu Pria"_s;
-    case AnakPriaSaudaraSekandung:
-        return u"Anak Pria Saudara Sekandung"_s;
-    case AnakPriaSaudaraSeBapak:
-        return u"Anak Pria Saudara Se-Bapak"_s;
-    case PamanSekandung:
-        return u"Paman Sekandung"_s;
-    case PamanSeBapak:
-        return u"Paman Se-Bapak"_s;
-    case AnakPriaPamanSekandung:
-        return u"Anak Pria Paman Sekandung"_s;
-    case AnakPriaPamanSeBapak:
-        return u"Anak Pria Paman Se-Bapak"_s;
-    case Istri:
-        return u"Istri"_s;
-    case Ibu:
-        return u"Ibu"_s;
-    case AnakWanita:
-        return u"Anak Wanita"_s;
-    case Nenek:
-        return u"Nenek"_s;
-    case CucuWanita:
-        return u"Cucu Wanita"_s;
-    case SaudaraWanitaSekandung:
-        return u"Saudara Wanita Sekandung"_s;
-    case SaudaraWanitaSeBapak:
-        return u"Saudara Wanita Se-Bapak"_s;
-    case SaudaraWanitaSeIbu:
-        return u"Saudara Wanita Se-Ibu"_s;
-    }
-    return {};
-}
-
-QString faraidKindNames(std::uint32_t kindBits) {
+QString faraidKindNames(HeirSet kinds) {
     QString names;
-    int left = std::popcount(kindBits);
-    for (int k = 0; k < HeirKindCount && left > 0; ++k) {
-        if (((kindBits >> k) & 1U) == 0)
-            continue;
+    int left = kinds.size();
+    for (const HeirKind k : kinds) {
         if (!names.isEmpty())
             names += left == 1 ? u" dan "_s : u", "_s;
-        names += faraidKindName(heirKind(k));
+        names += heirInfo(k).name;
         --left;
     }
     return names;
 }
 
-void describeHeirs(FaraidResult& result, const FaraidInput& input) {
+QString specialCaseName(SpecialCase c) {
+    switch (c) {
+    case SpecialCase::Umariyyatain:
+        return u"umariyyatain"_s;
+    case SpecialCase::Mushtaraka:
+        return u"mushtaraka"_s;
+    case SpecialCase::Akdariyyah:
+        return u"akdariyyah"_s;
+    case SpecialCase::Muaddah:
+        return u"muaddah"_s;
+    case SpecialCase::JaddWalIkhwah:
+        return u"jadd-wal-ikhwah"_s;
+    }
+    return {};
+}
+
+QStringList specialCaseNames(const FaraidResult& result) {
+    QStringList names;
+    for (int c = 0; c < SpecialCaseCount; ++c) {
+        if (result.has(static_cast<SpecialCase>(c)))
+            names.append(specialCaseName(static_cast<SpecialCase>(c)));
+    }
+    return names;
+}
+
+QString bequestRecipientText(BequestRecipient recipient) {
+    switch (recipient) {
+    case BequestRecipient::AdoptedChild:
+        return u"anak angkat (Pasal 209 ayat 2 KHI)"_s;
+    case BequestRecipient::AdoptiveParent:
+        return u"orang tua angkat (Pasal 209 ayat 1 KHI)"_s;
+    case BequestRecipient::NonMuslimRelative:
+        return u"kerabat non-Muslim (Putusan MA 368 K/AG/1995 dan 51 K/AG/1999)"_s;
+    }
+    return {};
+}
+
+QString faraidHeirName(const FaraidHeir& heir) {
+    if (!heir.inBranch())
+        return heirInfo(heir.kind).name;
+    const QString child = heir.branchDaughters ? u"Cucu Wanita"_s : u"Cucu Pria"_s;
+    const QString parent = heirInfo(heir.kind).name % u" ke-"_s % QString::number(heir.branch);
+    return heir.basisCode == FaraidBasis::Substitute ? child % u" pengganti "_s % parent
+                                                     : child % u" dari "_s % parent;
+}
+
+QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result) {
+    const auto receiving = [&result](FaraidStatus status) {
+        HeirSet kinds;
+        for (const FaraidHeir& h : result.heirs) {
+            if (h.status == status)
+                kinds |= HeirSet{h.kind};
+        }
+        return kinds;
+    };
+    if (heir.status == FaraidStatus::Blocked)
+        return (heir.inBranch() ? u"Dzawil arham, terhalang oleh "_s : u"Terhalang oleh "_s) %
+               blockerNames(heir.blockedBy, result);
+    if (heir.basisCode == FaraidBasis::Substitute)
+        return u"Pengganti (Pasal 185 KHI)"_s;
+    if (heir.basisCode == FaraidBasis::DistantKin)
+        return u"Dzawil arham di tempat ibunya"_s;
+    if (heir.basisCode == FaraidBasis::MushtarakaShare)
+        return u"Berbagi 1/3 bersama "_s %
+               faraidKindNames(receiving(FaraidStatus::Fard) &
+                               HeirSet{SaudaraPriaSeIbu, SaudaraWanitaSeIbu});
+    if (heir.status == FaraidStatus::Fard)
+        return u"Fard "_s % heir.fard.toString() % (heir.receivesRadd ? u" + radd"_s : QString());
+
+    QString text = heir.fard.isZero() ? u"Ashabah"_s : heir.fard.toString() % u" + ashabah"_s;
+    HeirSet with = receiving(FaraidStatus::Ashabah) - HeirSet{heir.kind};
+    if (heir.residuary == Residuary::MaalGhair)
+        with = receiving(FaraidStatus::Fard) & HeirSet{AnakWanita, CucuWanita};
+    if (!with.empty())
+        text += u" bersama "_s % faraidKindNames(with);
+    return text;
+}
+
+void describeHeirs(FaraidResult& result) {
     ShareInput table;
     for (const FaraidHeir& heir : result.heirs) {
+        if (heir.inBranch())
+            continue;
         table.ticked |= kindBit(heir.kind);
-        table.counts[static_cast<std::size_t>(index(heir.kind))] = heir.count;
+        table.counts[heir.kind] = heir.count;
     }
     table.estate = 1200.0;
     const auto shares = computeShares(table);
     for (FaraidHeir& heir : result.heirs) {
         heir.basis = fullBasis(heir, result);
-        if (shares)
-            heir.tableDifference =
-                difference(heir, shares->notes[static_cast<std::size_t>(index(heir.kind))]);
+        if (shares && !heir.inBranch())
+            heir.tableDifference = difference(heir, shares->notes[heir.kind]);
     }
-    Q_UNUSED(input);
 }
 
 } // namespace zw::waris

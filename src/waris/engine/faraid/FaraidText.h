@@ -1,18 +1,33 @@
 #pragma once
 
-// The Indonesian words of the full division: names of the kinds, the basis of every heir's
-// share and how it differs from the designed rule table (computeShares in ShareRules.h).
+// The Indonesian words of the full division: names of kinds and special cases, statuses, the
+// basis of every heir's share and how it differs from the designed rule table (computeShares in
+// ShareRules.h).
 
 #include "waris/engine/faraid/FaraidTypes.h"
 
 namespace zw::waris {
 
-// "Anak Pria", "Saudara Wanita Se-Bapak", ... (readable, without the padding of the catalogue).
-QString faraidKindName(HeirKind kind);
-// "Bapak dan Anak Pria", "Ibu, Anak Wanita dan Nenek"
-QString faraidKindNames(std::uint32_t kindBits);
+// "Bapak dan Anak Pria", "Ibu, Anak Wanita dan Nenek": the kinds' names (HeirInfo::name).
+QString faraidKindNames(HeirSet kinds);
+
+// "umariyyatain", "mushtaraka", "akdariyyah", "muaddah", "jadd-wal-ikhwah"
+QString specialCaseName(SpecialCase c);
+// The names of the special cases of a result, in the order above.
+QStringList specialCaseNames(const FaraidResult& result);
+
+// "Anak Pria"; for a predeceased child's branch "Cucu Wanita pengganti Anak Pria ke-1" (KHI) or
+// "Cucu Pria dari Anak Wanita ke-2" (classical, distant kin).
+QString faraidHeirName(const FaraidHeir& heir);
+
+// The heir's status as the report's table gives it: "Fard 1/4 + radd", "Ashabah bersama Anak
+// Wanita", "Terhalang oleh Bapak", ...
+QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result);
+
+// "anak angkat (Pasal 209 ayat 2 KHI)", ...: who receives an obligatory bequest and why.
+QString bequestRecipientText(BequestRecipient recipient);
 
 // Fills basis and tableDifference of every heir of a computed result.
-void describeHeirs(FaraidResult& result, const FaraidInput& input);
+void describeHeirs(FaraidResult& result);
 
 } // namespace zw::waris

@@ -1,9 +1,12 @@
 #pragma once
 
-// The values of the full division (faraid): what goes in, the options, what comes out.
+// The values of the full division (faraid): what goes in, the options, what comes out. Two laws
+// divide: the classical majority view, and the Compilation of Islamic Law (Kompilasi Hukum Islam,
+// KHI) with the Supreme Court's rulings on it, as Indonesian religious courts divide.
 
-#include "waris/engine/faraid/Fraction.h"
+#include "common/Rupiah.h"
 #include "waris/engine/HeirKind.h"
+#include "waris/engine/faraid/Fraction.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,32 +17,54 @@
 
 namespace zw::waris {
 
-// Money in sen (1/100 rupiah). 999 trillion rupiah fit easily; products go through 128 bits.
-using Sen = std::int64_t;
-
 enum class GrandfatherRule : std::uint8_t { Zayd, Hanafi };
 enum class MushtarakaRule : std::uint8_t { Share, None };
 enum class GrandmotherSide : std::uint8_t { Maternal, Paternal };
 enum class SpouseAloneRule : std::uint8_t { Treasury, RestToSpouse };
+// KHI: a daughter keeps out brothers and sisters (Supreme Court 86 K/AG/1994), or the majority
+// view (sisters take the residue beside daughters).
+enum class DaughterRule : std::uint8_t { BlocksSiblings, Majority };
+// KHI radd: to every fixed-share heir, the spouse included (art. 193), or as the classical law.
+enum class KhiRadd : std::uint8_t { All, Blood };
 
 struct FaraidOptions {
     GrandfatherRule grandfather = GrandfatherRule::Zayd;
     MushtarakaRule mushtaraka = MushtarakaRule::Share;
     GrandmotherSide grandmother = GrandmotherSide::Maternal;
     SpouseAloneRule spouseAlone = SpouseAloneRule::Treasury;
+    DaughterRule daughter = DaughterRule::BlocksSiblings; // KHI only
+    KhiRadd khiRadd = KhiRadd::All;                       // KHI only
+};
+
+enum class Law : std::uint8_t { Classical, Khi };
+
+enum class BequestRecipient : std::uint8_t { AdoptedChild, AdoptiveParent, NonMuslimRelative };
+
+// A son or daughter who died before the deceased, with the children it left.
+struct PredeceasedChild {
+    HeirKind replaces = HeirKind::AnakPria; // AnakPria or AnakWanita
+    int sons = 0;
+    int daughters = 0;
 };
 
 enum class FaraidDetail : std::uint8_t {
-    SharesOnly, // fractions, statuses and bases; no amounts, texts or steps (for sweeps)
-    Full,       // plus amounts, the basis of every heir, the table comparison and the steps
+    SharesOnly, // fractions, statuses and bases; no amounts or texts (for sweeps)
+    Full,       // plus amounts, the basis of every heir and the table comparison
 };
 
 struct FaraidInput {
+    Law law = Law::Classical;
     PerKind<int> counts{}; // persons of each kind; 0: not among the heirs
-    std::optional<Sen> estate;
-    std::optional<Sen> funeral;
-    std::optional<Sen> debts;
-    std::optional<Sen> bequest;
+    std::vector<PredeceasedChild> predeceased;
+    std::optional<Rupiah> estate; // the deceased's own property
+    // The marriage's joint property with the surviving spouse; half of it is the spouse's.
+    std::optional<Rupiah> jointProperty;
+    std::optional<Rupiah> funeral;
+    std::optional<Rupiah> zakat; // unpaid zakat, with the debts
+    std::optional<Rupiah> debts;
+    std::optional<Rupiah> obligatoryBequest; // KHI only (wasiat wajibah)
+    BequestRecipient obligatoryBequestTo = BequestRecipient::AdoptedChild;
+    std::optional<Rupiah> bequest;
     FaraidOptions options;
     FaraidDetail detail = FaraidDetail::Full;
 };
@@ -61,8 +86,6 @@ inline constexpr int SpecialCaseCount = 5;
 constexpr std::uint8_t specialBit(SpecialCase c) {
     return static_cast<std::uint8_t>(1U << static_cast<int>(c));
 }
-// "umariyyatain", "mushtaraka", "akdariyyah", "muaddah", "jadd-wal-ikhwah"
-QString specialCaseName(SpecialCase c);
 
 // Why an heir gets what it gets; the texts are in FaraidText.h.
 enum class FaraidBasis : std::uint8_t {
@@ -92,12 +115,14 @@ enum class FaraidBasis : std::uint8_t {
     GrandfatherSixth,
     SiblingWithGrandfather,
     Akdariyyah,
+    Substitute, // KHI art. 185: a predeceased child's children in its place
+    DistantKin, // classical: a predeceased daughter's children (dzawil arham)
 };
 
 // One group of heirs that receives one share of the base together.
 struct FaraidGroup {
-    std::uint32_t kinds = 0; // kind bits
-    Fraction fard;           // the group's fixed share (0: none)
+    HeirSet kinds;
+    Fraction fard; // the group's fixed share (0: none)
     bool takesResidue = false;
     std::int64_t baseParts = 0; // parts of the base (asal masalah), residue included
     Fraction share;             // final, of the whole estate
@@ -105,6 +130,10 @@ struct FaraidGroup {
 
 struct FaraidHeir {
     HeirKind kind = HeirKind::Suami;
+    // The sons (or the daughters) of a predeceased child, branch 1, 2, ... in the input's order;
+    // kind is then the child replaced, AnakPria or AnakWanita.
+    int branch = 0;
+    bool branchDaughters = false;
     int count = 0;
     FaraidStatus status = FaraidStatus::Blocked;
     Residuary residuary = Residuary::None;
@@ -112,37 +141,55 @@ struct FaraidHeir {
     // The fixed share before 'aul or radd (0 for a pure residuary); for the father or the
     // grandfather beside daughters it is the sixth he takes before the residue.
     Fraction fard;
-    Fraction share;              // of the whole estate, final
-    Fraction perPerson;          // share / count
-    std::uint32_t blockedBy = 0; // kind bits of the heirs that block this one
+    Fraction share;     // of the whole estate, final
+    Fraction perPerson; // share / count
+    HeirSet blockedBy;  // the heirs that block this one
     bool receivesRadd = false;
+    bool exceedsLivingChild = false; // a substitute who gets more than a child would (art. 185(2))
     std::int64_t partsPerPerson = 0; // of the final base (after tashih)
 
     // FaraidDetail::Full only.
-    Sen amount = 0;       // all persons of the kind together
-    Sen personAmount = 0; // the first `personsWithExtraSen` persons get one sen more
+    Rupiah amount;       // all persons of the kind together
+    Rupiah personAmount; // the first `personsWithExtraSen` persons get one sen more
     int personsWithExtraSen = 0;
     QString basis;           // why: "1/4 karena ada keturunan", "terhalang oleh Anak Pria", ...
     QString tableDifference; // empty when the rule table (computeShares) treats it the same
 
     std::int64_t parts() const { return partsPerPerson * count; }
-    Sen amountOfPerson(int person) const {
-        return personAmount + (person < personsWithExtraSen ? 1 : 0);
+    bool inBranch() const { return branch > 0; }
+    Rupiah amountOfPerson(int person) const {
+        return personAmount + Rupiah::fromSen(person < personsWithExtraSen ? 1 : 0);
     }
 };
 
+// The estate from the deceased's own property to what the heirs divide.
 struct FaraidMoney {
-    Sen estate = 0;
-    Sen funeral = 0;
-    Sen debts = 0;
-    Sen bequestAsked = 0;
-    Sen bequest = 0; // as carried out, at most a third of estate - funeral - debts
-    bool bequestCut = false;
-    Sen net = 0;
+    Rupiah estate;
+    Rupiah jointProperty;
+    Rupiah spouseJointShare; // half of the joint property, paid to the spouse first
+    Rupiah funeral;
+    Rupiah zakat;
+    Rupiah debts;
+    Rupiah obligatoryAsked;
+    Rupiah obligatory; // served first from the third
+    BequestRecipient obligatoryTo = BequestRecipient::AdoptedChild;
+    Rupiah bequestAsked;
+    Rupiah bequest; // what is left of the third after the obligatory bequest, at most
+    Rupiah net;
+
+    // The estate with the deceased's half of the joint property.
+    Rupiah gross() const { return estate + jointProperty - spouseJointShare; }
+    // What the bequests are measured against: after costs, zakat and debts.
+    Rupiah afterDebts() const { return gross() - funeral - zakat - debts; }
+    bool obligatoryCut() const { return obligatory < obligatoryAsked; }
+    bool bequestCut() const { return bequest < bequestAsked; }
 };
 
 struct FaraidResult {
-    std::vector<FaraidHeir> heirs;   // every given kind, in kind order
+    Law law = Law::Classical;
+    std::vector<PredeceasedChild> predeceased; // as given
+    // Every given kind in kind order, a predeceased child's branch after the kind it replaces.
+    std::vector<FaraidHeir> heirs;
     std::vector<FaraidGroup> groups; // the receiving groups, as the base lists them
     std::int64_t base = 0;           // asal masalah
     std::int64_t awlBase = 0;        // 0 when there is no 'aul
@@ -150,14 +197,14 @@ struct FaraidResult {
     std::int64_t finalBase = 0;      // after tashih
     bool awl = false;
     bool radd = false;
-    std::uint32_t raddTo = 0;         // kind bits
+    HeirSet raddTo;
     std::uint8_t special = 0;         // specialBit() set
     Fraction unassigned;              // the part no heir receives (only a spouse, default rule)
     std::optional<FaraidMoney> money; // when an estate was given
-    Sen unassignedAmount = 0;
-    QStringList steps; // FaraidDetail::Full only
+    Rupiah unassignedAmount;
 
     bool has(SpecialCase c) const { return (special & specialBit(c)) != 0; }
+    // The living persons of a kind (no branch).
     const FaraidHeir* heir(HeirKind kind) const;
 };
 

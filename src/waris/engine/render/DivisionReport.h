@@ -1,8 +1,10 @@
 #pragma once
 
-// The content of the full division as texts in the user's number format: the one rendering
-// behind the window's table, the saved file, the printed pages, the preview and the PDF.
+// The full division as a report in the user's number format: the one model behind the window's
+// table, notes and working, the saved file, the printed pages, the preview, the PDF and the
+// command line's text. Its parts are built here once; report() puts them into sections.
 
+#include "common/report/Report.h"
 #include "waris/engine/faraid/DivisionOptions.h"
 #include "waris/engine/faraid/FaraidTypes.h"
 
@@ -12,56 +14,48 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace zw::waris {
 
-// What is divided: the deceased's name, the estate as Hasil shows it, and the engine's input.
+// What is divided: the deceased's name (none on the command line), the estate as Hasil shows it
+// (none without an estate), and the engine's input.
 struct DivisionCase {
     QString name;
     QString estateText;
     FaraidInput input;
 };
 
-struct ReportField {
-    QString caption;
-    QString value;
-};
-
 class DivisionReport {
 public:
-    // Heir, persons, status, share, share per person, amount, amount per person.
-    static constexpr int ColumnCount = 7;
-    using Cells = std::array<QString, ColumnCount>;
-    enum class RowKind : std::uint8_t { Heir, Unassigned, Total };
-    struct Row {
-        RowKind kind = RowKind::Heir;
-        Cells cells;
-        bool differsFromTable = false;
-    };
-
+    // With `otherLaw`, the same case divided by the other law, the two side by side.
     DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
-                   const QLocale& locale, const QDateTime& now);
+                   const QLocale& locale, const FaraidResult* otherLaw = nullptr);
 
-    // The time and date the report is written at, as on the other sheets.
-    void stamp(const QDateTime& now);
+    // The whole report; `stamp` as divisionStamp gives it, or none.
+    report::Report report(const QString& stamp = {}) const;
 
-    static const Cells& headings();
-    // Persons, shares and amounts line up on the right.
-    static bool rightAligned(int column) { return column == 1 || column >= 3; }
-
-    QString time;
-    QString date;
-    std::vector<ReportField> particulars; // name, estate
-    std::vector<ReportField> money;       // funeral costs, debts, bequest, net estate
-    QString bequestNote;                  // why the bequest was cut; empty when it was not
-    std::vector<ReportField> options;
+    QString net;         // "Rp 660,000.00"; empty without an estate
+    QString bequestNote; // why the bequest was cut; empty when it was not
     // Whether the other choice of each option would change this division.
     std::array<bool, AllDivisionOptions.size()> optionsMatter{};
-    std::vector<Row> rows;
-    QStringList words; // each person's amount in words
+    report::Table table;                     // per heir, the unassigned part, the total
+    std::optional<report::Table> comparison; // both laws per person, when asked
     QStringList notes; // one sentence per kind the rule table treats differently
-    QStringList steps;
+    QStringList steps; // the working, unnumbered
+
+private:
+    void addMoney(const FaraidMoney& money, const FaraidResult& result, const QLocale& locale);
+
+    std::vector<report::Field> m_particulars; // name, estate
+    // Joint property, funeral costs, zakat, debts, bequests, net estate.
+    std::vector<report::Field> m_money;
+    std::vector<report::Field> m_options; // the law and its options
+    QStringList m_words;                  // each person's amount in words
 };
+
+// "08:05:09  03-07-2026": the time and date a report is written at, as on the other sheets.
+QString divisionStamp(const QDateTime& now);
 
 } // namespace zw::waris

@@ -13,6 +13,7 @@ inline constexpr QStringView Deductions = u"Pengurangan Harta";
 inline constexpr QStringView Options = u"Pilihan Pendapat";
 inline constexpr QStringView Words = u"Terbilang";
 inline constexpr QStringView Steps = u"Langkah Perhitungan";
+inline constexpr QStringView Comparison = u"Perbandingan Fikih Klasik dan KHI";
 
 } // namespace divisionTitles
 

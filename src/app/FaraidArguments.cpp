@@ -1,0 +1,367 @@
+#include "app/FaraidArguments.h"
+
+#include <QMap>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace zw {
+
+namespace {
+
+using namespace zw::waris;
+
+const QString Usage = uR"(Pemakaian: zakat-waris faraid [pilihan] AHLIWARIS[=JUMLAH]...
+
+Membagi harta warisan secara lengkap menurut faraid (ashabul furudh, ashabah,
+'aul, radd, tashih) dan mencetak pembagiannya tanpa membuka jendela.
+
+AHLIWARIS adalah salah satu dari:
+)"_s;
+
+const QString Options = uR"((huruf besar/kecil tidak dibedakan); JUMLAH orang 1-%1, bawaan 1.
+
+Pilihan:
+  --estate JUMLAH        harta peninggalan, misalnya 1500000.50
+  --funeral JUMLAH       biaya pengurusan jenazah
+  --debts JUMLAH         utang
+  --bequest JUMLAH       wasiat (paling banyak 1/3 sisa setelah biaya dan utang)
+  --grandfather zayd|hanafi
+                         kakek bersama saudara: cara Zaid (bawaan) atau
+                         kakek menghalangi saudara seperti bapak
+  --mushtaraka share|none
+                         saudara sekandung ikut berbagi 1/3 saudara seibu
+                         (bawaan) atau tidak mendapat apa-apa
+  --grandmother maternal|paternal
+                         nenek dari pihak ibu (bawaan) atau pihak bapak
+                         (juga terhalang oleh bapak)
+  --spouse-alone treasury|rest-to-spouse
+                         bila hanya suami/istri: sisa ke Baitul Mal (bawaan)
+                         atau dikembalikan kepada suami/istri
+  --law classical|khi    fikih klasik (bawaan) atau Kompilasi Hukum Islam
+  --joint-property JUMLAH
+                         harta bersama dengan suami/istri yang masih hidup;
+                         separuhnya milik suami/istri, separuh lainnya
+                         masuk harta peninggalan
+  --zakat JUMLAH         zakat yang belum dibayar, dibayar bersama utang
+  --predeceased son:PUTRA,PUTRI
+  --predeceased daughter:PUTRA,PUTRI
+                         anak pria/wanita yang meninggal lebih dahulu dengan
+                         jumlah anak pria dan wanitanya (0-%1, sedikitnya
+                         seorang); boleh diulang, satu per anak. KHI:
+                         anak-anaknya menjadi ahli waris pengganti (Pasal
+                         185); klasik: anak dari anak pria menjadi cucu,
+                         anak dari anak wanita dzawil arham
+  --daughter-blocks-siblings yes|no
+                         KHI: anak wanita menghalangi saudara (bawaan,
+                         Putusan MA 86 K/AG/1994) atau pendapat jumhur
+  --khi-radd all|blood   KHI: radd kepada semua termasuk suami/istri
+                         (bawaan, Pasal 193) atau hanya kepada kerabat
+  --obligatory-bequest JUMLAH
+                         KHI: wasiat wajibah (Pasal 209); bersama wasiat
+                         paling banyak 1/3, wasiat wajibah didahulukan
+  --obligatory-bequest-to adopted-child|adoptive-parent|non-muslim-relative
+                         penerima wasiat wajibah: anak angkat, orang tua
+                         angkat atau kerabat non-Muslim
+  --compare              membagi menurut kedua hukum dan membandingkannya
+  --format text|json     keluaran: tabel dan langkah (bawaan) atau JSON
+  -h, --help             menampilkan bantuan ini
+
+Jumlah uang ditulis dengan angka saja dan titik sebagai pemisah desimal,
+paling banyak dua angka desimal. Status keluar: 0 berhasil, 2 masukan salah.
+)"_s;
+
+enum class Takes : std::uint8_t { Nothing, Value, Values };
+
+struct OptionSpec {
+    QString name;
+    Takes takes;
+};
+
+const std::vector<OptionSpec>& optionSpecs() {
+    static const std::vector<OptionSpec> specs{
+        {u"estate"_s, Takes::Value},
+        {u"funeral"_s, Takes::Value},
+        {u"debts"_s, Takes::Value},
+        {u"bequest"_s, Takes::Value},
+        {u"grandfather"_s, Takes::Value},
+        {u"mushtaraka"_s, Takes::Value},
+        {u"grandmother"_s, Takes::Value},
+        {u"spouse-alone"_s, Takes::Value},
+        {u"law"_s, Takes::Value},
+        {u"joint-property"_s, Takes::Value},
+        {u"zakat"_s, Takes::Value},
+        {u"predeceased"_s, Takes::Values},
+        {u"daughter-blocks-siblings"_s, Takes::Value},
+        {u"khi-radd"_s, Takes::Value},
+        {u"obligatory-bequest"_s, Takes::Value},
+        {u"obligatory-bequest-to"_s, Takes::Value},
+        {u"compare"_s, Takes::Nothing},
+        {u"format"_s, Takes::Value},
+        {u"help"_s, Takes::Nothing},
+        {u"h"_s, Takes::Nothing},
+    };
+    return specs;
+}
+
+// The options by name with their values (none for a flag), and the heirs.
+struct CommandLine {
+    QMap<QString, QStringList> options;
+    QStringList heirs;
+
+    bool isSet(const QString& name) const { return options.contains(name); }
+    QString value(const QString& name, const QString& fallback = {}) const {
+        return options.value(name, {fallback}).value(0);
+    }
+};
+
+// "--name value", "--name=value", "-name value", and "--" before heirs that look like options.
+std::variant<CommandLine, QString> splitArguments(const QStringList& arguments) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1) {
+            line.heirs.append(argument);
+            continue;
+        }
+        if (argument == u"--"_s) {
+            optionsEnded = true;
+            continue;
+        }
+        const QString body = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
+        const qsizetype equals = body.indexOf(u'=');
+        const QString name = body.left(equals < 0 ? body.size() : equals);
+        const auto spec = std::ranges::find(optionSpecs(), name, &OptionSpec::name);
+        if (spec == optionSpecs().end())
+            return u"Pilihan tidak dikenal: "_s % argument.left(argument.size() - body.size()) %
+                   name % u" (lihat --help)."_s;
+        const QString shown = u"--"_s % name;
+        if (line.isSet(name) && spec->takes != Takes::Values)
+            return u"Pilihan "_s % shown % u" disebut lebih dari sekali."_s;
+        QStringList& values = line.options[name];
+        if (spec->takes == Takes::Nothing) {
+            if (equals >= 0)
+                return u"Pilihan "_s % shown % u" tidak memakai nilai."_s;
+        } else if (equals >= 0) {
+            values.append(body.mid(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+            values.append(arguments[++i]);
+        } else {
+            return u"Pilihan "_s % shown % u" memerlukan nilai."_s;
+        }
+    }
+    return line;
+}
+
+template<typename Enum>
+std::optional<Enum> choice(const QString& value,
+                           std::initializer_list<std::pair<QString, Enum>> choices) {
+    for (const auto& [name, e] : choices) {
+        if (value.compare(name, Qt::CaseInsensitive) == 0)
+            return e;
+    }
+    return std::nullopt;
+}
+
+// Reads an amount option into `target`; the refusal, or nothing.
+QString readAmount(const CommandLine& line, const QString& name, std::optional<Rupiah>& target) {
+    if (!line.isSet(name))
+        return {};
+    const QString text = line.value(name).trimmed();
+    const AmountReading reading = readPlainAmount(text);
+    if (const auto* amount = std::get_if<Rupiah>(&reading)) {
+        target = *amount;
+        return {};
+    }
+    switch (std::get<AmountError>(reading)) {
+    case AmountError::Negative:
+        return u"Jumlah --"_s % name % u" tidak boleh negatif: "_s % text;
+    case AmountError::TooLarge:
+        return u"Jumlah --"_s % name % u" terlalu besar (paling banyak "_s %
+               Rupiah::max().toPlainDecimal() % u"): "_s % text;
+    case AmountError::NotANumber:
+        break;
+    }
+    return u"Jumlah --"_s % name %
+           u" bukan angka yang sah (angka dengan titik desimal, paling banyak dua desimal): "_s %
+           text;
+}
+
+QString readAmounts(const CommandLine& line, FaraidInput& input) {
+    const std::pair<QString, std::optional<Rupiah>*> amounts[] = {
+        {u"estate"_s, &input.estate},   {u"joint-property"_s, &input.jointProperty},
+        {u"funeral"_s, &input.funeral}, {u"zakat"_s, &input.zakat},
+        {u"debts"_s, &input.debts},     {u"obligatory-bequest"_s, &input.obligatoryBequest},
+        {u"bequest"_s, &input.bequest}};
+    for (const auto& [name, target] : amounts) {
+        if (QString problem = readAmount(line, name, *target); !problem.isEmpty())
+            return problem;
+    }
+    if (!input.estate && (input.jointProperty || input.funeral || input.zakat || input.debts ||
+                          input.obligatoryBequest || input.bequest))
+        return u"--joint-property, --funeral, --zakat, --debts, --obligatory-bequest dan "
+               u"--bequest memerlukan --estate."_s;
+    return {};
+}
+
+// A choice option: the value among `choices`, the default when it is not given.
+template<typename Enum>
+QString readChoice(const CommandLine& line, const QString& name,
+                   std::initializer_list<std::pair<QString, Enum>> choices, Enum& target) {
+    if (!line.isSet(name))
+        return {};
+    if (const auto chosen = choice<Enum>(line.value(name), choices)) {
+        target = *chosen;
+        return {};
+    }
+    QStringList names;
+    for (const auto& entry : choices)
+        names.append(entry.first);
+    const QString last = names.takeLast();
+    return u"--"_s % name % u" harus "_s % names.join(u", "_s) % u" atau "_s % last % u'.';
+}
+
+QString readOptions(const CommandLine& line, FaraidInput& input) {
+    FaraidOptions& o = input.options;
+    const QString problems[] = {
+        readChoice(line, u"law"_s, {{u"classical"_s, Law::Classical}, {u"khi"_s, Law::Khi}},
+                   input.law),
+        readChoice(line, u"grandfather"_s,
+                   {{u"zayd"_s, GrandfatherRule::Zayd}, {u"hanafi"_s, GrandfatherRule::Hanafi}},
+                   o.grandfather),
+        readChoice(line, u"mushtaraka"_s,
+                   {{u"share"_s, MushtarakaRule::Share}, {u"none"_s, MushtarakaRule::None}},
+                   o.mushtaraka),
+        readChoice(line, u"grandmother"_s,
+                   {{u"maternal"_s, GrandmotherSide::Maternal},
+                    {u"paternal"_s, GrandmotherSide::Paternal}},
+                   o.grandmother),
+        readChoice(line, u"spouse-alone"_s,
+                   {{u"treasury"_s, SpouseAloneRule::Treasury},
+                    {u"rest-to-spouse"_s, SpouseAloneRule::RestToSpouse}},
+                   o.spouseAlone),
+        readChoice(line, u"daughter-blocks-siblings"_s,
+                   {{u"yes"_s, DaughterRule::BlocksSiblings}, {u"no"_s, DaughterRule::Majority}},
+                   o.daughter),
+        readChoice(line, u"khi-radd"_s, {{u"all"_s, KhiRadd::All}, {u"blood"_s, KhiRadd::Blood}},
+                   o.khiRadd),
+        readChoice(line, u"obligatory-bequest-to"_s,
+                   {{u"adopted-child"_s, BequestRecipient::AdoptedChild},
+                    {u"adoptive-parent"_s, BequestRecipient::AdoptiveParent},
+                    {u"non-muslim-relative"_s, BequestRecipient::NonMuslimRelative}},
+                   input.obligatoryBequestTo),
+    };
+    for (const QString& problem : problems) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+// KHI's own questions need KHI, or both laws side by side.
+QString checkKhiOnly(const CommandLine& line, const FaraidInput& input) {
+    if (input.law == Law::Khi || line.isSet(u"compare"_s))
+        return {};
+    for (const QString& name : {u"daughter-blocks-siblings"_s, u"khi-radd"_s,
+                                u"obligatory-bequest"_s, u"obligatory-bequest-to"_s}) {
+        if (line.isSet(name))
+            return u"--"_s % name % u" hanya berlaku dengan --law khi atau --compare."_s;
+    }
+    return {};
+}
+
+QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>& children) {
+    for (const QString& value : values) {
+        const qsizetype colon = value.indexOf(u':');
+        const auto replaces =
+            choice<HeirKind>(value.left(colon), {{u"son"_s, HeirKind::AnakPria},
+                                                 {u"daughter"_s, HeirKind::AnakWanita}});
+        const QStringList counts = value.mid(colon + 1).split(u',');
+        bool sonsOk = false;
+        bool daughtersOk = false;
+        const int sons = counts.value(0).toInt(&sonsOk);
+        const int daughters = counts.value(1).toInt(&daughtersOk);
+        if (colon < 0 || !replaces || counts.size() != 2 || !sonsOk || !daughtersOk ||
+            !counts[0].front().isDigit() || !counts[1].front().isDigit())
+            return u"--predeceased harus son:PUTRA,PUTRI atau daughter:PUTRA,PUTRI, misalnya "
+                   u"son:2,1: "_s %
+                   value;
+        children.push_back({*replaces, sons, daughters});
+    }
+    return {};
+}
+
+QString readHeirs(const QStringList& heirs, PerKind<int>& counts) {
+    for (const QString& argument : heirs) {
+        const qsizetype equals = argument.indexOf(u'=');
+        const QStringView name = QStringView(argument).left(equals < 0 ? argument.size() : equals);
+        const auto kind = heirKindNamed(name);
+        if (!kind)
+            return u"Ahli waris tidak dikenal: "_s % name.toString() % u" (lihat --help)."_s;
+        const QString& kindName = heirInfo(*kind).name;
+        int count = 1;
+        if (equals >= 0) {
+            bool ok = false;
+            const QString digits = argument.mid(equals + 1);
+            count = digits.toInt(&ok);
+            if (!ok || digits.isEmpty() || !digits.front().isDigit())
+                return u"Jumlah "_s % kindName % u" bukan bilangan bulat: "_s % digits;
+            if (count < 1 || count > MaxPersons)
+                return u"Jumlah "_s % kindName % u" harus antara 1 dan "_s %
+                       QString::number(MaxPersons) % u'.';
+        }
+        if (counts[*kind] != 0)
+            return kindName % u" disebut lebih dari sekali."_s;
+        counts[*kind] = count;
+    }
+    return {};
+}
+
+} // namespace
+
+QString faraidHelp() {
+    QString text = Usage;
+    QString line = u" "_s;
+    for (int k = 0; k < HeirKindCount; ++k) {
+        const QString& identifier = heirInfo(heirKind(k)).identifier;
+        if (line.size() + 1 + identifier.size() > 78) {
+            text += line % u'\n';
+            line = u" "_s;
+        }
+        line += u' ' % identifier;
+    }
+    return text % line % u'\n' % Options.arg(MaxPersons);
+}
+
+std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments) {
+    auto split = splitArguments(arguments);
+    if (const auto* problem = std::get_if<QString>(&split))
+        return *problem;
+    const CommandLine& line = std::get<CommandLine>(split);
+    FaraidRequest request;
+    if (line.isSet(u"help"_s) || line.isSet(u"h"_s)) {
+        request.help = true;
+        return request;
+    }
+    FaraidInput& input = request.input;
+    request.compare = line.isSet(u"compare"_s);
+    const auto format =
+        choice<bool>(line.value(u"format"_s, u"text"_s), {{u"text"_s, false}, {u"json"_s, true}});
+    if (!format)
+        return u"--format harus text atau json."_s;
+    request.json = *format;
+    for (const QString& problem :
+         {readAmounts(line, input), readOptions(line, input), checkKhiOnly(line, input),
+          readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
+          readHeirs(line.heirs, input.counts)}) {
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (line.isSet(u"obligatory-bequest"_s) != line.isSet(u"obligatory-bequest-to"_s))
+        return u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s;
+    return request;
+}
+
+} // namespace zw

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "waris/engine/faraid/FaraidTypes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+namespace zw {
+
+// What `zakat-waris faraid` is asked to do.
+struct FaraidRequest {
+    waris::FaraidInput input;
+    bool json = false;
+    bool compare = false; // both laws, side by side
+    bool help = false;
+};
+
+// The arguments as QCoreApplication::arguments() gives them (program, "faraid", ...) read into a
+// request, or the refusal: one Indonesian line naming the option at fault.
+std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments);
+
+// The usage, with the heirs' identifiers from the catalogue.
+QString faraidHelp();
+
+} // namespace zw

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "waris/engine/faraid/FaraidTypes.h"
+
+namespace zw::waris {
+
+// The input's first problem in Indonesian, or nothing: counts (one person for the single kinds,
+// at most four wives, at most MaxPersons), no husband beside a wife, no grandchildren as kinds
+// under KHI, predeceased children with children, amounts within range and not negative, the
+// other amounts only with an estate, joint property only with a spouse, an obligatory bequest only
+// under KHI, deductions not above the estate.
+std::optional<FaraidError> checkFaraidInput(const FaraidInput& input);
+
+} // namespace zw::waris
