@@ -15,8 +15,8 @@
 
 #include "common/Money.h"
 #include "common/NumberFormat.h"
-#include "waris/engine/table/CalculationState.h"
 #include "waris/engine/HeirKind.h"
+#include "waris/engine/table/CalculationState.h"
 #include "waris/engine/table/ShareRules.h"
 
 #include <QList>

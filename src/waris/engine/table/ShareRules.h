@@ -4,8 +4,8 @@
 // exhaustive checks share.
 
 #include "common/Money.h"
-#include "waris/engine/table/HeirAmount.h"
 #include "waris/engine/HeirKind.h"
+#include "waris/engine/table/HeirAmount.h"
 #include "waris/engine/table/ShareNote.h"
 
 #include <array>
