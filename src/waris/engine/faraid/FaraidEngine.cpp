@@ -106,7 +106,8 @@ private:
 
 // KHI counts each predeceased child as a living one (art. 185). The classical law counts a son's
 // children as son's sons and daughters, and a daughter's as distant kin (dzawil arham), who
-// inherit in their mother's place only when no one else does.
+// inherit in their mother's place when no one but a spouse does: they come before the treasury
+// and the spouse, who takes no radd.
 Division::Division(const FaraidInput& input)
     : m_in(input)
     , m_counts(input.counts) {
@@ -125,10 +126,10 @@ Division::Division(const FaraidInput& input)
         if (m_counts[k] > 0)
             m_ticked |= HeirSet{heirKind(k)};
     }
-    if (m_ticked.empty() && daughtersBranches > 0) {
+    if ((m_ticked - Spouses).empty() && daughtersBranches > 0) {
         m_distantKinInherit = true;
         m_counts[AnakWanita] = daughtersBranches;
-        m_ticked = {AnakWanita};
+        m_ticked |= {AnakWanita};
     }
     m_present = m_ticked;
 }
@@ -303,6 +304,12 @@ bool Division::addUterine() {
 }
 
 void Division::buildGroups() {
+    if (m_distantKinInherit) {
+        // Distant kin do not lessen the spouse's share; they take what is left.
+        addSpouse(false);
+        addGroup({AnakWanita}, 0, FaraidBasis::DistantKin, true);
+        return;
+    }
     const bool descendant = m_present.intersects(Descendants);
     const bool femaleDescendant = m_present.intersects(FemaleDescendants);
     addMother(addSpouse(descendant), descendant);
@@ -580,7 +587,8 @@ void Division::collectHeirs() {
             if (heir.status != FaraidStatus::Blocked)
                 receivers |= HeirSet{heir.kind};
         }
-        addDistantKin(receivers);
+        // A spouse takes no part in keeping them out.
+        addDistantKin(receivers - Spouses);
     }
 }
 

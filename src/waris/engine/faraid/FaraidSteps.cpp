@@ -82,11 +82,15 @@ void moneySteps(const FaraidMoney& m, const FaraidResult& r, const MoneyText& rp
     steps.append(u"Harta bersih yang dibagi kepada ahli waris: "_s % rp(m.net) % u'.');
 }
 
-// How each predeceased child is counted.
-void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
-    const bool distantKinInherit = std::ranges::any_of(r.heirs, [](const FaraidHeir& h) {
+bool distantKinInherit(const FaraidResult& r) {
+    return std::ranges::any_of(r.heirs, [](const FaraidHeir& h) {
         return h.basisCode == FaraidBasis::DistantKin && h.status != FaraidStatus::Blocked;
     });
+}
+
+// How each predeceased child is counted.
+void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
+    const bool distantKin = distantKinInherit(r);
     int branch = 0;
     for (const PredeceasedChild& child : r.predeceased) {
         const QString who = heirInfo(child.replaces).name % u" ke-"_s % num(++branch) %
@@ -104,17 +108,21 @@ void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
         else if (child.replaces == HeirKind::AnakPria)
             steps.append(u"Anak-anak "_s % who % u" ("_s % children %
                          u") dihitung sebagai Cucu Pria dan Cucu Wanita."_s);
-        else if (distantKinInherit)
-            steps.append(u"Tidak ada ashabul furudh atau ashabah: anak-anak "_s % who % u" ("_s %
-                         children %
-                         u") mewarisi sebagai dzawil arham di tempat ibunya, yang dihitung sebagai "
-                         u"seorang anak wanita."_s);
+        else if (distantKin)
+            steps.append(u"Tidak ada ashabah dan tidak ada ashabul furudh selain suami/istri: "
+                         u"anak-anak "_s %
+                         who % u" ("_s % children %
+                         u") mewarisi sisa harta sebagai dzawil arham di tempat ibunya, sebelum "
+                         u"Baitul Mal; setiap anak wanita yang digantikan dihitung satu bagian."_s);
     }
 }
 
-QString groupLine(const FaraidGroup& g, const FaraidResult& r) {
-    const QString names = faraidKindNames(g.kinds);
+QString groupLine(const FaraidGroup& g, const FaraidResult& r, bool distantKin) {
     const std::int64_t fardParts = (g.fard * r.base).num();
+    if (distantKin && g.kinds == HeirSet{HeirKind::AnakWanita})
+        return u"Anak-anak Anak Wanita yang meninggal lebih dahulu (dzawil arham): mendapat sisa "_s %
+               num(g.baseParts - fardParts) % u" bagian."_s;
+    const QString names = faraidKindNames(g.kinds);
     if (!g.takesResidue)
         return names % u": "_s % g.fard.toString() % u" × "_s % num(r.base) % u" = "_s %
                num(fardParts) % u" bagian."_s;
@@ -214,12 +222,13 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     bool anyFard = false;
     for (const FaraidGroup& g : r.groups)
         anyFard = anyFard || !g.fard.isZero();
-    steps.append(anyFard ? u"Asal masalah: "_s % num(r.base) %
-                               u" (kelipatan persekutuan terkecil penyebut bagian tetap)."_s
-                         : u"Asal masalah: "_s % num(r.base) %
-                               u" (jumlah kepala ashabah, laki-laki dihitung dua)."_s);
+    const bool distantKin = distantKinInherit(r);
+    steps.append(u"Asal masalah: "_s % num(r.base) %
+                 (anyFard      ? u" (kelipatan persekutuan terkecil penyebut bagian tetap)."_s
+                  : distantKin ? u" (satu bagian untuk setiap anak wanita yang digantikan)."_s
+                               : u" (jumlah kepala ashabah, laki-laki dihitung dua)."_s));
     for (const FaraidGroup& g : r.groups)
-        steps.append(groupLine(g, r));
+        steps.append(groupLine(g, r, distantKin));
 
     std::int64_t effective = r.base;
     if (r.awl) {
