@@ -95,7 +95,7 @@ QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
         const QString by = u"terhalang oleh "_s % blockerNames(heir.blockedBy, result);
         if (heir.inBranch())
             return u"dzawil arham (anak dari anak wanita): tidak mewarisi selama ada ashabul "
-                   u"furudh atau ashabah, "_s %
+                   u"furudh selain suami/istri atau ashabah, "_s %
                    by;
         if (heir.kind == SaudaraPriaSeBapak || heir.kind == SaudaraWanitaSeBapak) {
             if (result.has(SpecialCase::Muaddah))
