@@ -82,8 +82,10 @@ private Q_SLOTS:
     void divisionUnderKhiWithSubstitutesSideBySide();
     void divisionReportMatchesItsGoldenFile();
     void divisionPdfAndPreviewShowTheSameWholeReport();
-    void divisionRefusals_data();
-    void divisionRefusals();
+    void divisionEntryRefused_data();
+    void divisionEntryRefused();
+    void divisionOutputFails_data();
+    void divisionOutputFails();
 
 private:
     void enterDeceased(const Deceased& entry, bool confirm = true);
@@ -478,49 +480,63 @@ void WarisFormsTest::divisionPdfAndPreviewShowTheSameWholeReport() {
     QCOMPARE(words(pdfText(preview)), words(text));
 }
 
-void WarisFormsTest::divisionRefusals_data() {
-    QTest::addColumn<QString>("field"); // a deduction typed, or the button pressed
-    QTest::addColumn<QString>("entry"); // what is typed, or the file chosen
-    QTest::addColumn<QString>("message");
+void WarisFormsTest::divisionEntryRefused_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("entry");
 
-    QTest::newRow("letters as debts")
-        << u"Utang"_s << u"dua juta"_s << u"Anda Salah Mengisikan Data ...!"_s;
-    QTest::newRow("negative funeral costs")
-        << u"Biaya"_s << u"-5"_s << u"Anda Salah Mengisikan Data ...!"_s;
-    QTest::newRow("debts above the estate")
-        << u"Utang"_s << u"2,000,000"_s << u"Anda Salah Mengisikan Data ...!"_s;
-    QTest::newRow("report saved as a folder")
-        << u"Simpan"_s << u"folder"_s << u"tidak dapat dibuat"_s;
-    QTest::newRow("pdf saved as a folder") << u"Pdf"_s << u"folder"_s << u"tidak dapat dibuat"_s;
-    QTest::newRow("pdf on a full disk") << u"Pdf"_s << u"penuh.pdf"_s << u"gagal disimpan"_s;
+    QTest::newRow("letters as debts") << u"Utang"_s << u"dua juta"_s;
+    QTest::newRow("negative funeral costs") << u"Biaya"_s << u"-5"_s;
+    QTest::newRow("debts above the estate") << u"Utang"_s << u"2,000,000"_s;
 }
 
-void WarisFormsTest::divisionRefusals() {
+// A wrong deduction is told once, shows its problem and leaves the last division standing.
+void WarisFormsTest::divisionEntryRefused() {
     QFETCH(QString, field);
     QFETCH(QString, entry);
-    QFETCH(QString, message);
 
     openDivisionExample();
     const QString total = cell(rowCount() - 1, 5);
-    if (field == u"Simpan" || field == u"Pdf") {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(entry);
-        if (entry == u"folder")
-            QVERIFY(QDir().mkpath(path));
-        m_app->dialogs.answerSave(path);
-        withFileLimit(entry == u"penuh.pdf" ? 1024 : 0, [&] { click(Division, field); });
-        QVERIFY(!QFileInfo(path).isFile());
-    } else {
-        type(field, entry);
-        // Leaving the field again without a change asks no second time.
-        QTest::keyClick(&m_app->child<QLineEdit>(Division, field), Qt::Key_Return);
-        QVERIFY(!m_app->child<QLabel>(Division, u"Masalah"_s).text().isEmpty());
-    }
+    type(field, entry);
+    // Leaving the field again without a change asks no second time.
+    QTest::keyClick(&m_app->child<QLineEdit>(Division, field), Qt::Key_Return);
+    QVERIFY(!m_app->child<QLabel>(Division, u"Masalah"_s).text().isEmpty());
+    QCOMPARE(m_app->dialogs.messages.size(), 1);
+    QCOMPARE(m_app->dialogs.messages.constFirst().text, u"Anda Salah Mengisikan Data ...!"_s);
+    QCOMPARE(cell(rowCount() - 1, 5), total);
+}
 
+void WarisFormsTest::divisionOutputFails_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");  // "folder": a folder stands where the file would go
+    QTest::addColumn<int>("sizeLimit"); // bytes; 0: none
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("report saved as a folder")
+        << u"Simpan"_s << u"folder"_s << 0 << u"tidak dapat dibuat"_s;
+    QTest::newRow("pdf saved as a folder")
+        << u"Pdf"_s << u"folder"_s << 0 << u"tidak dapat dibuat"_s;
+    QTest::newRow("pdf on a full disk")
+        << u"Pdf"_s << u"penuh.pdf"_s << 1024 << u"gagal disimpan"_s;
+}
+
+// A save that fails says so once, writes no file and leaves the window as it was.
+void WarisFormsTest::divisionOutputFails() {
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, message);
+
+    openDivisionExample();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    if (file == u"folder")
+        QVERIFY(QDir().mkpath(path));
+    m_app->dialogs.answerSave(path);
+    withFileLimit(sizeLimit, [&] { click(Division, button); });
+    QVERIFY(!QFileInfo(path).isFile());
     QCOMPARE(m_app->dialogs.messages.size(), 1);
     QVERIFY2(m_app->dialogs.messages.constFirst().text.contains(message),
              qPrintable(m_app->dialogs.messages.constFirst().text));
-    QCOMPARE(cell(rowCount() - 1, 5), total);
     QVERIFY(m_app->form(Division).isVisible());
 }
 
