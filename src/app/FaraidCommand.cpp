@@ -1,5 +1,6 @@
 #include "app/FaraidCommand.h"
 
+#include "app/CommandLocale.h"
 #include "app/FaraidArguments.h"
 #include "common/LineWriter.h"
 #include "common/NumberFormat.h"
@@ -142,7 +143,7 @@ QJsonObject toJson(const FaraidResult& r) {
 // The report as the window and the saved file have it, without a time and a name.
 void writeText(const FaraidInput& input, const FaraidResult& result, const FaraidResult* other,
                QTextStream& out) {
-    const QLocale locale;
+    const QLocale locale = commandLocale();
     const DivisionCase divisionCase{
         QString(), input.estate ? formatRupiah(*input.estate, locale) : QString(), input};
     TextFileSink sink;

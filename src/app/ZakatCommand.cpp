@@ -1,5 +1,6 @@
 #include "app/ZakatCommand.h"
 
+#include "app/CommandLocale.h"
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
 #include "common/report/ReportText.h"
@@ -256,13 +257,6 @@ QByteArray toJson(const ZakatResult& result, const QLocale& locale) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-// The user's number format; Indonesian when the system names none (the "C" locale).
-QLocale outputLocale() {
-    const QLocale system;
-    return system.language() == QLocale::C ? QLocale(QLocale::Indonesian, QLocale::Indonesia)
-                                           : system;
-}
-
 int refuse(QTextStream& err, const QString& message) {
     err << u"zakat-waris zakat: "_s << message << u'\n';
     err.flush();
@@ -286,7 +280,7 @@ int runZakatCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                                ? refusal->message % u" ("_s % optionOf(*refusal->field) % u')'
                                : refusal->message);
     const auto& result = std::get<ZakatResult>(outcome);
-    const QLocale locale = outputLocale();
+    const QLocale locale = commandLocale();
     if (parsed.json) {
         out << QString::fromUtf8(toJson(result, locale));
     } else {

@@ -1,0 +1,11 @@
+#include "app/CommandLocale.h"
+
+namespace zw {
+
+QLocale commandLocale() {
+    const QLocale system;
+    return system.language() == QLocale::C ? QLocale(QLocale::Indonesian, QLocale::Indonesia)
+                                           : system;
+}
+
+} // namespace zw
