@@ -1,5 +1,7 @@
 #include "ui/FormWidgets.h"
 
+#include "ui/Accessibility.h"
+
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +13,14 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) 
     label->setObjectName(name);
     // Typed names and addresses are shown as typed, never as markup.
     label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* makeBuddyLabel(QWidget* parent, const QString& name, const QString& caption,
+                       QWidget* buddy) {
+    QLabel* label = makeLabel(parent, name, caption);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(captionWithoutAccessKeys(caption));
     return label;
 }
 

@@ -17,6 +17,10 @@ QLabel* makeTitle(QWidget* parent, const QString& name, const QString& caption, 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& toolTip = {});
 
+// A label that names `buddy`: its access key reaches it and screen readers announce the caption.
+QLabel* makeBuddyLabel(QWidget* parent, const QString& name, const QString& caption,
+                       QWidget* buddy);
+
 // "Label4(3)", "Check(16)"
 QString indexedName(const QString& name, int index);
 

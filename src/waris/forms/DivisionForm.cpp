@@ -1,37 +1,26 @@
 #include "waris/forms/DivisionForm.h"
 
 #include "common/NumberReader.h"
-#include "common/report/ReportDocument.h"
-#include "common/report/ReportText.h"
-#include "ui/Accessibility.h"
 #include "ui/AppContext.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
-#include "ui/ReportOutput.h"
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/table/InheritanceSheet.h"
 #include "waris/forms/PredeceasedTable.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
-#include <QtMath>
 
 using namespace Qt::StringLiterals;
 
@@ -90,17 +79,10 @@ std::optional<Rupiah> readAmount(const QString& text, const QLocale& locale) {
     return std::nullopt;
 }
 
-QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
-    QLabel* label = makeLabel(parent, name, caption);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(captionWithoutAccessKeys(caption));
-    return label;
-}
-
 } // namespace
 
 DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
-    : Form(context)
+    : ReportWindow(context)
     , m_state(state) {
     setWindowTitle(divisionTitles::Window.toString());
     QLabel* title = makeTitle(this, u"Judul"_s, divisionTitles::Window.toString(), 1.3);
@@ -122,8 +104,8 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_law->addItems({lawName(Law::Classical), lawName(Law::Khi)});
     m_law->setToolTip(u" Fikih klasik (jumhur) atau Kompilasi Hukum Islam, seperti di Pengadilan "
                       u"Agama  "_s);
-    particulars->addWidget(buddyLabel(this, u"LabelHukum"_s, u"Hukum yan&g Dipakai"_s, m_law), 0,
-                           3);
+    particulars->addWidget(makeBuddyLabel(this, u"LabelHukum"_s, u"Hukum yan&g Dipakai"_s, m_law),
+                           0, 3);
     particulars->addWidget(m_law, 0, 4);
     connect(m_law, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
 
@@ -138,8 +120,8 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
         field->setToolTip(QString::fromUtf16(spec.toolTip));
         field->setAlignment(Qt::AlignRight);
         m_deductions[i] = field;
-        deductionGrid->addWidget(buddyLabel(deductionFrame, u"Label"_s + field->objectName(),
-                                            QString::fromUtf16(spec.caption), field),
+        deductionGrid->addWidget(makeBuddyLabel(deductionFrame, u"Label"_s + field->objectName(),
+                                                QString::fromUtf16(spec.caption), field),
                                  deductionRow, 0);
         deductionGrid->addWidget(field, deductionRow++, 1);
         connect(field, &QLineEdit::textChanged, this, &DivisionForm::divide);
@@ -152,8 +134,8 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
         m_recipient->addItems({u"Anak angkat (Pasal 209 ayat 2)"_s,
                                u"Orang tua angkat (Pasal 209 ayat 1)"_s,
                                u"Kerabat non-Muslim (Putusan MA)"_s});
-        deductionGrid->addWidget(buddyLabel(deductionFrame, u"LabelPenerimaWasiatWajibah"_s,
-                                            u"Pener&ima Wasiat Wajibah"_s, m_recipient),
+        deductionGrid->addWidget(makeBuddyLabel(deductionFrame, u"LabelPenerimaWasiatWajibah"_s,
+                                                u"Pener&ima Wasiat Wajibah"_s, m_recipient),
                                  deductionRow, 0);
         deductionGrid->addWidget(m_recipient, deductionRow++, 1);
         connect(m_recipient, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
@@ -190,28 +172,17 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
         box->setToolTip(info.toolTip);
         m_options[i] = box;
         const int row = static_cast<int>(i);
-        optionGrid->addWidget(buddyLabel(optionFrame, u"Label"_s + box->objectName(),
-                                         QString::fromUtf16(Options[i].caption), box),
+        optionGrid->addWidget(makeBuddyLabel(optionFrame, u"Label"_s + box->objectName(),
+                                             QString::fromUtf16(Options[i].caption), box),
                               row, 0);
         optionGrid->addWidget(box, row, 1);
         connect(box, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
     }
     optionGrid->setRowStretch(static_cast<int>(Options.size()), 1);
 
-    m_table = new QTableWidget(this);
-    m_table->setObjectName(u"Tabel"_s);
-    m_table->setFont(fixedWidthFont(font()));
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    // The corner button selects the whole table; without a caption screen readers announce a
-    // nameless button.
-    if (auto* corner = m_table->findChild<QAbstractButton*>())
-        corner->setText(u"Pilih Semua"_s);
+    m_table = makeReportTable(this, u"Tabel"_s);
     QLabel* tableLabel =
-        buddyLabel(this, u"LabelTabel"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
+        makeBuddyLabel(this, u"LabelTabel"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
     m_compare = new QCheckBox(u"Bandingkan &fikih klasik dan KHI"_s, this);
     m_compare->setObjectName(u"Bandingkan"_s);
     m_compare->setToolTip(u" Menampilkan bagian menurut kedua hukum berdampingan  "_s);
@@ -224,40 +195,11 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_notes = makeLabel(this, u"Catatan"_s);
     m_notes->setWordWrap(true);
 
-    m_steps = new QPlainTextEdit(this);
-    m_steps->setObjectName(u"Langkah"_s);
-    m_steps->setReadOnly(true);
-    m_steps->setTabChangesFocus(true);
-    QLabel* stepsLabel = buddyLabel(this, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
+    m_steps = makeStepsBox(this);
+    QLabel* stepsLabel =
+        makeBuddyLabel(this, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
 
-    const struct {
-        const char16_t* name;
-        const char16_t* caption;
-        const char16_t* toolTip;
-        void (DivisionForm::*action)();
-    } buttons[] = {
-        {u"Simpan", u"&Simpan", u" Menyimpan Pembagian Lengkap Sebagai File Teks  ",
-         &DivisionForm::save},
-        {u"Cetak", u"&Cetak", u" Mencetak Pembagian Lengkap  ", &DivisionForm::print},
-        {u"Pratinjau", u"Pra&tinjau", u" Melihat Tampilan Cetak Sebelum Dicetak  ",
-         &DivisionForm::preview},
-        {u"Pdf", u"&PDF", u" Menyimpan Pembagian Lengkap Sebagai File PDF  ",
-         &DivisionForm::writePdf},
-        {u"Tutup", u"&Tutup", u" Menutup Jendela Pembagian Lengkap  ", &DivisionForm::hide},
-    };
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    for (const auto& spec : buttons) {
-        QPushButton* button =
-            makeButton(this, QString::fromUtf16(spec.name), QString::fromUtf16(spec.caption),
-                       QString::fromUtf16(spec.toolTip));
-        // Return in a deduction only ends the entry; it presses no button.
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.action);
-        buttonRow->addWidget(button);
-        if (spec.action == &DivisionForm::hide)
-            setEscapeButton(button);
-    }
+    QHBoxLayout* buttonRow = makeOutputButtons({u"Pra&tinjau"_s, u"Pembagian Lengkap"_s});
 
     auto* top = new QHBoxLayout;
     top->addWidget(deductionFrame, 3);
@@ -298,7 +240,7 @@ void DivisionForm::clearEntry() {
     m_recipient->setCurrentIndex(0);
     m_predeceased->clear();
     m_compare->setChecked(false);
-    m_refused = {};
+    m_refused.forget();
 }
 
 void DivisionForm::showProblem(const QString& problem) {
@@ -379,16 +321,8 @@ void DivisionForm::forgetOtherCase() {
 
 void DivisionForm::refuseIfWrong(Deduction deduction) {
     const auto slot = static_cast<std::size_t>(deduction);
-    const QString text = m_deductions[slot]->text();
-    if (m_problemText.isEmpty()) {
-        m_refused[slot].clear();
-        return;
-    }
-    // Leaving the field again without a change asks no second time.
-    if (m_refused[slot] == text)
-        return;
-    m_refused[slot] = text;
-    showMessage(context().dialogs, this, messages::wrongEntry());
+    if (m_refused.shouldTell(slot, m_deductions[slot]->text(), !m_problemText.isEmpty()))
+        showMessage(context().dialogs, this, messages::wrongEntry());
 }
 
 void DivisionForm::showReport(const DivisionReport& report) {
@@ -399,98 +333,16 @@ void DivisionForm::showReport(const DivisionReport& report) {
     m_bequestNote->setVisible(!report.bequestNote.isEmpty());
     for (std::size_t i = 0; i < m_options.size(); ++i)
         m_options[i]->setEnabled(report.optionsMatter[i]);
-    fillTable(report.comparison ? *report.comparison : report.table);
+    showTable(*m_table, report.comparison ? *report.comparison : report.table);
     m_notes->setText(report.notes.join(u'\n'));
     m_notes->setVisible(!report.notes.isEmpty());
-    QStringList numbered;
-    numbered.reserve(report.steps.size());
-    for (qsizetype i = 0; i < report.steps.size(); ++i)
-        numbered.append(report::numberedStep(i, report.steps[i]));
-    m_steps->setPlainText(numbered.join(u'\n'));
+    showSteps(*m_steps, report.steps);
 }
 
-void DivisionForm::fillTable(const report::Table& table) {
-    const int columns = static_cast<int>(table.columns.size());
-    const int rows = static_cast<int>(table.rows.size());
-    if (m_table->columnCount() != columns) {
-        m_table->setColumnCount(columns);
-        QStringList headings;
-        for (const report::Column& column : table.columns)
-            headings.append(column.heading);
-        m_table->setHorizontalHeaderLabels(headings);
-    }
-    m_table->setRowCount(rows);
-    QFont totalFont = m_table->font();
-    totalFont.setBold(true);
-    // The columns fit their texts. In the fixed-width font a text's width is its length, so
-    // nothing is measured: fitting through the header measures every cell on every change, at
-    // several times the cost of the whole division.
-    std::vector<qsizetype> lengths;
-    for (const report::Column& column : table.columns)
-        lengths.push_back(column.heading.size());
-    for (int r = 0; r < rows; ++r) {
-        const report::Row& row = table.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < columns; ++c) {
-            const auto slot = static_cast<std::size_t>(c);
-            QTableWidgetItem* item = m_table->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                m_table->setItem(r, c, item);
-            }
-            const QString text = row.cells.value(c);
-            item->setText(text);
-            item->setTextAlignment((table.columns[slot].align == report::Align::Right
-                                        ? Qt::AlignRight
-                                        : Qt::AlignLeft) |
-                                   Qt::AlignVCenter);
-            item->setFont(row.total ? totalFont : m_table->font());
-            lengths[slot] = std::max(lengths[slot], text.size());
-        }
-    }
-    // The advance is fractional: rounded, it falls short by a pixel every few characters.
-    const qreal character = QFontMetricsF(totalFont).horizontalAdvance(u'0');
-    for (int c = 0; c < columns; ++c) {
-        const int width =
-            qCeil(static_cast<qreal>(lengths[static_cast<std::size_t>(c)] + 2) * character);
-        if (m_table->columnWidth(c) != width)
-            m_table->setColumnWidth(c, width);
-    }
-}
-
-void DivisionForm::save() {
+std::optional<report::Report> DivisionForm::currentReport(const QDateTime& now) const {
     if (!m_report)
-        return;
-    const report::Report report = m_report->report(divisionStamp(context().now()));
-    saveReport(context(), this,
-               [&report](LineWriter& writer) { report::writeReport(report, writer); });
-}
-
-void DivisionForm::print() {
-    if (!m_report)
-        return;
-    printPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
-}
-
-void DivisionForm::preview() {
-    if (!m_report)
-        return;
-    previewPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
-}
-
-void DivisionForm::writePdf() {
-    if (!m_report)
-        return;
-    savePdf(context(), this, divisionTitles::Report.toString(),
-            [this](QPagedPaintDevice& device) { paintReport(device); });
-}
-
-void DivisionForm::paintReport(QPagedPaintDevice& device) const {
-    QFont body = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    body.setPointSizeF(10);
-    QFont table = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    table.setPointSizeF(8);
-    report::reportDocument(m_report->report(divisionStamp(context().now())), body, table)
-        ->print(&device);
+        return std::nullopt;
+    return m_report->report(divisionStamp(now));
 }
 
 } // namespace zw::waris

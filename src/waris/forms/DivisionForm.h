@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/RefusalMemory.h"
+#include "ui/ReportWindow.h"
 #include "waris/engine/faraid/DivisionOptions.h"
 #include "waris/engine/render/DivisionReport.h"
 #include "waris/forms/WarisState.h"
@@ -12,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPagedPaintDevice;
 class QPlainTextEdit;
 class QTableWidget;
 
@@ -24,7 +24,7 @@ class PredeceasedTable;
 // classical law or KHI (or both side by side), with the joint property, the deductions and
 // bequests, the predeceased children, the options where the schools differ, the working, and the
 // report saved, printed, previewed or written as a PDF. Every change divides again at once.
-class DivisionForm final : public Form {
+class DivisionForm final : public ReportWindow {
     Q_OBJECT
 
 public:
@@ -42,6 +42,7 @@ public:
 
 protected:
     void activate() override;
+    std::optional<report::Report> currentReport(const QDateTime& now) const override;
 
 private:
     enum Deduction { JointProperty, Funeral, Zakat, Debts, Obligatory, Bequest, DeductionCount };
@@ -52,13 +53,6 @@ private:
     void showProblem(const QString& problem);
     std::optional<FaraidInput> input() const;
     void showReport(const DivisionReport& report);
-    void fillTable(const report::Table& table);
-
-    void save();
-    void print();
-    void preview();
-    void writePdf();
-    void paintReport(QPagedPaintDevice& device) const;
 
     const WarisState& m_state;
     QLabel* m_name = nullptr;
@@ -67,7 +61,7 @@ private:
     std::array<QLineEdit*, DeductionCount> m_deductions{};
     QComboBox* m_recipient = nullptr;
     PredeceasedTable* m_predeceased = nullptr;
-    std::array<QString, DeductionCount> m_refused;
+    RefusalMemory m_refused{DeductionCount};
     QLabel* m_net = nullptr;
     QLabel* m_bequestNote = nullptr;
     QLabel* m_problem = nullptr;

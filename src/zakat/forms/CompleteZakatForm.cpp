@@ -1,36 +1,24 @@
 #include "zakat/forms/CompleteZakatForm.h"
 
-#include "common/LineWriter.h"
 #include "common/NumberFormat.h"
-#include "common/report/ReportDocument.h"
-#include "common/report/ReportText.h"
-#include "ui/Accessibility.h"
 #include "ui/AppContext.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
-#include "ui/ReportOutput.h"
 #include "zakat/engine/complete/CompleteZakat.h"
 #include "zakat/engine/complete/ZakatWorking.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -62,13 +50,6 @@ constexpr int KindColumns = 4;
 
 const QString WindowTitle = u"ZAKAT LENGKAP"_s;
 
-QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption, QWidget* buddy) {
-    QLabel* label = makeLabel(parent, name, caption);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(captionWithoutAccessKeys(caption));
-    return label;
-}
-
 const QString& fitrahValueCaption(complete::FitrahForm form) {
     static const std::array<QString, 3> captions{
         u"Nilai per orang (Rp)"_s, u"Harga beras/kg (Rp)"_s, u"Harga beras/liter (Rp)"_s};
@@ -78,7 +59,7 @@ const QString& fitrahValueCaption(complete::FitrahForm form) {
 } // namespace
 
 CompleteZakatForm::CompleteZakatForm(AppContext& context)
-    : Form(context) {
+    : ReportWindow(context) {
     setWindowTitle(WindowTitle);
     QLabel* title = makeTitle(this, u"Judul"_s, WindowTitle, 1.3);
     m_name = makeLabel(this, u"Nama"_s);
@@ -94,34 +75,7 @@ CompleteZakatForm::CompleteZakatForm(AppContext& context)
     layout->addWidget(buildKinds());
     layout->addWidget(buildResult(), 1);
 
-    const struct {
-        const char16_t* name;
-        const char16_t* caption;
-        const char16_t* toolTip;
-        void (CompleteZakatForm::*action)();
-    } buttons[] = {
-        {u"Simpan", u"&Simpan", u" Menyimpan Perhitungan Zakat Lengkap Sebagai File Teks  ",
-         &CompleteZakatForm::save},
-        {u"Cetak", u"&Cetak", u" Mencetak Perhitungan Zakat Lengkap  ", &CompleteZakatForm::print},
-        {u"Pratinjau", u"Pratin&jau", u" Melihat Tampilan Cetak Sebelum Dicetak  ",
-         &CompleteZakatForm::preview},
-        {u"Pdf", u"&PDF", u" Menyimpan Perhitungan Zakat Lengkap Sebagai File PDF  ",
-         &CompleteZakatForm::writePdf},
-        {u"Tutup", u"&Tutup", u" Menutup Jendela Zakat Lengkap  ", &CompleteZakatForm::hide},
-    };
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    for (const auto& spec : buttons) {
-        QPushButton* button =
-            makeButton(this, QString::fromUtf16(spec.name), QString::fromUtf16(spec.caption),
-                       QString::fromUtf16(spec.toolTip));
-        // Return in a field only ends the entry; it presses no button.
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.action);
-        buttonRow->addWidget(button);
-        if (spec.action == &CompleteZakatForm::hide)
-            setEscapeButton(button);
-    }
+    QHBoxLayout* buttonRow = makeOutputButtons({u"Pratin&jau"_s, u"Perhitungan Zakat Lengkap"_s});
     layout->addLayout(buttonRow);
 
     recompute();
@@ -163,8 +117,8 @@ QWidget* CompleteZakatForm::buildSettings() {
     };
     for (int i = 0; i < 4; ++i) {
         const auto& cell = cells[i];
-        grid->addWidget(buddyLabel(frame, QString::fromUtf16(cell.name),
-                                   QString::fromUtf16(cell.caption), cell.widget),
+        grid->addWidget(makeBuddyLabel(frame, QString::fromUtf16(cell.name),
+                                       QString::fromUtf16(cell.caption), cell.widget),
                         i / 2, i % 2 * 2);
         grid->addWidget(cell.widget, i / 2, i % 2 * 2 + 1);
     }
@@ -281,7 +235,7 @@ QWidget* CompleteZakatForm::buildKinds() {
                 control = addField(frame, row.field, name);
             }
             QLabel* label =
-                buddyLabel(frame, u"Label"_s + name, QString::fromUtf16(row.caption), control);
+                makeBuddyLabel(frame, u"Label"_s + name, QString::fromUtf16(row.caption), control);
             if (row.field == Field::FitrahValue)
                 m_fitrahValueLabel = label;
             rows->addRow(label, control);
@@ -305,20 +259,9 @@ QWidget* CompleteZakatForm::buildResult() {
     m_problem = makeLabel(result, u"Masalah"_s);
     m_problem->setStyleSheet(u"color: #b00000;"_s);
 
-    m_summary = new QTableWidget(0, complete::CompleteReport::ColumnCount, result);
-    m_summary->setObjectName(u"Ringkasan"_s);
-    m_summary->setFont(fixedWidthFont(font()));
-    m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_summary->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_summary->setWordWrap(false);
-    m_summary->verticalHeader()->hide();
-    m_summary->verticalHeader()->setDefaultSectionSize(m_summary->fontMetrics().height() + 6);
-    // The corner button selects the whole table; without a caption screen readers announce a
-    // nameless button.
-    if (auto* corner = m_summary->findChild<QAbstractButton*>())
-        corner->setText(u"Pilih Semua"_s);
+    m_summary = makeReportTable(result, u"Ringkasan"_s);
     QLabel* summaryLabel =
-        buddyLabel(result, u"LabelRingkasan"_s, u"Ringkasan &zakat"_s, m_summary);
+        makeBuddyLabel(result, u"LabelRingkasan"_s, u"Ringkasan &zakat"_s, m_summary);
 
     m_total = makeLabel(result, u"TotalZakat"_s);
     QFont bold = m_total->font();
@@ -326,11 +269,9 @@ QWidget* CompleteZakatForm::buildResult() {
     m_total->setFont(bold);
     m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_steps = new QPlainTextEdit(result);
-    m_steps->setObjectName(u"Langkah"_s);
-    m_steps->setReadOnly(true);
-    m_steps->setTabChangesFocus(true);
-    QLabel* stepsLabel = buddyLabel(result, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
+    m_steps = makeStepsBox(result);
+    QLabel* stepsLabel =
+        makeBuddyLabel(result, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
 
     layout->addWidget(m_problem);
     layout->addWidget(summaryLabel);
@@ -399,15 +340,8 @@ void CompleteZakatForm::refuseIfWrong(Field field) {
     const QString text = m_fields[slot]->text();
     const bool wrong = (m_refusal && m_refusal->field == field) ||
                        complete::fieldProblem(field, text, context().locale);
-    if (!wrong) {
-        m_refused[slot].clear();
-        return;
-    }
-    // Leaving the field again without a change asks no second time.
-    if (m_refused[slot] == text)
-        return;
-    m_refused[slot] = text;
-    showMessage(context().dialogs, this, messages::wrongEntry());
+    if (m_refused.shouldTell(slot, text, wrong))
+        showMessage(context().dialogs, this, messages::wrongEntry());
 }
 
 void CompleteZakatForm::followFitrahForm() {
@@ -418,97 +352,17 @@ void CompleteZakatForm::followFitrahForm() {
 }
 
 void CompleteZakatForm::showReport() {
-    fillSummary();
+    showTable(*m_summary, m_report->summary());
     m_total->setText(u"Jumlah zakat: "_s + m_report->total());
-    QStringList numbered;
-    const QStringList& steps = m_report->steps();
-    numbered.reserve(steps.size());
-    for (qsizetype i = 0; i < steps.size(); ++i)
-        numbered.append(report::numberedStep(i, steps[i]));
-    m_steps->setPlainText(numbered.join(u'\n'));
+    showSteps(*m_steps, m_report->steps());
 }
 
-void CompleteZakatForm::fillSummary() {
-    const report::Table& table = m_report->summary();
-    const int rows = static_cast<int>(table.rows.size());
-    const int columns = complete::CompleteReport::ColumnCount;
-    if (m_summary->horizontalHeaderItem(0) == nullptr) {
-        QStringList headings;
-        for (const report::Column& column : table.columns)
-            headings.append(column.heading);
-        m_summary->setHorizontalHeaderLabels(headings);
-    }
-    m_summary->setRowCount(rows);
-    QFont totalFont = m_summary->font();
-    totalFont.setBold(true);
-    // In the fixed-width font a text's width is its length, so nothing is measured.
-    std::array<qsizetype, columns> lengths{};
-    for (int c = 0; c < columns; ++c)
-        lengths[static_cast<std::size_t>(c)] =
-            table.columns[static_cast<std::size_t>(c)].heading.size();
-    for (int r = 0; r < rows; ++r) {
-        const report::Row& row = table.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < columns; ++c) {
-            QTableWidgetItem* item = m_summary->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                m_summary->setItem(r, c, item);
-            }
-            const QString text = row.cells.value(c);
-            item->setText(text);
-            const bool right =
-                table.columns[static_cast<std::size_t>(c)].align == report::Align::Right;
-            item->setTextAlignment(right ? Qt::AlignRight | Qt::AlignVCenter
-                                         : Qt::AlignLeft | Qt::AlignVCenter);
-            item->setFont(row.total ? totalFont : m_summary->font());
-            auto& length = lengths[static_cast<std::size_t>(c)];
-            length = std::max(length, text.size());
-        }
-    }
-    const int character = QFontMetrics(totalFont).horizontalAdvance(u'0');
-    for (int c = 0; c < columns; ++c) {
-        const int width = static_cast<int>(lengths[static_cast<std::size_t>(c)] + 2) * character;
-        if (m_summary->columnWidth(c) != width)
-            m_summary->setColumnWidth(c, width);
-    }
-}
-
-void CompleteZakatForm::save() {
+std::optional<report::Report> CompleteZakatForm::currentReport(const QDateTime& now) const {
     if (!m_report)
-        return;
+        return std::nullopt;
     complete::CompleteReport stamped = *m_report;
-    stamped.stamp(context().now());
-    saveReport(context(), this,
-               [&stamped](LineWriter& writer) { report::writeReport(stamped.report(), writer); });
-}
-
-void CompleteZakatForm::print() {
-    if (!m_report)
-        return;
-    printPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
-}
-
-void CompleteZakatForm::preview() {
-    if (!m_report)
-        return;
-    previewPages(context(), this, [this](QPagedPaintDevice& device) { paintReport(device); });
-}
-
-void CompleteZakatForm::writePdf() {
-    if (!m_report)
-        return;
-    savePdf(context(), this, m_report->report().title,
-            [this](QPagedPaintDevice& device) { paintReport(device); });
-}
-
-void CompleteZakatForm::paintReport(QPagedPaintDevice& device) const {
-    complete::CompleteReport stamped = *m_report;
-    stamped.stamp(context().now());
-    QFont body = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    body.setPointSizeF(10);
-    QFont table = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    table.setPointSizeF(8);
-    report::reportDocument(stamped.report(), body, table)->print(&device);
+    stamped.stamp(now);
+    return stamped.report();
 }
 
 } // namespace zw::zakat

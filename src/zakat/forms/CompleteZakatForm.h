@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/RefusalMemory.h"
+#include "ui/ReportWindow.h"
 #include "zakat/engine/complete/CompleteReport.h"
 #include "zakat/engine/complete/ZakatEntry.h"
 
@@ -11,7 +12,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPagedPaintDevice;
 class QPlainTextEdit;
 class QScrollArea;
 class QTableWidget;
@@ -21,7 +21,7 @@ namespace zw::zakat {
 // ZakatLengkap: the complete zakat of today beside the designed road. Every kind in a section
 // of its own, the result always in view and worked out again at each change, the report saved,
 // printed, previewed or written as a PDF.
-class CompleteZakatForm final : public Form {
+class CompleteZakatForm final : public ReportWindow {
     Q_OBJECT
 
 public:
@@ -35,6 +35,7 @@ public:
 
 protected:
     void fitToFont() override;
+    std::optional<report::Report> currentReport(const QDateTime& now) const override;
 
 private:
     QWidget* buildSettings();
@@ -46,14 +47,7 @@ private:
     void recompute();
     void refuseIfWrong(complete::Field field);
     void showReport();
-    void fillSummary();
     void followFitrahForm();
-
-    void save();
-    void print();
-    void preview();
-    void writePdf();
-    void paintReport(QPagedPaintDevice& device) const;
 
     QLabel* m_name = nullptr;
     QComboBox* m_year = nullptr;
@@ -66,7 +60,7 @@ private:
     QComboBox* m_fitrahForm = nullptr;
     QLabel* m_fitrahValueLabel = nullptr;
     std::array<QLineEdit*, complete::FieldCount> m_fields{};
-    std::array<QString, complete::FieldCount> m_refused;
+    RefusalMemory m_refused{complete::FieldCount};
     QLabel* m_problem = nullptr;
     QTableWidget* m_summary = nullptr;
     QLabel* m_total = nullptr;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "common/report/Report.h"
+#include "ui/Form.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+class QHBoxLayout;
+class QPagedPaintDevice;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace zw {
+
+// A window that shows a report and saves it as a text file, prints it, previews it or writes it
+// as a PDF, through the buttons Simpan, Cetak, Pratinjau, Pdf and Tutup (Escape presses Tutup).
+class ReportWindow : public Form {
+    Q_OBJECT
+
+public:
+    using Form::Form;
+
+protected:
+    struct OutputButtons {
+        QString previewCaption; // "Pra&tinjau": its access key is the one the window leaves free
+        QString subject;        // "Pembagian Lengkap", in the buttons' tool tips
+    };
+    // The row of the five buttons, right-aligned, for the subclass to place.
+    QHBoxLayout* makeOutputButtons(const OutputButtons& buttons);
+    // A read-only table for a report's table, in the fixed-width font so that figures line up.
+    QTableWidget* makeReportTable(QWidget* parent, const QString& name);
+    static void showTable(QTableWidget& view, const report::Table& table);
+    // "Langkah": the working, numbered as in every rendering of the report.
+    QPlainTextEdit* makeStepsBox(QWidget* parent);
+    static void showSteps(QPlainTextEdit& box, const QStringList& steps);
+
+    // The report as the window shows it, stamped with `now`; none before a first result.
+    virtual std::optional<report::Report> currentReport(const QDateTime& now) const = 0;
+
+private:
+    void save();
+    void print();
+    void preview();
+    void writePdf();
+    void paint(const report::Report& report, QPagedPaintDevice& device) const;
+};
+
+} // namespace zw
