@@ -5,6 +5,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/table/InheritanceSheet.h"
 #include "waris/forms/PredeceasedTable.h"
@@ -131,9 +132,15 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
             continue;
         m_recipient = new QComboBox(deductionFrame);
         m_recipient->setObjectName(u"PenerimaWasiatWajibah"_s);
-        m_recipient->addItems({u"Anak angkat (Pasal 209 ayat 2)"_s,
-                               u"Orang tua angkat (Pasal 209 ayat 1)"_s,
-                               u"Kerabat non-Muslim (Putusan MA)"_s});
+        for (const BequestRecipient recipient :
+             {BequestRecipient::AdoptedChild, BequestRecipient::AdoptiveParent,
+              BequestRecipient::NonMuslimRelative}) {
+            QString name = bequestRecipientName(recipient);
+            name[0] = name[0].toUpper();
+            m_recipient->addItem(name);
+            m_recipient->setItemData(m_recipient->count() - 1, bequestRecipientText(recipient),
+                                     Qt::ToolTipRole);
+        }
         deductionGrid->addWidget(makeBuddyLabel(deductionFrame, u"LabelPenerimaWasiatWajibah"_s,
                                                 u"Pener&ima Wasiat Wajibah"_s, m_recipient),
                                  deductionRow, 0);

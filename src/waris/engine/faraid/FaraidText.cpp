@@ -229,14 +229,26 @@ QStringList specialCaseNames(const FaraidResult& result) {
     return names;
 }
 
+QString bequestRecipientName(BequestRecipient recipient) {
+    switch (recipient) {
+    case BequestRecipient::AdoptedChild:
+        return u"anak angkat"_s;
+    case BequestRecipient::AdoptiveParent:
+        return u"orang tua angkat"_s;
+    case BequestRecipient::NonMuslimRelative:
+        return u"kerabat non-Muslim"_s;
+    }
+    return {};
+}
+
 QString bequestRecipientText(BequestRecipient recipient) {
     switch (recipient) {
     case BequestRecipient::AdoptedChild:
-        return u"anak angkat (Pasal 209 ayat 2 KHI)"_s;
+        return bequestRecipientName(recipient) % u" (Pasal 209 ayat 2 KHI)"_s;
     case BequestRecipient::AdoptiveParent:
-        return u"orang tua angkat (Pasal 209 ayat 1 KHI)"_s;
+        return bequestRecipientName(recipient) % u" (Pasal 209 ayat 1 KHI)"_s;
     case BequestRecipient::NonMuslimRelative:
-        return u"kerabat non-Muslim (Putusan MA 368 K/AG/1995 dan 51 K/AG/1999)"_s;
+        return bequestRecipientName(recipient) % u" (Putusan MA 368 K/AG/1995 dan 51 K/AG/1999)"_s;
     }
     return {};
 }

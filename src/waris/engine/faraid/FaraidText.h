@@ -24,7 +24,9 @@ QString faraidHeirName(const FaraidHeir& heir);
 // Wanita", "Terhalang oleh Bapak", ...
 QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result);
 
-// "anak angkat (Pasal 209 ayat 2 KHI)", ...: who receives an obligatory bequest and why.
+// "anak angkat", ...: who receives an obligatory bequest; the text adds why
+// ("anak angkat (Pasal 209 ayat 2 KHI)").
+QString bequestRecipientName(BequestRecipient recipient);
 QString bequestRecipientText(BequestRecipient recipient);
 
 // Fills basis and tableDifference of every heir of a computed result.

@@ -137,18 +137,6 @@ report::Table comparisonTable(const FaraidResult& classical, const FaraidResult&
     return table;
 }
 
-QString recipientName(BequestRecipient recipient) {
-    switch (recipient) {
-    case BequestRecipient::AdoptedChild:
-        return u"anak angkat"_s;
-    case BequestRecipient::AdoptiveParent:
-        return u"orang tua angkat"_s;
-    case BequestRecipient::NonMuslimRelative:
-        return u"kerabat non-Muslim"_s;
-    }
-    return {};
-}
-
 } // namespace
 
 DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
@@ -207,8 +195,8 @@ void DivisionReport::addMoney(const FaraidMoney& m, const FaraidResult& result,
         m_money.push_back({u"Zakat yang Belum Dibayar"_s, rp(m.zakat)});
     m_money.push_back({u"Utang"_s, rp(m.debts)});
     if (m.obligatoryAsked > none)
-        m_money.push_back(
-            {u"Wasiat Wajibah ("_s % recipientName(m.obligatoryTo) % u')', rp(m.obligatory)});
+        m_money.push_back({u"Wasiat Wajibah ("_s % bequestRecipientName(m.obligatoryTo) % u')',
+                           rp(m.obligatory)});
     m_money.push_back({u"Wasiat"_s, rp(m.bequest)});
     m_money.push_back({u"Harta Bersih"_s, net});
 
