@@ -1,6 +1,6 @@
 #include "app/FaraidArguments.h"
 
-#include <QMap>
+#include "app/CommandLine.h"
 
 #include <algorithm>
 
@@ -72,13 +72,6 @@ Jumlah uang ditulis dengan angka saja dan titik sebagai pemisah desimal,
 paling banyak dua angka desimal. Status keluar: 0 berhasil, 2 masukan salah.
 )"_s;
 
-enum class Takes : std::uint8_t { Nothing, Value, Values };
-
-struct OptionSpec {
-    QString name;
-    Takes takes;
-};
-
 const std::vector<OptionSpec>& optionSpecs() {
     static const std::vector<OptionSpec> specs{
         {u"estate"_s, Takes::Value},
@@ -103,56 +96,6 @@ const std::vector<OptionSpec>& optionSpecs() {
         {u"h"_s, Takes::Nothing},
     };
     return specs;
-}
-
-// The options by name with their values (none for a flag), and the heirs.
-struct CommandLine {
-    QMap<QString, QStringList> options;
-    QStringList heirs;
-
-    bool isSet(const QString& name) const { return options.contains(name); }
-    QString value(const QString& name, const QString& fallback = {}) const {
-        return options.value(name, {fallback}).value(0);
-    }
-};
-
-// "--name value", "--name=value", "-name value", and "--" before heirs that look like options.
-std::variant<CommandLine, QString> splitArguments(const QStringList& arguments) {
-    CommandLine line;
-    bool optionsEnded = false;
-    for (qsizetype i = 2; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(u'-') || argument.size() == 1) {
-            line.heirs.append(argument);
-            continue;
-        }
-        if (argument == u"--"_s) {
-            optionsEnded = true;
-            continue;
-        }
-        const QString body = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
-        const qsizetype equals = body.indexOf(u'=');
-        const QString name = body.left(equals < 0 ? body.size() : equals);
-        const auto spec = std::ranges::find(optionSpecs(), name, &OptionSpec::name);
-        if (spec == optionSpecs().end())
-            return u"Pilihan tidak dikenal: "_s % argument.left(argument.size() - body.size()) %
-                   name % u" (lihat --help)."_s;
-        const QString shown = u"--"_s % name;
-        if (line.isSet(name) && spec->takes != Takes::Values)
-            return u"Pilihan "_s % shown % u" disebut lebih dari sekali."_s;
-        QStringList& values = line.options[name];
-        if (spec->takes == Takes::Nothing) {
-            if (equals >= 0)
-                return u"Pilihan "_s % shown % u" tidak memakai nilai."_s;
-        } else if (equals >= 0) {
-            values.append(body.mid(equals + 1));
-        } else if (i + 1 < arguments.size()) {
-            values.append(arguments[++i]);
-        } else {
-            return u"Pilihan "_s % shown % u" memerlukan nilai."_s;
-        }
-    }
-    return line;
 }
 
 template<typename Enum>
@@ -336,7 +279,7 @@ QString faraidHelp() {
 }
 
 std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments) {
-    auto split = splitArguments(arguments);
+    auto split = readCommandLine(arguments, optionSpecs());
     if (const auto* problem = std::get_if<QString>(&split))
         return *problem;
     const CommandLine& line = std::get<CommandLine>(split);
@@ -355,7 +298,7 @@ std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& argu
     for (const QString& problem :
          {readAmounts(line, input), readOptions(line, input), checkKhiOnly(line, input),
           readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
-          readHeirs(line.heirs, input.counts)}) {
+          readHeirs(line.arguments, input.counts)}) {
         if (!problem.isEmpty())
             return problem;
     }

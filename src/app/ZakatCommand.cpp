@@ -1,5 +1,6 @@
 #include "app/ZakatCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/CommandLocale.h"
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
@@ -175,40 +176,41 @@ QString optionOf(Field field) {
     return u"--"_s + QString::fromUtf16(ValueOptions[static_cast<std::size_t>(field)].name);
 }
 
+std::vector<OptionSpec> optionSpecs() {
+    std::vector<OptionSpec> specs{{u"help"_s, Takes::Nothing}, {u"h"_s, Takes::Nothing}};
+    for (const ValueOption& option : ValueOptions)
+        specs.push_back({QString::fromUtf16(option.name), Takes::Value});
+    for (const ChoiceOption& option : choiceOptions())
+        specs.push_back({QString::fromUtf16(option.name), Takes::Value});
+    return specs;
+}
+
 // Fills `parsed`, or returns the message of the first problem.
 QString parse(const QStringList& arguments, Parsed& parsed) {
-    QStringList seen;
-    for (qsizetype i = 2; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == u"-h" || argument == u"--help") {
-            parsed.help = true;
-            continue;
-        }
-        if (!argument.startsWith(u"--"))
-            return u"Argumen tidak dikenal: "_s % argument % u" (lihat --help)."_s;
-        const qsizetype equals = argument.indexOf(u'=');
-        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const auto value = std::find_if(ValueOptions.cbegin(), ValueOptions.cend(),
-                                        [&name](const ValueOption& o) { return name == o.name; });
-        const auto& choices = choiceOptions();
-        const auto choice = std::find_if(choices.cbegin(), choices.cend(),
-                                         [&name](const ChoiceOption& o) { return name == o.name; });
-        if (value == ValueOptions.cend() && choice == choices.cend())
-            return u"Pilihan tidak dikenal: --"_s % name % u" (lihat --help)."_s;
-        QString text;
-        if (equals >= 0)
-            text = argument.mid(equals + 1);
-        else if (i + 1 < arguments.size())
-            text = arguments[++i];
+    const auto read = readCommandLine(arguments, optionSpecs());
+    if (const auto* problem = std::get_if<QString>(&read))
+        return *problem;
+    const CommandLine& line = std::get<CommandLine>(read);
+    if (line.isSet(u"help"_s) || line.isSet(u"h"_s)) {
+        parsed.help = true;
+        return {};
+    }
+    if (!line.arguments.isEmpty())
+        return u"Argumen tidak dikenal: "_s % line.arguments.first() % u" (lihat --help)."_s;
+    for (auto option = line.options.cbegin(); option != line.options.cend(); ++option) {
+        const QString& name = option.key();
+        const QString text = option.value().value(0);
         if (text.trimmed().isEmpty())
             return u"Pilihan --"_s % name % u" memerlukan nilai."_s;
-        if (seen.contains(name))
-            return u"Pilihan --"_s % name % u" disebut lebih dari sekali."_s;
-        seen.append(name);
+        const auto value = std::find_if(ValueOptions.cbegin(), ValueOptions.cend(),
+                                        [&name](const ValueOption& o) { return name == o.name; });
         if (value != ValueOptions.cend()) {
             parsed.entry[value->field] = text;
             continue;
         }
+        const auto& choices = choiceOptions();
+        const auto choice = std::find_if(choices.cbegin(), choices.cend(),
+                                         [&name](const ChoiceOption& o) { return name == o.name; });
         const qsizetype word = choice->words.indexOf(text.trimmed().toLower());
         if (word < 0)
             return u"--"_s % name % u" harus "_s % choice->words.join(u", "_s) % u'.';
