@@ -29,8 +29,6 @@ public:
     static Rupiah fromMoney(Money money);
 
     constexpr std::int64_t sen() const { return m_sen; }
-    // Within ±max().
-    constexpr bool inRange() const { return m_sen >= -MaxSen && m_sen <= MaxSen; }
 
     // The amount times numerator / denominator (denominator > 0), rounded to the sen as asked;
     // no value when the result leaves the range.
