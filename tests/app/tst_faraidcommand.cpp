@@ -68,6 +68,9 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
         QTest::newRow(name) << arguments.split(u' ') << message;
     };
     row("unknown heir", u"Sepupu"_s, u"Ahli waris tidak dikenal: Sepupu (lihat --help)."_s);
+    row("a hundred predeceased daughters",
+        u"--law khi Istri"_s + u" --predeceased daughter:1,1"_s.repeated(100),
+        u"Anak Wanita yang meninggal lebih dahulu paling banyak 99 orang."_s);
     row("unknown option", u"AnakPria --estat 5"_s,
         u"Pilihan tidak dikenal: --estat (lihat --help)."_s);
     row("option without its value", u"AnakPria --estate"_s,

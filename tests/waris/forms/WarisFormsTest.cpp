@@ -82,6 +82,7 @@ private Q_SLOTS:
     void divisionUnderKhiWithSubstitutesSideBySide();
     void divisionReportMatchesItsGoldenFile();
     void divisionPdfAndPreviewShowTheSameWholeReport();
+    void largestFamilyOfPredeceasedChildrenIsDivided();
     void divisionEntryRefused_data();
     void divisionEntryRefused();
     void divisionOutputFails_data();
@@ -478,6 +479,32 @@ void WarisFormsTest::divisionPdfAndPreviewShowTheSameWholeReport() {
           u"Seratus lima puluh dua ribu"_s, u"Di tabel terhalang"_s, u"Langkah Perhitungan"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u"\n"_s + text));
     QCOMPARE(words(pdfText(preview)), words(text));
+}
+
+// Ninety-nine predeceased sons and as many daughters, each with 99 sons and 99 daughters, are
+// divided; one more is refused by the engine's line, and the rows entered stay.
+void WarisFormsTest::largestFamilyOfPredeceasedChildrenIsDivided() {
+    enterDeceased({u"Ahmad"_s, u"1000000"_s, true});
+    calculate({Istri, AnakPria}, {u"1"_s, u"1"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    m_app->child<QComboBox>(Division, u"Hukum"_s).setCurrentIndex(1);
+    auto& table = m_app->child<QTableWidget>(Division, u"Pengganti"_s);
+    for (const QString& button : {u"TambahPenggantiPria"_s, u"TambahPenggantiWanita"_s}) {
+        for (int child = 0; child < zw::waris::MaxPersons; ++child) {
+            click(Division, button);
+            for (const int column : {1, 2})
+                table.item(table.rowCount() - 1, column)->setData(Qt::EditRole, 99);
+        }
+    }
+    const auto& problem = m_app->child<QLabel>(Division, u"Masalah"_s);
+    QCOMPARE(problem.text(), QString());
+    QCOMPARE(rowCount(), 2 + 4 * zw::waris::MaxPersons + 1); // wife, son, branches, total
+    QCOMPARE(cell(rowCount() - 1, 5), u"1,000,000.00"_s);
+
+    click(Division, u"TambahPenggantiPria"_s);
+    QCOMPARE(problem.text(), u"Anak Pria yang meninggal lebih dahulu paling banyak 99 orang."_s);
+    QCOMPARE(table.rowCount(), 2 * zw::waris::MaxPersons + 1);
+    QVERIFY(m_app->dialogs.messages.isEmpty());
 }
 
 void WarisFormsTest::divisionEntryRefused_data() {

@@ -1,7 +1,7 @@
 #include "waris/engine/faraid/FaraidAmounts.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace zw::waris {
 
@@ -32,15 +32,15 @@ std::optional<FaraidMoney> netEstate(const FaraidInput& input) {
 
 Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Rupiah net) {
     const std::int64_t netSen = net.sen();
-    // One block per kind (its persons have equal remainders) and one for the unassigned part.
+    // One block per entry (its persons have equal remainders) and one for the unassigned part.
     struct Block {
         std::size_t heir; // heirs.size(): the unassigned part
         Int128 remainder;
         std::int64_t den;
         std::int64_t persons;
     };
-    std::array<Block, HeirKindCount + 1> blocks{};
-    std::size_t used = 0;
+    std::vector<Block> blocks;
+    blocks.reserve(heirs.size() + 1);
     std::int64_t handedOut = 0;
     std::int64_t unassignedAmount = 0;
     const auto floorOf = [netSen](Fraction f, Int128& remainder) {
@@ -56,26 +56,28 @@ Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Ru
         heir.personsWithExtraSen = 0;
         handedOut += person * heir.count;
         if (remainder != 0)
-            blocks[used++] = {h, remainder, heir.perPerson.den(), heir.count};
+            blocks.push_back({h, remainder, heir.perPerson.den(), heir.count});
     }
     {
         Int128 remainder = 0;
         unassignedAmount = floorOf(unassigned, remainder);
         handedOut += unassignedAmount;
         if (remainder != 0)
-            blocks[used++] = {heirs.size(), remainder, unassigned.den(), 1};
+            blocks.push_back({heirs.size(), remainder, unassigned.den(), 1});
     }
-    std::stable_sort(
-        blocks.begin(), blocks.begin() + static_cast<std::ptrdiff_t>(used),
-        [](const Block& a, const Block& b) { return a.remainder * b.den > b.remainder * a.den; });
+    std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
+        return a.remainder * b.den > b.remainder * a.den;
+    });
     std::int64_t left = netSen - handedOut;
-    for (std::size_t b = 0; b < used && left > 0; ++b) {
-        const auto given = static_cast<int>(std::min<std::int64_t>(left, blocks[b].persons));
+    for (const Block& block : blocks) {
+        if (left <= 0)
+            break;
+        const auto given = static_cast<int>(std::min<std::int64_t>(left, block.persons));
         left -= given;
-        if (blocks[b].heir == heirs.size())
+        if (block.heir == heirs.size())
             unassignedAmount += given;
         else
-            heirs[blocks[b].heir].personsWithExtraSen = given;
+            heirs[block.heir].personsWithExtraSen = given;
     }
     for (FaraidHeir& heir : heirs)
         heir.amount = heir.personAmount * heir.count + Rupiah::fromSen(heir.personsWithExtraSen);

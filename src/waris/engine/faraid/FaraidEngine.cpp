@@ -5,6 +5,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -660,20 +661,25 @@ void Division::addDistantKin(HeirSet receivers) {
     }
 }
 
-// Tashih: the base multiplied until every person's part is whole; false when a number leaves
-// the 64-bit range.
+// Tashih: the base multiplied until every person's part is whole. Many predeceased children with
+// families of different sizes can make that base exceed 64 bits; the division then stands in
+// fractions alone (finalBase 0). False when a share itself leaves the range.
 bool Division::correct() {
+    bool valid = m_effectiveBase > 0 && m_result.unassigned.valid();
     std::int64_t multiplier = 1;
-    for (const FaraidHeir& heir : m_result.heirs)
+    for (const FaraidHeir& heir : m_result.heirs) {
+        valid = valid && heir.perPerson.valid() && heir.fard.valid();
         multiplier = lcm64(multiplier, (heir.perPerson * m_effectiveBase).den());
-    m_result.finalBase = m_effectiveBase * multiplier;
-    bool valid = m_result.finalBase > 0 && m_result.unassigned.valid();
-    for (FaraidHeir& heir : m_result.heirs) {
-        const Fraction parts = heir.perPerson * m_result.finalBase;
-        valid = valid && parts.valid() && heir.fard.valid();
-        heir.partsPerPerson = parts.num();
     }
-    return valid;
+    if (!valid)
+        return false;
+    const Int128 finalBase = Int128{m_effectiveBase} * multiplier;
+    if (multiplier <= 0 || finalBase > std::numeric_limits<std::int64_t>::max())
+        return true;
+    m_result.finalBase = static_cast<std::int64_t>(finalBase);
+    for (FaraidHeir& heir : m_result.heirs)
+        heir.partsPerPerson = (heir.perPerson * m_result.finalBase).num();
+    return true;
 }
 
 FaraidOutcome Division::run() {

@@ -2,6 +2,8 @@
 
 #include "waris/engine/faraid/FaraidAmounts.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace zw::waris {
@@ -37,9 +39,14 @@ std::optional<FaraidError> checkCounts(const FaraidInput& input) {
 }
 
 std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>& children) {
-    if (children.size() > static_cast<std::size_t>(MaxPersons))
-        return FaraidError{u"Anak yang meninggal lebih dahulu paling banyak "_s %
-                           QString::number(MaxPersons) % u" orang."_s};
+    for (const HeirKind side : {AnakPria, AnakWanita}) {
+        if (std::count_if(children.cbegin(), children.cend(), [side](const PredeceasedChild& c) {
+                return c.replaces == side;
+            }) > MaxPersons)
+            return FaraidError{heirInfo(side).name %
+                               u" yang meninggal lebih dahulu paling banyak "_s %
+                               QString::number(MaxPersons) % u" orang."_s};
+    }
     for (const PredeceasedChild& child : children) {
         if (child.replaces != AnakPria && child.replaces != AnakWanita)
             return FaraidError{u"Yang meninggal lebih dahulu hanya anak pria atau anak wanita."_s};

@@ -262,8 +262,12 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
                      u"(kas umum/negara)."_s);
     }
 
-    const std::int64_t multiplier = effective > 0 ? r.finalBase / effective : 1;
-    if (multiplier > 1) {
+    const bool wholeParts = r.finalBase > 0;
+    const std::int64_t multiplier = wholeParts && effective > 0 ? r.finalBase / effective : 1;
+    if (!wholeParts) {
+        steps.append(u"Tashih: asal masalah yang membuat bagian setiap orang bulat melampaui batas "
+                     u"angka; bagian ditulis sebagai pecahan dari seluruh harta."_s);
+    } else if (multiplier > 1) {
         steps.append(u"Tashih: bagian "_s % brokenParts(r, effective) %
                      u" tidak habis dibagi per orang; asal masalah "_s % num(effective) %
                      u" dikalikan "_s % num(multiplier) % u" menjadi "_s % num(r.finalBase) % u'.');
@@ -275,13 +279,20 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
             continue;
-        QString line = faraidHeirName(h) % u": "_s % num(h.parts()) % u'/' % num(r.finalBase);
-        if (h.share.den() != r.finalBase)
-            line += u" = "_s % h.share.toString();
-        if (h.count > 1)
-            line +=
-                u", per orang "_s % num(h.partsPerPerson) % u'/' % num(r.finalBase) %
-                (h.perPerson.den() != r.finalBase ? u" = "_s % h.perPerson.toString() : QString());
+        QString line = faraidHeirName(h) % u": "_s;
+        if (!wholeParts) {
+            line += h.share.toString();
+            if (h.count > 1)
+                line += u", per orang "_s % h.perPerson.toString();
+        } else {
+            line += num(h.parts()) % u'/' % num(r.finalBase);
+            if (h.share.den() != r.finalBase)
+                line += u" = "_s % h.share.toString();
+            if (h.count > 1)
+                line += u", per orang "_s % num(h.partsPerPerson) % u'/' % num(r.finalBase) %
+                        (h.perPerson.den() != r.finalBase ? u" = "_s % h.perPerson.toString()
+                                                          : QString());
+        }
         if (r.money) {
             line += u"; "_s % rp(h.amount);
             if (h.count > 1)

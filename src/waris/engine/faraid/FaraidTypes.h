@@ -194,7 +194,7 @@ struct FaraidResult {
     std::int64_t base = 0;           // asal masalah
     std::int64_t awlBase = 0;        // 0 when there is no 'aul
     std::int64_t raddBase = 0;       // 0 when there is no radd
-    std::int64_t finalBase = 0;      // after tashih
+    std::int64_t finalBase = 0;      // after tashih; 0 when it would exceed 64 bits
     bool awl = false;
     bool radd = false;
     HeirSet raddTo;

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <random>
+
 using namespace Qt::StringLiterals;
 using namespace zw::waris;
 
@@ -160,6 +162,8 @@ private Q_SLOTS:
     void badInputIsRefused();
     void everySelectionKeepsTheInvariants_data();
     void everySelectionKeepsTheInvariants();
+    void largeFamiliesKeepTheInvariants_data();
+    void largeFamiliesKeepTheInvariants();
 };
 
 void FaraidTest::divisionCase_data() {
@@ -306,6 +310,62 @@ void FaraidTest::everySelectionKeepsTheInvariants() {
                 total += h.amount;
             if (total != net)
                 QFAIL(qPrintable(describe(input) % u"amounts do not add up"_s));
+        }
+    }
+}
+
+void FaraidTest::largeFamiliesKeepTheInvariants_data() {
+    QTest::addColumn<Law>("law");
+    QTest::addColumn<int>("branches"); // predeceased children of each side, at most
+    QTest::addColumn<bool>("alike");   // every branch with the same children
+    QTest::newRow("classical, 99 alike branches a side") << Law::Classical << 99 << true;
+    QTest::newRow("KHI, 99 alike branches a side") << Law::Khi << 99 << true;
+    QTest::newRow("classical, up to 99 branches of any size") << Law::Classical << 99 << false;
+    QTest::newRow("KHI, up to 99 branches of any size") << Law::Khi << 99 << false;
+    QTest::newRow("KHI, up to 12 branches of any size") << Law::Khi << 12 << false;
+}
+
+// Families at the input limits, under the law and compared with the other: the division completes
+// and hands out the estate to the sen, with whole parts or (a base beyond 64 bits) in fractions.
+void FaraidTest::largeFamiliesKeepTheInvariants() {
+    QFETCH(Law, law);
+    QFETCH(int, branches);
+    QFETCH(bool, alike);
+    std::mt19937 random(static_cast<unsigned>(branches * 2 + (alike ? 1 : 0)));
+    const auto upTo = [&random](int most) {
+        return std::uniform_int_distribution<int>(0, most)(random);
+    };
+    const int families = qEnvironmentVariableIsSet("ZW_SANITIZED") ? 8 : 40;
+    for (int family = 0; family < families; ++family) {
+        FaraidInput input;
+        input.law = law;
+        input.counts[HeirKind::Istri] = 1 + upTo(3);
+        input.counts[HeirKind::Ibu] = upTo(1);
+        input.counts[HeirKind::AnakPria] = alike ? MaxPersons : upTo(MaxPersons);
+        input.counts[HeirKind::AnakWanita] = alike ? MaxPersons : upTo(MaxPersons);
+        input.counts[HeirKind::SaudaraPriaSekandung] = upTo(MaxPersons);
+        input.estate = zw::Rupiah::fromSen(100'000'000'01 + family);
+        for (const HeirKind side : {HeirKind::AnakPria, HeirKind::AnakWanita}) {
+            const int count = alike ? branches : upTo(branches);
+            for (int b = 0; b < count; ++b) {
+                const int sons = alike ? MaxPersons : upTo(MaxPersons);
+                input.predeceased.push_back(
+                    {side, sons,
+                     alike ? MaxPersons : std::max(sons == 0 ? 1 : 0, upTo(MaxPersons))});
+            }
+        }
+        for (const Law each : {law, law == Law::Khi ? Law::Classical : Law::Khi}) {
+            const FaraidOutcome outcome = divideEstate(underLaw(input, each));
+            const auto* r = std::get_if<FaraidResult>(&outcome);
+            if (r == nullptr)
+                QFAIL(qPrintable(describe(input) % std::get<FaraidError>(outcome).message));
+            if (const QString problem = checkInvariants(input, *r); !problem.isEmpty())
+                QFAIL(qPrintable(describe(input) % problem));
+            zw::Rupiah total = r->unassignedAmount;
+            for (const FaraidHeir& h : r->heirs)
+                total += h.amount;
+            QCOMPARE(total, r->money->net);
+            QVERIFY(!faraidSteps(*r, plainMoney()).isEmpty());
         }
     }
 }
