@@ -20,12 +20,19 @@ Form& FormRegistry::form(FormName formName) {
     QPointer<Form>& slot = m_forms[name];
     if (!slot) {
         const auto factory = m_factories.constFind(name);
-        Q_ASSERT_X(factory != m_factories.cend(), "FormRegistry", "form not registered");
+        if (factory == m_factories.cend())
+            qFatal("FormRegistry: no form %s is registered", qUtf8Printable(name));
         slot = (*factory)();
+        if (!slot)
+            qFatal("FormRegistry: the factory of %s made no form", qUtf8Printable(name));
         slot->setObjectName(name);
         Q_EMIT created(name);
     }
     return *slot;
+}
+
+void FormRegistry::wrongClass(FormName name, const char* expected) {
+    qFatal("FormRegistry: form %s is not a %s", qUtf8Printable(name.toString()), expected);
 }
 
 bool FormRegistry::exists(FormName name) const {

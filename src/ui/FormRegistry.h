@@ -29,11 +29,14 @@ public:
 
     void add(FormName name, Factory factory);
 
-    // The form, created first when it does not exist.
+    // The form, created first when it does not exist. A name nobody registered, or a form of
+    // another class, ends the program with a message, in release builds too.
     Form& form(FormName name);
     template<class F> F& get(FormName name) {
-        auto* typed = qobject_cast<F*>(&form(name));
-        Q_ASSERT(typed);
+        Form& found = form(name);
+        auto* typed = qobject_cast<F*>(&found);
+        if (typed == nullptr)
+            wrongClass(name, F::staticMetaObject.className());
         return *typed;
     }
 
@@ -45,6 +48,8 @@ Q_SIGNALS:
     void created(const QString& name);
 
 private:
+    [[noreturn]] static void wrongClass(FormName name, const char* expected);
+
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<Form>> m_forms;
     QList<QPointer<Form>> m_closing;

@@ -15,8 +15,7 @@ FormName kindFormName(ZakatKind kind) {
     case ZakatKind::Fitrah:
         return forms::Form7;
     }
-    Q_UNREACHABLE();
-    return forms::Form4;
+    qFatal("kindFormName: no zakat kind %d", static_cast<int>(kind));
 }
 
 QString kindRowText(ZakatKind kind) {
@@ -30,8 +29,7 @@ QString kindRowText(ZakatKind kind) {
     case ZakatKind::Fitrah:
         return u"F i t r a h"_s;
     }
-    Q_UNREACHABLE();
-    return {};
+    qFatal("kindRowText: no zakat kind %d", static_cast<int>(kind));
 }
 
 } // namespace zw::zakat
