@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +87,10 @@ private:
     QWidget* keyboardWindow();
     void click(QWidget* target);
     void type(QWidget* field);
+    QWidget* fullDivision();
+    QTableWidget* predeceasedTable();
+    void actOnPredeceased(QTableWidget* table);
+    void editCell(QTableWidget* table);
     void note(const QString& action, QWidget* target);
 
     int m_actions = 10000;
@@ -201,7 +206,12 @@ void MonkeyTest::act() {
         }
         return widget;
     };
-    if (roll < 42) {
+    QTableWidget* table = predeceasedTable();
+    if (table && m_random.bounded(4) != 0) {
+        actOnPredeceased(table);
+    } else if (QWidget* full = table ? nullptr : fullDivision(); full && m_random.bounded(4) == 0) {
+        click(full);
+    } else if (roll < 42) {
         click(pick(reachable("QAbstractButton")));
     } else if (roll < 69) {
         type(pick(reachable("QLineEdit") + reachable("QPlainTextEdit")));
@@ -285,6 +295,63 @@ void MonkeyTest::type(QWidget* field) {
             QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&code, 1),
                                 Qt::NoModifier);
     }
+}
+
+// The button of the inheritance result that opens the full division, when it takes input.
+QWidget* MonkeyTest::fullDivision() {
+    for (QWidget* button : reachable("QAbstractButton")) {
+        if (button->objectName() == u"Command8" && button->window()->objectName() == u"Hasil")
+            return button;
+    }
+    return nullptr;
+}
+
+// The table of predeceased children, when it takes input.
+QTableWidget* MonkeyTest::predeceasedTable() {
+    for (QWidget* widget : reachable("QTableWidget")) {
+        if (widget->objectName() == u"Pengganti")
+            return qobject_cast<QTableWidget*>(widget);
+    }
+    return nullptr;
+}
+
+// The full division lies deep in the inheritance road: its button is taken often, and once the
+// table is on the screen most actions stay with it, adding and removing rows and typing
+// counts into them.
+void MonkeyTest::actOnPredeceased(QTableWidget* table) {
+    const int roll = m_random.bounded(8);
+    if (roll < 3) {
+        click(table->window()->findChild<QWidget*>(roll == 0 ? u"TambahPenggantiWanita"_s
+                                                             : u"TambahPenggantiPria"_s));
+    } else if (roll < 4) {
+        if (table->rowCount() > 0)
+            table->setCurrentCell(m_random.bounded(table->rowCount()), 0);
+        click(table->window()->findChild<QWidget*>(u"HapusPengganti"_s));
+    } else {
+        editCell(table);
+    }
+}
+
+// A count typed into a cell of a table (the predeceased children's), often a large one, through
+// the cell's own editor: F2, the whole text replaced, Return.
+void MonkeyTest::editCell(QTableWidget* table) {
+    click(table);
+    if (!table || table->rowCount() == 0)
+        return;
+    const int row = m_random.bounded(table->rowCount());
+    const int column = m_random.bounded(table->columnCount());
+    table->setCurrentCell(row, column);
+    QTest::keyClick(table, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    if (!editor || editor == table || !table->isAncestorOf(editor))
+        return;
+    const QString counts[] = {u"1"_s,   u"3"_s,    u"99"_s,         u"100"_s,
+                              u"250"_s, u"9999"_s, u"2147483647"_s, u"0"_s};
+    const QString text = counts[m_random.bounded(int(std::size(counts)))];
+    note(u"cell %1,%2 "_s.arg(row).arg(column) + text, table);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
 }
 
 void MonkeyTest::note(const QString& action, QWidget* target) {
