@@ -29,8 +29,12 @@ test-asan:
 fuzz-quick:
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	mkdir -p build/fuzz/corpus
-	build/fuzz/fuzz/fuzz_number_format -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus fuzz/seeds
+	@for seeds in fuzz/seeds/*/; do \
+	  name=$$(basename $$seeds); mkdir -p build/fuzz/corpus/$$name; \
+	  echo "== fuzz_$$name for $(FUZZ_SECONDS) s"; \
+	  build/fuzz/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+	    build/fuzz/corpus/$$name $$seeds || exit 1; \
+	done
 
 release: deps
 	cmake --preset release
