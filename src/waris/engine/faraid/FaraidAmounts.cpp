@@ -1,7 +1,6 @@
 #include "waris/engine/faraid/FaraidAmounts.h"
 
 #include <algorithm>
-#include <array>
 
 namespace zw::waris {
 
@@ -39,7 +38,8 @@ Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Ru
         std::int64_t den;
         std::int64_t persons;
     };
-    std::array<Block, HeirKindCount + 1> blocks{};
+    // A predeceased child's branches add entries beyond one per kind.
+    std::vector<Block> blocks(heirs.size() + 1);
     std::size_t used = 0;
     std::int64_t handedOut = 0;
     std::int64_t unassignedAmount = 0;
@@ -80,6 +80,32 @@ Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Ru
     for (FaraidHeir& heir : heirs)
         heir.amount = heir.personAmount * heir.count + Rupiah::fromSen(heir.personsWithExtraSen);
     return Rupiah::fromSen(unassignedAmount);
+}
+
+std::vector<Rupiah> apportion(const std::vector<Fraction>& shares, Rupiah total) {
+    const std::int64_t totalSen = total.sen();
+    std::vector<std::int64_t> sen(shares.size());
+    std::vector<std::pair<Int128, std::int64_t>> remainders(shares.size());
+    std::vector<std::size_t> order(shares.size());
+    std::int64_t left = totalSen;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const Int128 product = Int128{shares[i].num()} * totalSen;
+        sen[i] = static_cast<std::int64_t>(product / shares[i].den());
+        remainders[i] = {product % shares[i].den(), shares[i].den()};
+        left -= sen[i];
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&remainders](std::size_t a, std::size_t b) {
+        return remainders[a].first * remainders[b].second >
+               remainders[b].first * remainders[a].second;
+    });
+    for (std::size_t i = 0; i < order.size() && left > 0; ++i, --left)
+        ++sen[order[i]];
+    std::vector<Rupiah> amounts;
+    amounts.reserve(shares.size());
+    for (const std::int64_t s : sen)
+        amounts.push_back(Rupiah::fromSen(s));
+    return amounts;
 }
 
 } // namespace zw::waris
