@@ -60,6 +60,13 @@ std::optional<HeirKind> sameAs(HeirKind dead, HeirKind heir, std::optional<bool>
             return AnakPria;
         if (heir == SaudaraWanitaSekandung)
             return AnakWanita;
+        // Half brothers and sisters through the deceased: the deceased's other children.
+        if ((heir == SaudaraPriaSeBapak && male != false) ||
+            (heir == SaudaraPriaSeIbu && male == false))
+            return AnakPria;
+        if ((heir == SaudaraWanitaSeBapak && male != false) ||
+            (heir == SaudaraWanitaSeIbu && male == false))
+            return AnakWanita;
         if (heir == Nenek)
             return Ibu;
         if (heir == Ibu && male == true)
