@@ -110,6 +110,16 @@ std::optional<HeirKind> sameAs(HeirKind dead, HeirKind heir, std::optional<bool>
     return std::nullopt;
 }
 
+// Whether an heir of a later deceased is the first deceased: a dead spouse's spouse, a dead
+// child's mother or father.
+bool isFirstDeceased(HeirKind dead, HeirKind heir, std::optional<bool> male) {
+    if (dead == Suami || dead == Istri)
+        return heir == Suami || heir == Istri;
+    if (dead == AnakPria || dead == AnakWanita)
+        return (heir == Ibu && male == false) || (heir == Bapak && male == true);
+    return false;
+}
+
 // The persons of the first division, each alone; a predeceased child's branch keeps its name.
 std::vector<SpecialPerson> personsOf(const FaraidResult& first, std::size_t estates) {
     std::vector<SpecialPerson> persons;
@@ -229,6 +239,9 @@ std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, Specia
         std::vector<bool> used(persons.size(), false);
         QStringList heirNames;
         for (const FaraidHeir& h : step.division.heirs) {
+            if (isFirstDeceased(death.kind, h.kind, male))
+                return FaraidError{where % kindName(h.kind) %
+                                   u" adalah pewaris pertama, yang telah meninggal."_s};
             const auto match = sameAs(death.kind, h.kind, male);
             QStringList same;
             for (int p = 1; p <= h.count; ++p) {
