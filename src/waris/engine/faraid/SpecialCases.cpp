@@ -190,6 +190,8 @@ std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, Specia
             person.share = person.fromEstates[0];
         return std::nullopt;
     }
+    result.notes.append(u"Pembagian di atas adalah pembagian harta pewaris; bagian ahli waris yang "
+                        u"meninggal kemudian dibagi lagi di bawah."_s);
     result.steps.append(u"Pembagian pertama, harta pewaris: asal masalah setelah tashih "_s %
                         QString::number(jamiah) % u'.');
     for (std::size_t d = 0; d < special.deaths.size(); ++d) {
@@ -516,6 +518,8 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         result.outcomes.push_back(std::move(o));
     }
     result.first = result.outcomes.front().division;
+    result.notes.append(u"Pembagian di atas berlaku bila "_s % hypotheses.front().name %
+                        u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s);
 
     // The persons: those entered (the missing last of their kind), then the unborn, the khuntsa.
     std::vector<PersonSlot> slots;

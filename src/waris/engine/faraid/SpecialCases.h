@@ -62,7 +62,9 @@ struct SpecialInput {
 struct SpecialPerson {
     QString name; // "Anak Pria 2", "Bapak dari Suami", "Kandungan"
     HeirKind kind = HeirKind::AnakPria;
-    int estate = 0;       // 0: an heir of the first deceased; d: first met as an heir of death d
+    // 0: an heir of the first deceased; d: first met as an heir of death d; -1: a predeceased
+    // child's branch, never one of a later deceased's heirs.
+    int estate = 0;
     bool died = false;    // a later death: what he or she received passed on
     bool unknown = false; // the unborn or the khuntsa: nothing certain before it is known
     // Of the first estate, from each estate: index 0 the first deceased's, d the d-th later.
