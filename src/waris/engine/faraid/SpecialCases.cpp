@@ -485,7 +485,9 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
     const auto unbornKinds = special.unborn == UnbornKind::Grandchild
                                  ? std::pair{CucuPria, CucuWanita}
                                  : std::pair{AnakPria, AnakWanita};
-    const auto intersexKinds = special.intersex ? sexes(*special.intersex) : std::nullopt;
+    // Checked above: the khuntsa is a child or a sibling.
+    const std::pair<HeirKind, HeirKind> intersexKinds =
+        special.intersex ? sexes(*special.intersex).value_or(unbornKinds) : unbornKinds;
 
     PerKind<int> entered = input.counts;
     if (special.intersex)
@@ -505,8 +507,8 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         in.counts[unbornKinds.second] += h.daughters;
         for (std::size_t m = 0; m < special.missing.size(); ++m)
             in.counts[special.missing[m].kind] -= special.missing[m].count - h.missingAlive[m];
-        if (intersexKinds)
-            ++in.counts[h.intersexMale ? intersexKinds->first : intersexKinds->second];
+        if (special.intersex)
+            ++in.counts[h.intersexMale ? intersexKinds.first : intersexKinds.second];
         in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
         FaraidOutcome outcome = divideEstate(in);
         if (std::holds_alternative<FaraidError>(outcome))
@@ -577,8 +579,7 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
                         perPersonOf(r, unbornKinds.second) * Fraction(h.daughters);
                 break;
             case PersonSlot::Role::Intersex:
-                share =
-                    perPersonOf(r, h.intersexMale ? intersexKinds->first : intersexKinds->second);
+                share = perPersonOf(r, h.intersexMale ? intersexKinds.first : intersexKinds.second);
                 break;
             }
             outcome.shares.push_back(share);
