@@ -158,9 +158,12 @@ Fraction heldBy(const SpecialPerson& person) {
 }
 
 QString matchText(std::int64_t share, std::int64_t base, std::int64_t common, std::int64_t jamiah) {
+    if (share == base)
+        return u"bagian "_s % QString::number(share) % u" sama dengan asal masalah "_s %
+               QString::number(base) % u" (tamatsul), jami'ah tetap "_s % QString::number(jamiah);
     if (share % base == 0)
         return u"bagian "_s % QString::number(share) % u" habis dibagi asal masalah "_s %
-               QString::number(base) % u" (tamatsul), jami'ah tetap "_s % QString::number(jamiah);
+               QString::number(base) % u", jami'ah tetap "_s % QString::number(jamiah);
     if (common > 1)
         return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s %
                QString::number(base) % u" sepadan (tawafuq) dengan faktor "_s %
