@@ -59,6 +59,8 @@ SpecialInput specialOf(const QString& heirs, const QString& cases) {
                 value == u"hanafi" ? IntersexView::Hanafi : IntersexView::Average;
         } else if (key == u"together") {
             special.diedTogether.push_back(kindPersons(value));
+        } else if (key == u"law") {
+            special.input.law = value == u"khi" ? Law::Khi : Law::Classical;
         } else if (key == u"estate") {
             special.input.estate = std::get<zw::Rupiah>(zw::readPlainAmount(value));
         }
@@ -277,6 +279,8 @@ void SpecialCasesTest::everySelectionKeepsTheInvariants_data() {
     QTest::newRow("missing brother") << u"missing=SaudaraPriaSekandung"_s;
     QTest::newRow("intersex daughter") << u"intersex=AnakWanita"_s;
     QTest::newRow("intersex sister, the mean") << u"intersex=SaudaraWanitaSeBapak view=average"_s;
+    QTest::newRow("unborn child and a missing son under KHI")
+        << u"unborn=child missing=AnakPria law=khi"_s;
     QTest::newRow("the wife then a son die")
         << u"then=Istri=AnakPria,AnakWanita,Bapak then=AnakPria=SaudaraPriaSekandung,Ibu"_s;
 }
@@ -296,6 +300,9 @@ void SpecialCasesTest::everySelectionKeepsTheInvariants() {
             special.input.counts[kind] =
                 ticked.contains(kind) ? (heirInfo(kind).several ? 1 + int(choice % 3) : 1) : 0;
         }
+        if (special.input.law == Law::Khi)
+            special.input.counts[HeirKind::CucuPria] = special.input.counts[HeirKind::CucuWanita] =
+                0;
         special.input.estate = zw::Rupiah::fromSen(987'654'321 + choice);
         const SpecialOutcomeOrError divided = divideSpecial(special);
         if (const auto* error = std::get_if<FaraidError>(&divided))
