@@ -503,6 +503,7 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
             static_cast<int>(m);
     }
     // Every outcome: its input, divided.
+    result.outcomes.reserve(hypotheses.size());
     for (const Hypothesis& h : hypotheses) {
         FaraidInput in = input;
         in.counts = entered;
@@ -564,6 +565,7 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         SpecialOutcome& outcome = result.outcomes[o];
         const Hypothesis& h = hypotheses[o];
         const FaraidResult& r = outcome.division;
+        outcome.shares.reserve(slots.size());
         for (const PersonSlot& slot : slots) {
             Fraction share;
             switch (slot.role) {
