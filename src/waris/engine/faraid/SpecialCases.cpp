@@ -452,7 +452,7 @@ std::optional<FaraidError> checkUncertain(const SpecialInput& special, const Far
     return std::nullopt;
 }
 
-// The shares of every person in one outcome.
+// Where a person's share is found in each outcome.
 struct PersonSlot {
     HeirKind kind = AnakPria;
     int branch = 0;
@@ -481,10 +481,15 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
     if (auto error = checkUncertain(special, input, unbornMax))
         return error;
-    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
-    if (hypotheses.size() > static_cast<std::size_t>(MaxOutcomes))
+    // Counted before they are made: several missing kinds multiply.
+    std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
+    for (const KindPersons& missing : special.missing)
+        possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
+    possible *= special.intersex ? 2 : 1;
+    if (possible > MaxOutcomes)
         return FaraidError{u"Terlalu banyak kemungkinan untuk dihitung (lebih dari "_s %
                            QString::number(MaxOutcomes) % u")."_s};
+    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
     const auto unbornKinds = special.unborn == UnbornKind::Grandchild
                                  ? std::pair{CucuPria, CucuWanita}
                                  : std::pair{AnakPria, AnakWanita};

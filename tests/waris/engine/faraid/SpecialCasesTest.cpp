@@ -225,6 +225,11 @@ void SpecialCasesTest::badInputIsRefused_data() {
         << u"Istri AnakPria=9 SaudaraPriaSekandung=9"_s
         << u"unborn=child max=4 missing=AnakPria:9 intersex=SaudaraPriaSekandung"_s
         << u"Terlalu banyak kemungkinan untuk dihitung (lebih dari 64)."_s;
+    QTest::newRow("many missing kinds are counted before they are divided")
+        << u"AnakPria=99 AnakWanita=99 CucuPria=99 CucuWanita=99 SaudaraPriaSekandung=99"_s
+        << u"missing=AnakPria:99 missing=AnakWanita:99 missing=CucuPria:99 missing=CucuWanita:99 "
+           u"missing=SaudaraPriaSekandung:99"_s
+        << u"Terlalu banyak kemungkinan untuk dihitung (lebih dari 64)."_s;
 }
 
 void SpecialCasesTest::badInputIsRefused() {
