@@ -1,0 +1,15 @@
+#pragma once
+
+// Munasakhat: heirs of the first division who die before it is made. Each one's share is divided
+// again over his or her heirs, who are matched to the persons already counted where the two
+// relations name one person, and all divisions are merged on one common base (jami'ah).
+
+#include "waris/engine/faraid/SpecialCases.h"
+
+namespace zw::waris {
+
+// `result.first` divided: fills the persons, the deaths, the common base, the treasury's part,
+// the notes and the working.
+std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, SpecialResult& result);
+
+} // namespace zw::waris
