@@ -146,8 +146,8 @@ QString matchText(std::int64_t share, std::int64_t base, std::int64_t common, st
 
 } // namespace
 
-std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, SpecialResult& result) {
-    const FaraidInput& input = special.input;
+std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
+                                             SpecialResult& result) {
     const std::size_t estates = special.deaths.size() + 1;
     std::optional<bool> male;
     if (input.counts[Istri] > 0)

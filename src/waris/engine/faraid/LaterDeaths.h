@@ -8,8 +8,10 @@
 
 namespace zw::waris {
 
-// `result.first` divided: fills the persons, the deaths, the common base, the treasury's part,
-// the notes and the working.
-std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, SpecialResult& result);
+// `result.first`, the division of `input` (those who died together already left out), divided
+// further: fills the persons, the deaths, the common base, the treasury's part, the notes and the
+// working.
+std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
+                                             SpecialResult& result);
 
 } // namespace zw::waris

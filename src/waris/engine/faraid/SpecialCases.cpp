@@ -92,7 +92,7 @@ SpecialOutcomeOrError divideSpecial(const SpecialInput& special) {
         if (std::holds_alternative<FaraidError>(first))
             return std::get<FaraidError>(first);
         result.first = std::get<FaraidResult>(std::move(first));
-        if (auto error = divideLaterDeaths(special, result))
+        if (auto error = divideLaterDeaths(special, input, result))
             return *error;
     }
     addAmounts(result);

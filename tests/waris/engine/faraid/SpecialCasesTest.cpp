@@ -216,6 +216,9 @@ void SpecialCasesTest::badInputIsRefused_data() {
         << u"Istri AnakPria"_s << u"then=AnakPria=Ibu unborn=child"_s
         << u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
            u"yang hilang atau khuntsa."_s;
+    QTest::newRow("the son who died with the deceased cannot die after him")
+        << u"Istri AnakPria=2"_s << u"together=AnakPria then=AnakPria:2=SaudaraPriaSekandung"_s
+        << u"Anak Pria ke-2 yang meninggal kemudian tidak ada (hanya 1 orang)."_s;
     QTest::newRow("more died together than there are")
         << u"Istri AnakPria"_s << u"together=AnakPria:2"_s
         << u"Yang meninggal bersama pewaris: Anak Pria hanya 1 orang."_s;
