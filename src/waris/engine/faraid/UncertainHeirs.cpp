@@ -4,7 +4,6 @@
 #include "waris/engine/faraid/SpecialCaseParts.h"
 
 #include <algorithm>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -34,64 +33,62 @@ QString unbornName(int sons, int daughters, UnbornKind kind) {
     return parts.isEmpty() ? u"kandungan lahir meninggal"_s : u"lahir "_s % parts.join(u" dan "_s);
 }
 
+// One way one uncertain heir can turn out.
+struct Fate {
+    int sons = 0;
+    int daughters = 0;
+    int alive = -1; // of the missing persons; -1: not about them
+    bool intersexMale = true;
+    QString name;
+};
+
+// Every combination of the fates of the unborn, each missing kind and the khuntsa, the last
+// changing fastest.
 std::vector<Hypothesis> hypothesesOf(const SpecialInput& special, int unbornMax) {
-    std::vector<Hypothesis> all{Hypothesis{}};
-    const auto expand = [&all](const auto& variants) {
-        std::vector<Hypothesis> next;
-        for (const Hypothesis& h : all) {
-            for (const auto& change : variants) {
-                Hypothesis e = h;
-                change(e);
-                next.push_back(std::move(e));
-            }
-        }
-        all = std::move(next);
-    };
+    std::vector<std::vector<Fate>> axes;
     if (special.unborn) {
-        std::vector<std::function<void(Hypothesis&)>> births{[](Hypothesis& h) {
-            h.name = u"kandungan lahir meninggal"_s;
-        }};
+        std::vector<Fate>& births = axes.emplace_back();
+        births.push_back({0, 0, -1, true, unbornName(0, 0, *special.unborn)});
         for (int n = 1; n <= unbornMax; ++n) {
-            for (int sons = n; sons >= 0; --sons) {
-                births.emplace_back([sons, n, kind = *special.unborn](Hypothesis& h) {
-                    h.sons = sons;
-                    h.daughters = n - sons;
-                    h.name = unbornName(sons, n - sons, kind);
-                });
-            }
+            for (int sons = n; sons >= 0; --sons)
+                births.push_back(
+                    {sons, n - sons, -1, true, unbornName(sons, n - sons, *special.unborn)});
         }
-        expand(births);
     }
     for (const KindPersons& missing : special.missing) {
-        std::vector<std::function<void(Hypothesis&)>> fates;
+        std::vector<Fate>& fates = axes.emplace_back();
         for (int alive = missing.count; alive >= 0; --alive) {
-            fates.emplace_back([alive, missing](Hypothesis& h) {
-                h.missingAlive.push_back(alive);
-                const QString who = missing.count == 1
-                                        ? QString(kindName(missing.kind) % u" yang hilang"_s)
-                                        : QString::number(alive) % u" dari "_s %
-                                              QString::number(missing.count) % u' ' %
-                                              kindName(missing.kind) % u" yang hilang"_s;
-                const QString fate = missing.count == 1
-                                         ? (alive == 1 ? u" masih hidup"_s : u" telah meninggal"_s)
-                                         : u" masih hidup"_s;
-                h.name += (h.name.isEmpty() ? QString() : u"; "_s) % who % fate;
-            });
+            QString name = kindName(missing.kind) % u" yang hilang"_s %
+                           (alive == 1 ? u" masih hidup"_s : u" telah meninggal"_s);
+            if (missing.count > 1)
+                name = QString::number(alive) % u" dari "_s % QString::number(missing.count) %
+                       u' ' % kindName(missing.kind) % u" yang hilang masih hidup"_s;
+            fates.push_back({0, 0, alive, true, name});
         }
-        expand(fates);
     }
-    if (special.intersex) {
-        expand(std::vector<std::function<void(Hypothesis&)>>{
-            [](Hypothesis& h) {
-                h.intersexMale = true;
-                h.name += (h.name.isEmpty() ? QString() : u"; "_s) % u"khuntsa sebagai pria"_s;
-            },
-            [](Hypothesis& h) {
-                h.intersexMale = false;
-                h.name += (h.name.isEmpty() ? QString() : u"; "_s) % u"khuntsa sebagai wanita"_s;
-            }});
+    if (special.intersex)
+        axes.push_back({{0, 0, -1, true, u"khuntsa sebagai pria"_s},
+                        {0, 0, -1, false, u"khuntsa sebagai wanita"_s}});
+    std::vector<Hypothesis> all;
+    std::vector<std::size_t> at(axes.size(), 0);
+    while (true) {
+        Hypothesis h;
+        for (std::size_t a = 0; a < axes.size(); ++a) {
+            const Fate& fate = axes[a][at[a]];
+            h.sons += fate.sons;
+            h.daughters += fate.daughters;
+            if (fate.alive >= 0)
+                h.missingAlive.push_back(fate.alive);
+            h.intersexMale = h.intersexMale && fate.intersexMale;
+            h.name += (a == 0 ? QString() : u"; "_s) % fate.name;
+        }
+        all.push_back(std::move(h));
+        std::size_t a = axes.size();
+        while (a > 0 && ++at[a - 1] == axes[a - 1].size())
+            at[--a] = 0;
+        if (a == 0)
+            return all;
     }
-    return all;
 }
 
 // The male and female kinds of a child or sibling.
