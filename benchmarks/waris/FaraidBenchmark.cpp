@@ -1,5 +1,6 @@
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/faraid/FaraidSteps.h"
+#include "waris/engine/faraid/SpecialCases.h"
 
 #include <QTest>
 
@@ -48,6 +49,61 @@ private Q_SLOTS:
             const FaraidOutcome outcome = divideEstate(input);
             if (!std::holds_alternative<FaraidResult>(outcome) ||
                 faraidSteps(std::get<FaraidResult>(outcome), money).isEmpty())
+                QFAIL("division failed");
+        }
+    }
+
+    // A wife, then a son, then the father die before the division, each leaving heirs partly
+    // of the first division; four divisions merged on one common base, amounts and the working.
+    // Target: < 100 µs.
+    void munasakhatOfThreeDeaths() {
+        SpecialInput special;
+        for (const auto& [kind, count] : {std::pair{HeirKind::Istri, 1},
+                                          {HeirKind::Bapak, 1},
+                                          {HeirKind::Ibu, 1},
+                                          {HeirKind::AnakPria, 3},
+                                          {HeirKind::AnakWanita, 2}})
+            special.input.counts[kind] = count;
+        special.input.estate = zw::Rupiah::fromSen(987'654'321'00);
+        const auto heirs = [](std::initializer_list<std::pair<HeirKind, int>> list) {
+            PerKind<int> counts{};
+            for (const auto& [kind, count] : list)
+                counts[kind] = count;
+            return counts;
+        };
+        special.deaths = {
+            {HeirKind::Istri, 1, heirs({{HeirKind::AnakPria, 3}, {HeirKind::AnakWanita, 2}})},
+            {HeirKind::AnakPria, 1,
+             heirs({{HeirKind::Kakek, 1},
+                    {HeirKind::Nenek, 1},
+                    {HeirKind::SaudaraPriaSekandung, 2},
+                    {HeirKind::SaudaraWanitaSekandung, 2}})},
+            {HeirKind::Bapak, 1, heirs({{HeirKind::Istri, 1}, {HeirKind::AnakPria, 2}})}};
+        QBENCHMARK {
+            const SpecialOutcomeOrError divided = divideSpecial(special);
+            if (!std::holds_alternative<SpecialResult>(divided))
+                QFAIL("division failed");
+        }
+    }
+
+    // A pregnant widow beside the parents, a son and two daughters, up to four babies: fifteen
+    // outcomes, the least of each heir, the held amount and each outcome's amounts. Target:
+    // < 100 µs.
+    void hamlOfFourUnborn() {
+        SpecialInput special;
+        for (const auto& [kind, count] : {std::pair{HeirKind::Istri, 1},
+                                          {HeirKind::Bapak, 1},
+                                          {HeirKind::Ibu, 1},
+                                          {HeirKind::AnakPria, 1},
+                                          {HeirKind::AnakWanita, 2}})
+            special.input.counts[kind] = count;
+        special.input.estate = zw::Rupiah::fromSen(987'654'321'00);
+        special.unborn = UnbornKind::Child;
+        special.unbornMax = 4;
+        QBENCHMARK {
+            const SpecialOutcomeOrError divided = divideSpecial(special);
+            if (!std::holds_alternative<SpecialResult>(divided) ||
+                std::get<SpecialResult>(divided).outcomes.size() != 15)
                 QFAIL("division failed");
         }
     }

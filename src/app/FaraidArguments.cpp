@@ -64,6 +64,33 @@ Pilihan:
   --obligatory-bequest-to adopted-child|adoptive-parent|non-muslim-relative
                          penerima wasiat wajibah: anak angkat, orang tua
                          angkat atau kerabat non-Muslim
+  --then-dies JENIS[:N]=AHLIWARIS,...
+                         munasakhat: orang ke-N (bawaan 1) dari JENIS itu
+                         meninggal sebelum harta dibagi, meninggalkan ahli
+                         waris yang disebut (seperti AHLIWARIS di atas,
+                         dipisah koma); boleh diulang, urut menurut waktu
+                         meninggal, paling banyak %2 kali
+  --unborn child|grandchild
+                         haml: istri pewaris (atau istri anak pria yang
+                         meninggal) sedang mengandung anak atau cucu
+  --unborn-max N         jumlah bayi yang diperhitungkan, 1-%3 (bawaan 2)
+  --reserve hanbali|shafii|hanafi
+                         bagian saudara kandungan: paling sedikit di antara
+                         semua kemungkinan (Hanbali, bawaan), tidak diberi
+                         sampai lahir (Syafi'i) atau cadangan satu anak
+                         (Hanafi, Abu Yusuf)
+  --missing JENIS[:N]    mafqud: N orang (bawaan 1) dari JENIS itu hilang;
+                         bagiannya ditangguhkan sampai diputuskan hakim
+  --intersex JENIS       khuntsa: seorang dari JENIS itu (anak, cucu atau
+                         saudara) tidak diketahui jenis kelaminnya
+  --intersex-view shafii|hanafi|average
+                         semua menerima yang lebih kecil, sisa ditangguhkan
+                         (Syafi'i, bawaan); khuntsa saja yang lebih kecil
+                         (Hanafi); atau rata-rata kedua kemungkinan
+                         (Hanbali dan Maliki)
+  --died-together JENIS[:N]
+                         gharqa: N orang (bawaan 1) dari JENIS itu meninggal
+                         bersama pewaris; tidak saling mewarisi
   --compare              membagi menurut kedua hukum dan membandingkannya
   --format text|json     keluaran: tabel dan langkah (bawaan) atau JSON
   -h, --help             menampilkan bantuan ini
@@ -90,6 +117,14 @@ const std::vector<OptionSpec>& optionSpecs() {
         {u"khi-radd"_s, Takes::Value},
         {u"obligatory-bequest"_s, Takes::Value},
         {u"obligatory-bequest-to"_s, Takes::Value},
+        {u"then-dies"_s, Takes::Values},
+        {u"unborn"_s, Takes::Value},
+        {u"unborn-max"_s, Takes::Value},
+        {u"reserve"_s, Takes::Value},
+        {u"missing"_s, Takes::Values},
+        {u"intersex"_s, Takes::Value},
+        {u"intersex-view"_s, Takes::Value},
+        {u"died-together"_s, Takes::Values},
         {u"compare"_s, Takes::Nothing},
         {u"format"_s, Takes::Value},
         {u"help"_s, Takes::Nothing},
@@ -262,6 +297,111 @@ QString readHeirs(const QStringList& heirs, PerKind<int>& counts) {
     return {};
 }
 
+// "AnakPria:2" or "Suami": a kind and the number of its person or persons, 1 when not given.
+std::optional<KindPersons> readKindPersons(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    const auto kind = heirKindNamed(QStringView(text).left(colon < 0 ? text.size() : colon));
+    if (!kind)
+        return std::nullopt;
+    KindPersons persons{*kind, 1};
+    if (colon >= 0) {
+        bool ok = false;
+        const QString digits = text.mid(colon + 1);
+        persons.count = digits.toInt(&ok);
+        if (!ok || digits.isEmpty() || !digits.front().isDigit() || persons.count < 1 ||
+            persons.count > MaxPersons)
+            return std::nullopt;
+    }
+    return persons;
+}
+
+QString readKindList(const CommandLine& line, const QString& name,
+                     std::vector<KindPersons>& target) {
+    for (const QString& value : line.options.value(name)) {
+        const auto persons = readKindPersons(value);
+        if (!persons)
+            return u"--"_s % name % u" harus JENIS atau JENIS:N, misalnya AnakPria:2: "_s % value;
+        target.push_back(*persons);
+    }
+    return {};
+}
+
+QString readLaterDeaths(const CommandLine& line, std::vector<LaterDeath>& deaths) {
+    for (const QString& value : line.options.value(u"then-dies"_s)) {
+        const qsizetype equals = value.indexOf(u'=');
+        const auto dead = readKindPersons(value.left(equals));
+        if (equals < 0 || !dead || value.size() == equals + 1)
+            return u"--then-dies harus JENIS[:N]=AHLIWARIS,..., misalnya "
+                   u"Suami=AnakPria,AnakWanita: "_s %
+                   value;
+        LaterDeath death{dead->kind, dead->count, {}};
+        if (QString problem = readHeirs(value.mid(equals + 1).split(u','), death.heirs);
+            !problem.isEmpty())
+            return u"--then-dies "_s % value.left(equals) % u": "_s % problem;
+        deaths.push_back(death);
+    }
+    return {};
+}
+
+QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
+    if (QString problem = readLaterDeaths(line, special.deaths); !problem.isEmpty())
+        return problem;
+    for (const auto& [name, target] : {std::pair{u"missing"_s, &special.missing},
+                                       std::pair{u"died-together"_s, &special.diedTogether}}) {
+        if (QString problem = readKindList(line, name, *target); !problem.isEmpty())
+            return problem;
+    }
+    if (line.isSet(u"unborn"_s)) {
+        UnbornKind kind = UnbornKind::Child;
+        if (QString problem = readChoice(
+                line, u"unborn"_s,
+                {{u"child"_s, UnbornKind::Child}, {u"grandchild"_s, UnbornKind::Grandchild}}, kind);
+            !problem.isEmpty())
+            return problem;
+        special.unborn = kind;
+    }
+    if (line.isSet(u"unborn-max"_s)) {
+        bool ok = false;
+        const QString digits = line.value(u"unborn-max"_s);
+        const int n = digits.toInt(&ok);
+        if (!ok || digits.isEmpty() || !digits.front().isDigit() || n < 1 || n > MaxUnborn)
+            return u"--unborn-max harus bilangan bulat 1 sampai "_s % QString::number(MaxUnborn) %
+                   u": "_s % digits;
+        special.unbornMax = n;
+    }
+    if (QString problem = readChoice(line, u"reserve"_s,
+                                     {{u"hanbali"_s, UnbornReserve::Hanbali},
+                                      {u"shafii"_s, UnbornReserve::Shafii},
+                                      {u"hanafi"_s, UnbornReserve::Hanafi}},
+                                     special.reserve);
+        !problem.isEmpty())
+        return problem;
+    if (line.isSet(u"intersex"_s)) {
+        const auto kind = heirKindNamed(line.value(u"intersex"_s));
+        if (!kind)
+            return u"Ahli waris tidak dikenal: "_s % line.value(u"intersex"_s) %
+                   u" (lihat --help)."_s;
+        special.intersex = *kind;
+    }
+    if (QString problem = readChoice(line, u"intersex-view"_s,
+                                     {{u"shafii"_s, IntersexView::Shafii},
+                                      {u"hanafi"_s, IntersexView::Hanafi},
+                                      {u"average"_s, IntersexView::Average}},
+                                     special.intersexView);
+        !problem.isEmpty())
+        return problem;
+    for (const auto& [option, needs] :
+         {std::pair{u"unborn-max"_s, u"unborn"_s}, std::pair{u"reserve"_s, u"unborn"_s},
+          std::pair{u"intersex-view"_s, u"intersex"_s}}) {
+        if (line.isSet(option) && !line.isSet(needs))
+            return u"--"_s % option % u" memerlukan --"_s % needs % u'.';
+    }
+    if (special.any() && line.isSet(u"compare"_s))
+        return u"--compare tidak dapat digabung dengan --then-dies, --unborn, --missing, "
+               u"--intersex atau --died-together."_s;
+    return {};
+}
+
 } // namespace
 
 QString faraidHelp() {
@@ -275,7 +415,7 @@ QString faraidHelp() {
         }
         line += u' ' % identifier;
     }
-    return text % line % u'\n' % Options.arg(MaxPersons);
+    return text % line % u'\n' % Options.arg(MaxPersons).arg(MaxLaterDeaths).arg(MaxUnborn);
 }
 
 std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments) {
@@ -298,7 +438,7 @@ std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& argu
     for (const QString& problem :
          {readAmounts(line, input), readOptions(line, input), checkKhiOnly(line, input),
           readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
-          readHeirs(line.arguments, input.counts)}) {
+          readHeirs(line.arguments, input.counts), readSpecialCases(line, request.special)}) {
         if (!problem.isEmpty())
             return problem;
     }

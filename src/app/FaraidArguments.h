@@ -1,6 +1,6 @@
 #pragma once
 
-#include "waris/engine/faraid/FaraidTypes.h"
+#include "waris/engine/faraid/SpecialCases.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +12,7 @@ namespace zw {
 // What `zakat-waris faraid` is asked to do.
 struct FaraidRequest {
     waris::FaraidInput input;
+    waris::SpecialInput special; // its input is unused: `input` is the first deceased's
     bool json = false;
     bool compare = false; // both laws, side by side
     bool help = false;

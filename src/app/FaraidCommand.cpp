@@ -9,7 +9,9 @@
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/SpecialCases.h"
 #include "waris/engine/render/DivisionReport.h"
+#include "waris/engine/render/SpecialCasesReport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -140,15 +142,86 @@ QJsonObject toJson(const FaraidResult& r) {
     return root;
 }
 
+QJsonArray fractions(const std::vector<Fraction>& shares) {
+    QJsonArray list;
+    for (const Fraction f : shares)
+        list.append(f.toString());
+    return list;
+}
+
+QJsonArray amounts(const FaraidResult& r, const std::vector<Rupiah>& values) {
+    QJsonArray list;
+    for (const Rupiah a : values)
+        list.append(amountOrNull(r, a));
+    return list;
+}
+
+// The special cases' keys beside those of the first division.
+void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
+    const FaraidResult& r = s.first;
+    QJsonArray persons;
+    for (const SpecialPerson& p : s.persons) {
+        QJsonObject person;
+        person[u"name"_s] = p.name;
+        person[u"kind"_s] = heirInfo(p.kind).identifier;
+        person[u"died"_s] = p.died;
+        person[u"share"_s] = p.share.toString();
+        person[u"amount"_s] = p.died ? QJsonValue(QJsonValue::Null) : amountOrNull(r, p.amount);
+        person[u"fromEstates"_s] = fractions(p.fromEstates);
+        person[u"amountsFromEstates"_s] =
+            r.money && !p.died ? amounts(r, p.amountsFrom) : QJsonArray();
+        if (!s.deaths.empty())
+            person[u"parts"_s] = static_cast<qint64>(p.parts);
+        persons.append(person);
+    }
+    root[u"persons"_s] = persons;
+    QJsonArray outcomes;
+    QJsonArray heldPerOutcome;
+    for (const SpecialOutcome& o : s.outcomes) {
+        QJsonObject outcome{{u"name"_s, o.name},
+                            {u"shares"_s, fractions(o.shares)},
+                            {u"amounts"_s, r.money ? amounts(r, o.amounts) : QJsonArray()},
+                            {u"treasury"_s, o.treasury.toString()}};
+        outcomes.append(outcome);
+        std::vector<Fraction> heldShares;
+        for (std::size_t i = 0; i < s.persons.size(); ++i)
+            heldShares.push_back(s.held.isZero() ? Fraction() : o.shares[i] - s.persons[i].share);
+        heldPerOutcome.append(
+            QJsonObject{{u"name"_s, o.name}, {u"shares"_s, fractions(heldShares)}});
+    }
+    root[u"outcomes"_s] = outcomes;
+    root[u"held"_s] = QJsonObject{{u"share"_s, s.held.toString()},
+                                  {u"amount"_s, amountOrNull(r, s.heldAmount)},
+                                  {u"outcomes"_s, heldPerOutcome}};
+    root[u"treasury"_s] = s.treasury.toString();
+    root[u"treasuryAmount"_s] = amountOrNull(r, s.treasuryAmount);
+    QJsonArray deaths;
+    for (const SpecialDeath& d : s.deaths) {
+        QJsonObject death = toJson(d.division);
+        death[u"person"_s] = s.persons[d.person].name;
+        death[u"estateShare"_s] = d.share.toString();
+        death[u"shareParts"_s] = static_cast<qint64>(d.shareParts);
+        death[u"jamiah"_s] = static_cast<qint64>(d.jamiah);
+        deaths.append(death);
+    }
+    root[u"deaths"_s] = deaths;
+    root[u"jamiah"_s] = static_cast<qint64>(s.jamiah);
+    root[u"notes"_s] = QJsonArray::fromStringList(s.notes);
+    root[u"specialSteps"_s] = QJsonArray::fromStringList(s.steps);
+}
+
 // The report as the window and the saved file have it, without a time and a name.
 void writeText(const FaraidInput& input, const FaraidResult& result, const FaraidResult* other,
-               QTextStream& out) {
+               const SpecialResult* special, QTextStream& out) {
     const QLocale locale = commandLocale();
     const DivisionCase divisionCase{
         QString(), input.estate ? formatRupiah(*input.estate, locale) : QString(), input};
     TextFileSink sink;
     LineWriter writer(sink);
-    report::writeReport(DivisionReport(divisionCase, result, locale, other).report(), writer);
+    report::Report report = DivisionReport(divisionCase, result, locale, other).report();
+    if (special)
+        addSpecialSections(report, *special, locale);
+    report::writeReport(report, writer);
     for (const QString& line : sink.lines())
         out << line << u'\n';
 }
@@ -167,6 +240,23 @@ int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const FaraidRequest& request = std::get<FaraidRequest>(read);
     if (request.help) {
         out << faraidHelp();
+        out.flush();
+        return 0;
+    }
+    if (request.special.any()) {
+        SpecialInput special = request.special;
+        special.input = request.input;
+        const SpecialOutcomeOrError divided = divideSpecial(special);
+        if (const auto* error = std::get_if<FaraidError>(&divided))
+            return refuse(error->message);
+        const auto& result = std::get<SpecialResult>(divided);
+        if (request.json) {
+            QJsonObject root = toJson(result.first);
+            addSpecialJson(root, result);
+            out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+        } else {
+            writeText(request.input, result.first, nullptr, &result, out);
+        }
         out.flush();
         return 0;
     }
@@ -191,7 +281,7 @@ int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream
         }
         out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
     } else {
-        writeText(request.input, result, otherResult, out);
+        writeText(request.input, result, otherResult, nullptr, out);
     }
     out.flush();
     return 0;

@@ -114,6 +114,39 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
         u"Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s);
     row("debts above the estate", u"AnakPria --estate 5 --debts 6"_s,
         u"Biaya pengurusan jenazah dan utang melebihi harta peninggalan."_s);
+    row("later death without heirs", u"Istri AnakPria --then-dies AnakPria"_s,
+        u"--then-dies harus JENIS[:N]=AHLIWARIS,..., misalnya Suami=AnakPria,AnakWanita: "
+        u"AnakPria"_s);
+    row("later death of an unknown heir", u"Istri AnakPria --then-dies AnakPria=Sepupu"_s,
+        u"--then-dies AnakPria: Ahli waris tidak dikenal: Sepupu (lihat --help)."_s);
+    row("later death of a kind not present", u"Istri AnakPria --then-dies Bapak=Istri"_s,
+        u"Bapak yang meninggal kemudian tidak ada di antara ahli waris."_s);
+    row("later death beyond the count", u"AnakPria=2 --then-dies AnakPria:3=Ibu"_s,
+        u"Anak Pria ke-3 yang meninggal kemudian tidak ada (hanya 2 orang)."_s);
+    row("unborn without a widow", u"Ibu AnakPria --unborn child"_s,
+        u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s);
+    row("unknown unborn", u"Istri --unborn sibling"_s, u"--unborn harus child atau grandchild."_s);
+    row("unborn count beyond four", u"Istri --unborn child --unborn-max 5"_s,
+        u"--unborn-max harus bilangan bulat 1 sampai 4: 5"_s);
+    row("reserve without an unborn", u"Istri AnakPria --reserve hanafi"_s,
+        u"--reserve memerlukan --unborn."_s);
+    row("Hanafi reserve with a count", u"Istri --unborn child --reserve hanafi --unborn-max 2"_s,
+        u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat diubah."_s);
+    row("missing beyond the count", u"Ibu AnakPria --missing AnakPria:2"_s,
+        u"Ahli waris yang hilang: Anak Pria hanya 1 orang."_s);
+    row("missing without a number", u"Ibu AnakPria --missing AnakPria:x"_s,
+        u"--missing harus JENIS atau JENIS:N, misalnya AnakPria:2: AnakPria:x"_s);
+    row("intersex mother", u"Ibu AnakPria --intersex Ibu"_s,
+        u"Khuntsa hanya anak, cucu atau saudara."_s);
+    row("intersex view without a khuntsa", u"AnakPria --intersex-view average"_s,
+        u"--intersex-view memerlukan --intersex."_s);
+    row("special case beside both laws", u"Istri AnakPria --died-together AnakPria --compare"_s,
+        u"--compare tidak dapat digabung dengan --then-dies, --unborn, --missing, --intersex atau "
+        u"--died-together."_s);
+    row("later death beside a missing heir",
+        u"Istri AnakPria=2 --then-dies AnakPria=Ibu --missing AnakPria"_s,
+        u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
+        u"yang hilang atau khuntsa."_s);
 }
 
 void FaraidCommandTest::refusalIsOneIndonesianLine() {

@@ -84,4 +84,30 @@ Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Ru
     return Rupiah::fromSen(unassignedAmount);
 }
 
+std::vector<Rupiah> apportion(const std::vector<Fraction>& shares, Rupiah total) {
+    const std::int64_t totalSen = total.sen();
+    std::vector<std::int64_t> sen(shares.size());
+    std::vector<std::pair<Int128, std::int64_t>> remainders(shares.size());
+    std::vector<std::size_t> order(shares.size());
+    std::int64_t left = totalSen;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const Int128 product = Int128{shares[i].num()} * totalSen;
+        sen[i] = static_cast<std::int64_t>(product / shares[i].den());
+        remainders[i] = {product % shares[i].den(), shares[i].den()};
+        left -= sen[i];
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&remainders](std::size_t a, std::size_t b) {
+        return remainders[a].first * remainders[b].second >
+               remainders[b].first * remainders[a].second;
+    });
+    for (std::size_t i = 0; i < order.size() && left > 0; ++i, --left)
+        ++sen[order[i]];
+    std::vector<Rupiah> amounts;
+    amounts.reserve(shares.size());
+    for (const std::int64_t s : sen)
+        amounts.push_back(Rupiah::fromSen(s));
+    return amounts;
+}
+
 } // namespace zw::waris

@@ -16,4 +16,8 @@ std::optional<FaraidMoney> netEstate(const FaraidInput& input);
 // persons' amounts plus it add up to `net` exactly.
 Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Rupiah net);
 
+// `total` split by `shares`, which add up to one, by the largest remainder: the parts add up to
+// `total` exactly; of equal remainders the earlier gets the sen.
+std::vector<Rupiah> apportion(const std::vector<Fraction>& shares, Rupiah total);
+
 } // namespace zw::waris

@@ -158,6 +158,7 @@ private Q_SLOTS:
     void divisionCase();
     void amountsAddUpToTheSen_data();
     void amountsAddUpToTheSen();
+    void manyBranchesAddUpToTheSen();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void everySelectionKeepsTheInvariants_data();
@@ -221,6 +222,25 @@ void FaraidTest::amountsAddUpToTheSen() {
                  m.obligatory.toPlainDecimal() % u" bequest "_s % m.bequest.toPlainDecimal(),
              amounts);
     QCOMPARE(total, m.net);
+}
+
+// More branches than there are kinds, each with an odd remainder: the rounding must not run out
+// of room for them.
+void FaraidTest::manyBranchesAddUpToTheSen() {
+    FaraidInput input;
+    input.law = Law::Khi;
+    input.counts[HeirKind::Istri] = 1;
+    for (int b = 0; b < 40; ++b)
+        input.predeceased.push_back({b % 2 == 0 ? HeirKind::AnakPria : HeirKind::AnakWanita, 1, 2});
+    input.estate = zw::Rupiah::fromSen(1'000'000'07);
+    const FaraidOutcome outcome = divideEstate(input);
+    QVERIFY(std::holds_alternative<FaraidResult>(outcome));
+    const auto& r = std::get<FaraidResult>(outcome);
+    QCOMPARE(r.heirs.size(), std::size_t{81});
+    zw::Rupiah total = r.unassignedAmount;
+    for (const FaraidHeir& h : r.heirs)
+        total += h.amount;
+    QCOMPARE(total, r.money->net);
 }
 
 void FaraidTest::badInputIsRefused_data() {

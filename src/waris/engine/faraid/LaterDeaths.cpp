@@ -1,0 +1,280 @@
+#include "waris/engine/faraid/LaterDeaths.h"
+
+#include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/SpecialCaseParts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace zw::waris {
+
+namespace {
+
+using enum HeirKind;
+using parts::kindName;
+using parts::numbered;
+
+// Who an heir of a later deceased is among the first deceased's heirs, when the two relations
+// name one person: a dead spouse's children are the deceased's children, a dead child's full
+// brothers are the deceased's other sons, ... `male`: the sex of the first deceased, when known.
+std::optional<HeirKind> sameAs(HeirKind dead, HeirKind heir, std::optional<bool> male) {
+    switch (dead) {
+    case Suami:
+    case Istri:
+        if (heir == AnakPria || heir == AnakWanita)
+            return heir;
+        break;
+    case AnakPria:
+    case AnakWanita:
+        if (heir == SaudaraPriaSekandung)
+            return AnakPria;
+        if (heir == SaudaraWanitaSekandung)
+            return AnakWanita;
+        // Half brothers and sisters through the deceased: the deceased's other children.
+        if ((heir == SaudaraPriaSeBapak && male != false) ||
+            (heir == SaudaraPriaSeIbu && male == false))
+            return AnakPria;
+        if ((heir == SaudaraWanitaSeBapak && male != false) ||
+            (heir == SaudaraWanitaSeIbu && male == false))
+            return AnakWanita;
+        if (heir == Nenek)
+            return Ibu;
+        if (heir == Ibu && male == true)
+            return Istri;
+        if (heir == Bapak && male == false)
+            return Suami;
+        if (heir == Kakek && male == true)
+            return Bapak;
+        if (dead == AnakPria && (heir == AnakPria || heir == AnakWanita))
+            return heir == AnakPria ? CucuPria : CucuWanita;
+        break;
+    case SaudaraPriaSekandung:
+    case SaudaraWanitaSekandung:
+        if (heir == SaudaraPriaSekandung || heir == SaudaraWanitaSekandung || heir == Ibu ||
+            heir == Bapak)
+            return heir;
+        break;
+    case SaudaraPriaSeBapak:
+    case SaudaraWanitaSeBapak:
+        if (heir == SaudaraPriaSeBapak || heir == SaudaraWanitaSeBapak || heir == Bapak)
+            return heir;
+        break;
+    case SaudaraPriaSeIbu:
+    case SaudaraWanitaSeIbu:
+        if (heir == SaudaraPriaSeIbu || heir == SaudaraWanitaSeIbu || heir == Ibu)
+            return heir;
+        break;
+    case Bapak:
+        if (heir == Istri)
+            return Ibu;
+        if (heir == Bapak)
+            return Kakek;
+        break;
+    case Ibu:
+        if (heir == Suami)
+            return Bapak;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Whether an heir of a later deceased is the first deceased: a dead spouse's spouse, a dead
+// child's mother or father.
+bool isFirstDeceased(HeirKind dead, HeirKind heir, std::optional<bool> male) {
+    if (dead == Suami || dead == Istri)
+        return heir == Suami || heir == Istri;
+    if (dead == AnakPria || dead == AnakWanita)
+        return (heir == Ibu && male == false) || (heir == Bapak && male == true);
+    return false;
+}
+
+// The persons of the first division, each alone; a predeceased child's branch keeps its name.
+std::vector<SpecialPerson> personsOf(const FaraidResult& first, std::size_t estates) {
+    std::vector<SpecialPerson> persons;
+    for (const FaraidHeir& h : first.heirs) {
+        for (int p = 1; p <= h.count; ++p) {
+            SpecialPerson person;
+            person.name = h.inBranch() ? faraidHeirName(h) %
+                                             (h.count > 1 ? u' ' % QString::number(p) : QString())
+                                       : numbered(h.kind, p, h.count);
+            person.kind = h.kind;
+            person.estate = h.inBranch() ? -1 : 0; // a branch is never a later heir's match
+            person.fromEstates.assign(estates, Fraction());
+            person.fromEstates[0] = h.perPerson;
+            persons.push_back(person);
+        }
+    }
+    return persons;
+}
+
+// The `person`-th living or dead person of `kind` among the first deceased's heirs.
+std::optional<std::size_t> firstPerson(const std::vector<SpecialPerson>& persons, HeirKind kind,
+                                       int person) {
+    int seen = 0;
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        if (persons[i].estate == 0 && persons[i].kind == kind && ++seen == person)
+            return i;
+    }
+    return std::nullopt;
+}
+
+Fraction heldBy(const SpecialPerson& person) {
+    Fraction total;
+    for (const Fraction f : person.fromEstates)
+        total += f;
+    return total;
+}
+
+QString matchText(std::int64_t share, std::int64_t base, std::int64_t common, std::int64_t jamiah) {
+    if (share == base)
+        return u"bagian "_s % QString::number(share) % u" sama dengan asal masalah "_s %
+               QString::number(base) % u" (tamatsul), jami'ah tetap "_s % QString::number(jamiah);
+    if (share % base == 0)
+        return u"bagian "_s % QString::number(share) % u" habis dibagi asal masalah "_s %
+               QString::number(base) % u", jami'ah tetap "_s % QString::number(jamiah);
+    if (common > 1)
+        return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s %
+               QString::number(base) % u" sepadan (tawafuq) dengan faktor "_s %
+               QString::number(common) % u", jami'ah "_s %
+               QString::number(jamiah / (base / common)) % u" × "_s %
+               QString::number(base / common) % u" = "_s % QString::number(jamiah);
+    return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s % QString::number(base) %
+           u" berbeda (tabayun), jami'ah "_s % QString::number(jamiah / base) % u" × "_s %
+           QString::number(base) % u" = "_s % QString::number(jamiah);
+}
+
+} // namespace
+
+std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
+                                             SpecialResult& result) {
+    const std::size_t estates = special.deaths.size() + 1;
+    std::optional<bool> male;
+    if (input.counts[Istri] > 0)
+        male = true;
+    else if (input.counts[Suami] > 0)
+        male = false;
+    std::vector<SpecialPerson>& persons = result.persons;
+    persons = personsOf(result.first, estates);
+    std::int64_t jamiah = result.first.finalBase;
+    result.treasury = result.first.unassigned;
+    result.jamiah = jamiah;
+    if (special.deaths.empty()) {
+        for (SpecialPerson& person : persons)
+            person.share = person.fromEstates[0];
+        return std::nullopt;
+    }
+    result.notes.append(u"Pembagian di atas adalah pembagian harta pewaris; bagian ahli waris yang "
+                        u"meninggal kemudian dibagi lagi di bawah."_s);
+    result.steps.append(u"Pembagian pertama, harta pewaris: asal masalah setelah tashih "_s %
+                        QString::number(jamiah) % u'.');
+    for (std::size_t d = 0; d < special.deaths.size(); ++d) {
+        const LaterDeath& death = special.deaths[d];
+        const QString ordinal = QString::number(d + 2);
+        const int present = input.counts[death.kind];
+        const auto who = firstPerson(persons, death.kind, death.person);
+        if (!who && present == 0)
+            return FaraidError{kindName(death.kind) %
+                               u" yang meninggal kemudian tidak ada di antara ahli waris."_s};
+        if (!who)
+            return FaraidError{kindName(death.kind) % u" ke-"_s % QString::number(death.person) %
+                               u" yang meninggal kemudian tidak ada (hanya "_s %
+                               QString::number(present) % u" orang)."_s};
+        if (persons[*who].died)
+            return FaraidError{persons[*who].name %
+                               u" disebut meninggal kemudian lebih dari sekali."_s};
+        FaraidInput next;
+        next.law = input.law;
+        next.options = input.options;
+        next.counts = death.heirs;
+        next.detail = FaraidDetail::Full;
+        const QString where = u"Ahli waris "_s % persons[*who].name % u": "_s;
+        FaraidOutcome outcome = divideEstate(next);
+        if (std::holds_alternative<FaraidError>(outcome))
+            return parts::errorOf(outcome, where);
+        SpecialDeath step;
+        step.person = *who;
+        step.division = std::get<FaraidResult>(std::move(outcome));
+        step.share = heldBy(persons[*who]);
+        const Fraction parts = step.share * Fraction(jamiah);
+        const std::int64_t base = step.division.finalBase;
+        const std::int64_t common = gcd64(parts.num(), base);
+        step.shareParts = parts.num();
+        step.factor = base / (common == 0 ? 1 : common);
+        if (!parts.valid() || !parts.isInteger() || common == 0)
+            return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
+        const Fraction next64 = Fraction(jamiah) * Fraction(step.factor);
+        if (!next64.valid())
+            return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
+        if (step.shareParts == 0)
+            step.factor = 1;
+        jamiah = step.shareParts == 0 ? jamiah : next64.num();
+        step.jamiah = jamiah;
+        persons[*who].died = true;
+        // Each heir of the dead person: someone already counted, or a new person.
+        std::vector<bool> used(persons.size(), false);
+        QStringList heirNames;
+        for (const FaraidHeir& h : step.division.heirs) {
+            if (isFirstDeceased(death.kind, h.kind, male))
+                return FaraidError{where % kindName(h.kind) %
+                                   u" adalah pewaris pertama, yang telah meninggal."_s};
+            const auto match = sameAs(death.kind, h.kind, male);
+            QStringList same;
+            for (int p = 1; p <= h.count; ++p) {
+                std::optional<std::size_t> found;
+                for (std::size_t i = 0; match && i < persons.size() && !found; ++i) {
+                    if (persons[i].estate == 0 && persons[i].kind == *match && !persons[i].died &&
+                        !used[i] && i != *who)
+                        found = i;
+                }
+                if (!found) {
+                    SpecialPerson person;
+                    person.name = numbered(h.kind, p, h.count) % u" dari "_s % persons[*who].name;
+                    person.kind = h.kind;
+                    person.estate = static_cast<int>(d + 1);
+                    person.fromEstates.assign(estates, Fraction());
+                    persons.push_back(person);
+                    used.push_back(false);
+                    found = persons.size() - 1;
+                } else {
+                    same.append(persons[*found].name);
+                }
+                used[*found] = true;
+                persons[*found].fromEstates[d + 1] = step.share * h.perPerson;
+            }
+            heirNames.append(
+                faraidHeirName(h) %
+                (h.count > 1 ? u' ' % QString::number(h.count) % u" orang"_s : QString()));
+            if (!same.isEmpty())
+                result.notes.append(kindName(h.kind) % u" dari "_s % persons[*who].name %
+                                    u" adalah "_s % same.join(u", "_s) %
+                                    u" pada pembagian pertama."_s);
+        }
+        result.treasury += step.share * step.division.unassigned;
+        result.steps.append(persons[*who].name % u" meninggal sebelum harta dibagi; bagiannya "_s %
+                            step.share.toString() % u" (" % QString::number(step.shareParts) %
+                            u" dari "_s % QString::number(jamiah / step.factor) %
+                            u" bagian) menjadi harta pembagian ke-"_s % ordinal %
+                            u", dibagi kepada "_s % heirNames.join(u", "_s) %
+                            u"; asal masalah setelah tashih "_s % QString::number(base) % u'.');
+        result.steps.append(u"Perbandingan pembagian ke-"_s % ordinal % u": "_s %
+                            matchText(step.shareParts, base, common, jamiah) % u'.');
+        result.deaths.push_back(std::move(step));
+    }
+    result.jamiah = jamiah;
+    QStringList finals;
+    for (SpecialPerson& person : persons) {
+        person.share = person.died ? Fraction() : heldBy(person);
+        const Fraction parts = person.share * Fraction(jamiah);
+        person.parts = parts.num();
+        if (!person.died && !person.share.isZero())
+            finals.append(person.name % u' ' % QString::number(person.parts));
+    }
+    if (!result.treasury.isZero())
+        finals.append(u"Baitul Mal "_s % (result.treasury * Fraction(jamiah)).toString());
+    result.steps.append(u"Jami'ah "_s % QString::number(jamiah) % u": "_s % finals.join(u", "_s) %
+                        u'.');
+    return std::nullopt;
+}
+
+} // namespace zw::waris

@@ -1,0 +1,116 @@
+#pragma once
+
+// The special cases of the full division, a layer over divideEstate: heirs who die before the
+// estate is divided (munasakhat), an unborn child (haml), a missing heir (mafqud), an heir whose
+// sex is not known (khuntsa) and those who died together with the deceased (gharqa).
+//
+// The uncertain cases divide the estate once per outcome and give every person the least that
+// any outcome gives; the rest is held until the outcome is known. Successive deaths divide each
+// dead heir's share again over his or her heirs and merge the divisions on one common base
+// (jami'ah). Everything stays exact until the amounts are rounded to the sen once, at the end.
+
+#include "waris/engine/faraid/FaraidTypes.h"
+
+#include <variant>
+
+namespace zw::waris {
+
+// A person of a kind: the `person`-th (from 1) of `count` persons of `kind`.
+struct KindPersons {
+    HeirKind kind = HeirKind::AnakPria;
+    int count = 1;
+};
+
+// The `person`-th (from 1) heir of `kind` of the first division dies before it is divided,
+// leaving `heirs` (counted as heirs of that person).
+struct LaterDeath {
+    HeirKind kind = HeirKind::Suami;
+    int person = 1;
+    PerKind<int> heirs{};
+};
+
+enum class UnbornKind : std::uint8_t { Child, Grandchild };
+// How much is held for an unborn child beside its own brothers and sisters: two sons or two
+// daughters, whichever gives more (Hanbali, the default), nothing given to them until the birth
+// (Shafi'i), or one son or daughter (Hanafi, Abu Yusuf).
+enum class UnbornReserve : std::uint8_t { Hanbali, Shafii, Hanafi };
+// An heir of unknown sex: every heir the lesser and the rest held (Shafi'i), the khuntsa alone
+// the lesser and no hold (Hanafi), or the mean of both (Hanbali and Maliki).
+enum class IntersexView : std::uint8_t { Shafii, Hanafi, Average };
+
+inline constexpr int MaxLaterDeaths = 8;
+inline constexpr int MaxUnborn = 4;
+inline constexpr int MaxOutcomes = 64;
+
+struct SpecialInput {
+    FaraidInput input; // the first deceased and the heirs as entered
+    std::vector<LaterDeath> deaths;
+    std::optional<UnbornKind> unborn;
+    std::optional<int> unbornMax; // none: as the reserve has it
+    UnbornReserve reserve = UnbornReserve::Hanbali;
+    std::vector<KindPersons> missing;
+    std::optional<HeirKind> intersex; // one of the persons of this kind
+    IntersexView intersexView = IntersexView::Shafii;
+    std::vector<KindPersons> diedTogether;
+
+    bool any() const {
+        return !deaths.empty() || unborn || !missing.empty() || intersex || !diedTogether.empty();
+    }
+};
+
+// One person of the merged division.
+struct SpecialPerson {
+    QString name; // "Anak Pria 2", "Bapak dari Suami", "Kandungan"
+    HeirKind kind = HeirKind::AnakPria;
+    // 0: an heir of the first deceased; d: first met as an heir of death d; -1: a predeceased
+    // child's branch, never one of a later deceased's heirs.
+    int estate = 0;
+    bool died = false;    // a later death: what he or she received passed on
+    bool unknown = false; // the unborn or the khuntsa: nothing certain before it is known
+    // Of the first estate, from each estate: index 0 the first deceased's, d the d-th later.
+    std::vector<Fraction> fromEstates;
+    Fraction share;         // what is given now (a dead person: what passed on)
+    std::int64_t parts = 0; // of the common base (munasakhat)
+    Rupiah amount;
+    std::vector<Rupiah> amountsFrom; // with fromEstates, adding up to amount
+};
+
+// One possible outcome: who turns out how, and what everyone then receives.
+struct SpecialOutcome {
+    QString name; // "1 anak pria, 1 anak wanita", "Anak Pria 2 masih hidup"
+    FaraidResult division;
+    std::vector<Fraction> shares; // per person of SpecialResult::persons
+    std::vector<Rupiah> amounts;  // the certain amount plus the held part that comes to them
+    Fraction treasury;
+    Rupiah treasuryAmount;
+};
+
+// A later death: the dead person's share divided over his or her heirs.
+struct SpecialDeath {
+    std::size_t person = 0; // in SpecialResult::persons
+    FaraidResult division;
+    Fraction share;              // what the dead person held, of the first estate
+    std::int64_t shareParts = 0; // of the previous common base
+    std::int64_t factor = 1;     // the previous base is multiplied by it
+    std::int64_t jamiah = 0;     // the common base after this death
+};
+
+struct SpecialResult {
+    FaraidResult first; // the first division as entered (an uncertain case: its first outcome)
+    std::vector<SpecialPerson> persons;
+    std::vector<SpecialDeath> deaths;
+    std::vector<SpecialOutcome> outcomes;
+    Fraction held;
+    Rupiah heldAmount;
+    Fraction treasury; // what no heir receives in any division (Baitul Mal)
+    Rupiah treasuryAmount;
+    std::int64_t jamiah = 0; // the common base of the merged division
+    QStringList notes;       // in Indonesian, one sentence each
+    QStringList steps;       // the working of the special cases, in Indonesian
+};
+
+using SpecialOutcomeOrError = std::variant<SpecialResult, FaraidError>;
+
+SpecialOutcomeOrError divideSpecial(const SpecialInput& special);
+
+} // namespace zw::waris

@@ -1,0 +1,394 @@
+#include "waris/engine/faraid/UncertainHeirs.h"
+
+#include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/SpecialCaseParts.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace zw::waris {
+
+namespace {
+
+using enum HeirKind;
+using parts::kindName;
+using parts::numbered;
+
+struct Hypothesis {
+    int sons = 0; // of the unborn
+    int daughters = 0;
+    std::vector<int> missingAlive; // per SpecialInput::missing
+    bool intersexMale = true;
+    QString name;
+};
+
+QString unbornName(int sons, int daughters, UnbornKind kind) {
+    const bool child = kind == UnbornKind::Child;
+    QStringList parts;
+    if (sons > 0)
+        parts.append(QString::number(sons) % (child ? u" anak pria"_s : u" cucu pria"_s));
+    if (daughters > 0)
+        parts.append(QString::number(daughters) % (child ? u" anak wanita"_s : u" cucu wanita"_s));
+    return parts.isEmpty() ? u"kandungan lahir meninggal"_s : u"lahir "_s % parts.join(u" dan "_s);
+}
+
+// One way one uncertain heir can turn out.
+struct Fate {
+    int sons = 0;
+    int daughters = 0;
+    int alive = -1; // of the missing persons; -1: not about them
+    bool intersexMale = true;
+    QString name;
+};
+
+// Every combination of the fates of the unborn, each missing kind and the khuntsa, the last
+// changing fastest.
+std::vector<Hypothesis> hypothesesOf(const SpecialInput& special, int unbornMax) {
+    std::vector<std::vector<Fate>> axes;
+    if (special.unborn) {
+        std::vector<Fate>& births = axes.emplace_back();
+        births.push_back({0, 0, -1, true, unbornName(0, 0, *special.unborn)});
+        for (int n = 1; n <= unbornMax; ++n) {
+            for (int sons = n; sons >= 0; --sons)
+                births.push_back(
+                    {sons, n - sons, -1, true, unbornName(sons, n - sons, *special.unborn)});
+        }
+    }
+    for (const KindPersons& missing : special.missing) {
+        std::vector<Fate>& fates = axes.emplace_back();
+        for (int alive = missing.count; alive >= 0; --alive) {
+            QString name = kindName(missing.kind) % u" yang hilang"_s %
+                           (alive == 1 ? u" masih hidup"_s : u" telah meninggal"_s);
+            if (missing.count > 1)
+                name = QString::number(alive) % u" dari "_s % QString::number(missing.count) %
+                       u' ' % kindName(missing.kind) % u" yang hilang masih hidup"_s;
+            fates.push_back({0, 0, alive, true, name});
+        }
+    }
+    if (special.intersex)
+        axes.push_back({{0, 0, -1, true, u"khuntsa sebagai pria"_s},
+                        {0, 0, -1, false, u"khuntsa sebagai wanita"_s}});
+    std::vector<Hypothesis> all;
+    std::vector<std::size_t> at(axes.size(), 0);
+    while (true) {
+        Hypothesis h;
+        for (std::size_t a = 0; a < axes.size(); ++a) {
+            const Fate& fate = axes[a][at[a]];
+            h.sons += fate.sons;
+            h.daughters += fate.daughters;
+            if (fate.alive >= 0)
+                h.missingAlive.push_back(fate.alive);
+            h.intersexMale = h.intersexMale && fate.intersexMale;
+            h.name += (a == 0 ? QString() : u"; "_s) % fate.name;
+        }
+        all.push_back(std::move(h));
+        std::size_t a = axes.size();
+        while (a > 0 && ++at[a - 1] == axes[a - 1].size())
+            at[--a] = 0;
+        if (a == 0)
+            return all;
+    }
+}
+
+// The male and female kinds of a child or sibling.
+std::optional<std::pair<HeirKind, HeirKind>> sexes(HeirKind kind) {
+    for (const auto& pair : {std::pair{AnakPria, AnakWanita}, std::pair{CucuPria, CucuWanita},
+                             std::pair{SaudaraPriaSekandung, SaudaraWanitaSekandung},
+                             std::pair{SaudaraPriaSeBapak, SaudaraWanitaSeBapak},
+                             std::pair{SaudaraPriaSeIbu, SaudaraWanitaSeIbu}}) {
+        if (kind == pair.first || kind == pair.second)
+            return pair;
+    }
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input,
+                                          int unbornMax) {
+    if (!special.deaths.empty() && (special.unborn || !special.missing.empty() || special.intersex))
+        return FaraidError{u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan "
+                           u"kandungan, ahli waris yang hilang atau khuntsa."_s};
+    if (special.unborn) {
+        if (unbornMax < 1 || unbornMax > MaxUnborn)
+            return FaraidError{u"Jumlah bayi dalam kandungan yang diperhitungkan harus antara 1 "
+                               u"dan "_s %
+                               QString::number(MaxUnborn) % u'.'};
+        if (special.reserve == UnbornReserve::Hanafi && special.unbornMax &&
+            *special.unbornMax != 1)
+            return FaraidError{u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat "
+                               u"diubah."_s};
+        if (*special.unborn == UnbornKind::Child && input.counts[Istri] == 0)
+            return FaraidError{
+                u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s};
+        if (*special.unborn == UnbornKind::Grandchild) {
+            if (input.law == Law::Khi)
+                return FaraidError{u"Dalam KHI kandungan hanya dihitung sebagai anak pewaris."_s};
+            if (input.counts[AnakPria] > 0)
+                return FaraidError{u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada "
+                                   u"yang perlu ditangguhkan."_s};
+        }
+    }
+    for (std::size_t m = 0; m < special.missing.size(); ++m) {
+        const KindPersons& missing = special.missing[m];
+        const int present = input.counts[missing.kind];
+        for (std::size_t o = 0; o < m; ++o) {
+            if (special.missing[o].kind == missing.kind)
+                return FaraidError{kindName(missing.kind) %
+                                   u" yang hilang disebut lebih dari sekali."_s};
+        }
+        if (missing.count < 1 || missing.count > present)
+            return FaraidError{u"Ahli waris yang hilang: "_s % kindName(missing.kind) %
+                               u" hanya "_s % QString::number(present) % u" orang."_s};
+    }
+    if (special.intersex) {
+        if (!sexes(*special.intersex))
+            return FaraidError{u"Khuntsa hanya anak, cucu atau saudara."_s};
+        int free = input.counts[*special.intersex];
+        for (const KindPersons& missing : special.missing)
+            free -= missing.kind == *special.intersex ? missing.count : 0;
+        if (free < 1)
+            return FaraidError{u"Khuntsa harus salah satu "_s % kindName(*special.intersex) %
+                               u" yang dimasukkan dan tidak hilang."_s};
+    }
+    if (special.intersexView != IntersexView::Shafii &&
+        (!special.intersex || special.unborn || !special.missing.empty()))
+        return FaraidError{u"Pandangan Hanafi atau rata-rata hanya untuk khuntsa saja, tanpa "
+                           u"kandungan atau ahli waris yang hilang."_s};
+    return std::nullopt;
+}
+
+// Where a person's share is found in each outcome.
+struct PersonSlot {
+    HeirKind kind = AnakPria;
+    int branch = 0;
+    bool branchDaughters = false;
+    int index = 0;    // among the entered persons of the kind, from 0
+    int missing = -1; // index into SpecialInput::missing, or -1
+    enum class Role : std::uint8_t { Entered, Unborn, Intersex } role = Role::Entered;
+};
+
+const FaraidHeir* entryOf(const FaraidResult& r, HeirKind kind, int branch, bool daughters) {
+    for (const FaraidHeir& h : r.heirs) {
+        if (h.kind == kind && h.branch == branch && (branch == 0 || h.branchDaughters == daughters))
+            return &h;
+    }
+    return nullptr;
+}
+
+Fraction perPersonOf(const FaraidResult& r, HeirKind kind) {
+    const FaraidHeir* h = entryOf(r, kind, 0, false);
+    return h ? h->perPerson : Fraction();
+}
+
+} // namespace
+
+std::optional<FaraidError> divideUncertain(const SpecialInput& special, const FaraidInput& input,
+                                           SpecialResult& result) {
+    const int unbornMax =
+        special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
+    if (auto error = checkUncertain(special, input, unbornMax))
+        return error;
+    // Counted before they are made: several missing kinds multiply.
+    std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
+    for (const KindPersons& missing : special.missing)
+        possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
+    possible *= special.intersex ? 2 : 1;
+    if (possible > MaxOutcomes)
+        return FaraidError{u"Terlalu banyak kemungkinan untuk dihitung (lebih dari "_s %
+                           QString::number(MaxOutcomes) % u")."_s};
+    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
+    const auto unbornKinds = special.unborn == UnbornKind::Grandchild
+                                 ? std::pair{CucuPria, CucuWanita}
+                                 : std::pair{AnakPria, AnakWanita};
+    // Checked above: the khuntsa is a child or a sibling.
+    const std::pair<HeirKind, HeirKind> intersexKinds =
+        special.intersex ? sexes(*special.intersex).value_or(unbornKinds) : unbornKinds;
+
+    PerKind<int> entered = input.counts;
+    if (special.intersex)
+        --entered[*special.intersex];
+    PerKind<int> missingOf{};
+    std::vector<int> missingIndex(HeirKindCount, -1);
+    for (std::size_t m = 0; m < special.missing.size(); ++m) {
+        missingOf[special.missing[m].kind] = special.missing[m].count;
+        missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =
+            static_cast<int>(m);
+    }
+    // Every outcome: its input, divided.
+    result.outcomes.reserve(hypotheses.size());
+    for (const Hypothesis& h : hypotheses) {
+        FaraidInput in = input;
+        in.counts = entered;
+        in.counts[unbornKinds.first] += h.sons;
+        in.counts[unbornKinds.second] += h.daughters;
+        for (std::size_t m = 0; m < special.missing.size(); ++m)
+            in.counts[special.missing[m].kind] -= special.missing[m].count - h.missingAlive[m];
+        if (special.intersex)
+            ++in.counts[h.intersexMale ? intersexKinds.first : intersexKinds.second];
+        in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
+        FaraidOutcome outcome = divideEstate(in);
+        if (std::holds_alternative<FaraidError>(outcome))
+            return parts::errorOf(outcome, u"Bila "_s % h.name % u": "_s);
+        SpecialOutcome o;
+        o.name = h.name;
+        o.division = std::get<FaraidResult>(std::move(outcome));
+        o.treasury = o.division.unassigned;
+        result.outcomes.push_back(std::move(o));
+    }
+    result.first = result.outcomes.front().division;
+    result.notes.append(u"Pembagian di atas berlaku bila "_s % hypotheses.front().name %
+                        u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s);
+
+    // The persons: those entered (the missing last of their kind), then the unborn, the khuntsa.
+    std::vector<PersonSlot> slots;
+    for (const FaraidHeir& h : result.first.heirs) {
+        const int count = h.inBranch() ? h.count : entered[h.kind];
+        for (int p = 0; p < count; ++p) {
+            PersonSlot slot{h.kind, h.branch, h.branchDaughters, p, -1, PersonSlot::Role::Entered};
+            SpecialPerson person;
+            person.kind = h.kind;
+            person.name = h.inBranch() ? faraidHeirName(h) %
+                                             (count > 1 ? u' ' % QString::number(p + 1) : QString())
+                                       : numbered(h.kind, p + 1, count);
+            const int m = h.inBranch() ? -1 : missingIndex[static_cast<std::size_t>(index(h.kind))];
+            if (m >= 0 && p >= count - missingOf[h.kind]) {
+                slot.missing = m;
+                person.name += u" (hilang)"_s;
+            }
+            slots.push_back(slot);
+            result.persons.push_back(person);
+        }
+    }
+    if (special.unborn) {
+        slots.push_back({unbornKinds.first, 0, false, 0, -1, PersonSlot::Role::Unborn});
+        SpecialPerson unborn;
+        unborn.name = u"Kandungan"_s;
+        unborn.kind = unbornKinds.first;
+        result.persons.push_back(unborn);
+    }
+    if (special.intersex) {
+        slots.push_back({*special.intersex, 0, false, 0, -1, PersonSlot::Role::Intersex});
+        SpecialPerson khuntsa;
+        khuntsa.name = u"Khuntsa ("_s % kindName(*special.intersex) % u')';
+        khuntsa.kind = *special.intersex;
+        result.persons.push_back(khuntsa);
+    }
+    for (std::size_t o = 0; o < result.outcomes.size(); ++o) {
+        SpecialOutcome& outcome = result.outcomes[o];
+        const Hypothesis& h = hypotheses[o];
+        const FaraidResult& r = outcome.division;
+        outcome.shares.reserve(slots.size());
+        for (const PersonSlot& slot : slots) {
+            Fraction share;
+            switch (slot.role) {
+            case PersonSlot::Role::Entered: {
+                const int entered_ = entered[slot.kind];
+                const bool alive =
+                    slot.missing < 0 ||
+                    slot.index < entered_ - missingOf[slot.kind] +
+                                     h.missingAlive[static_cast<std::size_t>(slot.missing)];
+                const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
+                share = alive && e ? e->perPerson : Fraction();
+                break;
+            }
+            case PersonSlot::Role::Unborn:
+                share = perPersonOf(r, unbornKinds.first) * Fraction(h.sons) +
+                        perPersonOf(r, unbornKinds.second) * Fraction(h.daughters);
+                break;
+            case PersonSlot::Role::Intersex:
+                share = perPersonOf(r, h.intersexMale ? intersexKinds.first : intersexKinds.second);
+                break;
+            }
+            outcome.shares.push_back(share);
+        }
+    }
+
+    // What is given now.
+    const std::size_t n = slots.size();
+    std::vector<Fraction> given(n);
+    Fraction treasury;
+    const auto& outcomes = result.outcomes;
+    if (special.intersex && special.intersexView == IntersexView::Hanafi) {
+        const std::size_t khuntsa = n - 1;
+        const std::size_t worse = outcomes[1].shares[khuntsa] < outcomes[0].shares[khuntsa] ? 1 : 0;
+        given = outcomes[worse].shares;
+        treasury = outcomes[worse].treasury;
+        result.notes.append(u"Pandangan Hanafi: khuntsa menerima bagian yang lebih kecil ("_s %
+                            outcomes[worse].name %
+                            u"), ahli waris lain mengikutinya; tidak ada "
+                            u"yang ditangguhkan."_s);
+    } else if (special.intersex && special.intersexView == IntersexView::Average) {
+        for (std::size_t i = 0; i < n; ++i)
+            given[i] = (outcomes[0].shares[i] + outcomes[1].shares[i]) * Fraction::of(1, 2);
+        treasury = (outcomes[0].treasury + outcomes[1].treasury) * Fraction::of(1, 2);
+        result.notes.append(u"Pandangan Hanbali dan Maliki: setiap ahli waris menerima rata-rata "
+                            u"bagiannya dari kedua kemungkinan; tidak ada yang ditangguhkan."_s);
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            given[i] = outcomes[0].shares[i];
+            for (const SpecialOutcome& o : outcomes)
+                given[i] =
+                    std::min(given[i], o.shares[i], [](Fraction a, Fraction b) { return a < b; });
+        }
+        treasury = outcomes[0].treasury;
+        for (const SpecialOutcome& o : outcomes)
+            treasury = std::min(treasury, o.treasury, [](Fraction a, Fraction b) { return a < b; });
+        // Shafi'i: no number of children is beyond the possible, so the unborn's brothers and
+        // sisters get nothing until the birth.
+        if (special.unborn && special.reserve == UnbornReserve::Shafii) {
+            for (std::size_t i = 0; i < n; ++i) {
+                if (slots[i].branch == 0 &&
+                    (slots[i].kind == unbornKinds.first || slots[i].kind == unbornKinds.second))
+                    given[i] = Fraction();
+            }
+        }
+    }
+    Fraction held = Fraction(1) - treasury;
+    for (std::size_t i = 0; i < n; ++i) {
+        result.persons[i].share = given[i];
+        result.persons[i].fromEstates = {given[i]};
+        held -= given[i];
+    }
+    result.held = held;
+    result.treasury = treasury;
+
+    for (const SpecialOutcome& o : outcomes) {
+        QStringList parts;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!o.shares[i].isZero())
+                parts.append(result.persons[i].name % u' ' % o.shares[i].toString());
+        }
+        if (!o.treasury.isZero())
+            parts.append(u"Baitul Mal "_s % o.treasury.toString());
+        result.steps.append(u"Bila "_s % o.name % u": "_s % parts.join(u", "_s) % u'.');
+    }
+    QStringList now;
+    for (std::size_t i = 0; i < n; ++i)
+        now.append(result.persons[i].name % u' ' % given[i].toString());
+    result.steps.append(u"Yang diberikan sekarang: "_s % now.join(u", "_s) % u"; ditangguhkan "_s %
+                        held.toString() % u'.');
+    if (special.unborn) {
+        static const QString reserves[] = {
+            u"pendapat Hanbali: paling banyak dua anak, pria atau wanita, mana yang lebih besar"_s,
+            u"pendapat Syafi'i: saudara kandungan tidak menerima apa-apa sampai kelahiran"_s,
+            u"pendapat Hanafi (Abu Yusuf): satu anak pria atau wanita"_s};
+        result.notes.append(u"Bagian kandungan ditangguhkan sampai kelahiran; cadangan menurut "_s %
+                            reserves[static_cast<int>(special.reserve)] % u'.');
+    }
+    if (!special.missing.empty())
+        result.notes.append(
+            input.law == Law::Khi
+                ? u"Bagian ahli waris yang hilang ditangguhkan sampai Pengadilan Agama "
+                  u"menetapkan kematiannya atau ia kembali (Pasal 171 KHI: ahli waris adalah yang "
+                  u"hidup pada saat pewaris meninggal, dan kematian yang hilang berdasarkan "
+                  u"putusan Pengadilan)."_s
+                : u"Bagian ahli waris yang hilang ditangguhkan sampai hakim memutuskan "
+                  u"kematiannya atau ia kembali."_s);
+    if (special.intersex && special.intersexView == IntersexView::Shafii)
+        result.notes.append(u"Pandangan Syafi'i: khuntsa dan setiap ahli waris menerima bagian "
+                            u"yang lebih kecil dari kedua kemungkinan; sisanya ditangguhkan sampai "
+                            u"jelas."_s);
+    return std::nullopt;
+}
+
+} // namespace zw::waris

@@ -1,0 +1,132 @@
+#include "waris/engine/render/SpecialCasesReport.h"
+
+#include "common/NumberFormat.h"
+#include "waris/engine/faraid/FaraidSteps.h"
+#include "waris/engine/faraid/FaraidText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace zw::waris {
+
+namespace {
+
+using report::Align;
+
+QString amount(Rupiah value, const QLocale& locale) {
+    return formatNumber(value, NumberPattern::Amount, locale);
+}
+
+report::Table finalTable(const SpecialResult& r, const QLocale& locale) {
+    const bool money = r.first.money.has_value();
+    const std::size_t estates = r.deaths.empty() ? 0 : r.deaths.size() + 1;
+    report::Table table;
+    table.columns = {{u"Ahli Waris"_s, Align::Left}, {u"Bagian"_s, Align::Right}};
+    if (estates > 0)
+        table.columns.push_back({u"Saham dari "_s % QString::number(r.jamiah), Align::Right});
+    for (std::size_t e = 0; money && e < estates; ++e)
+        table.columns.push_back({u"Dari harta ke-"_s % QString::number(e + 1), Align::Right});
+    if (money)
+        table.columns.push_back({u"Jumlah"_s, Align::Right});
+    for (const SpecialPerson& p : r.persons) {
+        if (p.died)
+            continue;
+        QStringList cells{p.name, p.share.toString()};
+        if (estates > 0)
+            cells.append(QString::number(p.parts));
+        for (std::size_t e = 0; money && e < estates; ++e)
+            cells.append(amount(p.amountsFrom[e], locale));
+        if (money)
+            cells.append(amount(p.amount, locale));
+        table.rows.push_back({cells, false});
+    }
+    const auto extraRow = [&](const QString& name, Fraction share, Rupiah value) {
+        QStringList cells{name, share.toString()};
+        if (estates > 0)
+            cells.append((share * Fraction(r.jamiah)).toString());
+        for (std::size_t e = 0; money && e < estates; ++e)
+            cells.append(QString());
+        if (money)
+            cells.append(amount(value, locale));
+        table.rows.push_back({cells, false});
+    };
+    if (!r.treasury.isZero())
+        extraRow(u"Baitul Mal"_s, r.treasury, r.treasuryAmount);
+    if (!r.held.isZero())
+        extraRow(u"Ditangguhkan"_s, r.held, r.heldAmount);
+    QStringList total{u"Jumlah"_s, u"1"_s};
+    if (estates > 0)
+        total.append(QString::number(r.jamiah));
+    for (std::size_t e = 0; money && e < estates; ++e)
+        total.append(QString());
+    if (money)
+        total.append(amount(r.first.money->net, locale));
+    table.rows.push_back({total, true});
+    return table;
+}
+
+report::Table outcomeTable(const SpecialResult& r, const QLocale& locale) {
+    const bool money = r.first.money.has_value();
+    report::Table table;
+    table.columns = {{u"Kemungkinan"_s, Align::Left},
+                     {u"Ahli Waris"_s, Align::Left},
+                     {u"Bagian"_s, Align::Right}};
+    if (money)
+        table.columns.push_back({u"Jumlah"_s, Align::Right});
+    for (const SpecialOutcome& o : r.outcomes) {
+        bool first = true;
+        for (std::size_t i = 0; i < r.persons.size(); ++i) {
+            QStringList cells{first ? o.name : QString(), r.persons[i].name,
+                              o.shares[i].toString()};
+            if (money)
+                cells.append(amount(o.amounts[i], locale));
+            table.rows.push_back({cells, false});
+            first = false;
+        }
+        if (!o.treasury.isZero()) {
+            QStringList cells{QString(), u"Baitul Mal"_s, o.treasury.toString()};
+            if (money)
+                cells.append(amount(o.treasuryAmount, locale));
+            table.rows.push_back({cells, false});
+        }
+    }
+    return table;
+}
+
+report::Table deathTable(const SpecialDeath& death) {
+    report::Table table;
+    table.columns = {{u"Ahli Waris"_s, Align::Left},
+                     {u"Orang"_s, Align::Right},
+                     {u"Bagian"_s, Align::Right},
+                     {u"Dari harta pertama"_s, Align::Right}};
+    for (const FaraidHeir& h : death.division.heirs)
+        table.rows.push_back({{faraidHeirName(h), QString::number(h.count), h.share.toString(),
+                               (h.share * death.share).toString()},
+                              false});
+    return table;
+}
+
+} // namespace
+
+void addSpecialSections(report::Report& report, const SpecialResult& result,
+                        const QLocale& locale) {
+    if (!result.notes.isEmpty())
+        report.addSection(u"Kasus Khusus"_s).blocks = {report::Paragraphs{result.notes}};
+    for (std::size_t d = 0; d < result.deaths.size(); ++d) {
+        const SpecialDeath& death = result.deaths[d];
+        report
+            .addSection(u"Pembagian ke-"_s % QString::number(d + 2) % u": harta "_s %
+                        result.persons[death.person].name % u" (" % death.share.toString() % u')')
+            .blocks = {deathTable(death),
+                       report::Paragraphs{faraidSteps(death.division, moneyIn(locale))}};
+    }
+    if (!result.outcomes.empty())
+        report.addSection(u"Setiap Kemungkinan"_s).blocks = {outcomeTable(result, locale)};
+    report
+        .addSection(result.deaths.empty() ? u"Yang Diterima Sekarang"_s
+                                          : u"Pembagian Akhir (Jami'ah)"_s)
+        .blocks = {finalTable(result, locale)};
+    if (!result.steps.isEmpty())
+        report.addSection(u"Langkah Kasus Khusus"_s).blocks = {report::Steps{result.steps}};
+}
+
+} // namespace zw::waris

@@ -1,0 +1,17 @@
+#pragma once
+
+// The special cases of a division as sections of its report: the merged or certain division with
+// the held amount (rows "Ditangguhkan"), what every person receives in each outcome, each later
+// death's division and the working.
+
+#include "common/report/Report.h"
+#include "waris/engine/faraid/SpecialCases.h"
+
+#include <QLocale>
+
+namespace zw::waris {
+
+// Appends the sections after those of the first division's report.
+void addSpecialSections(report::Report& report, const SpecialResult& result, const QLocale& locale);
+
+} // namespace zw::waris

@@ -1,0 +1,325 @@
+// The special cases of the full division: the worked cases of tests/data/special-cases.txt, the
+// refusals, and a sweep of the invariants every special division keeps.
+
+#include "waris/engine/faraid/SpecialCases.h"
+
+#include "DataTable.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <set>
+
+using namespace Qt::StringLiterals;
+using namespace zw::waris;
+
+namespace {
+
+PerKind<int> countsOf(const QStringList& words) {
+    PerKind<int> counts{};
+    for (const QString& word : words) {
+        const QStringList parts = word.split(u'=');
+        counts[*heirKindNamed(parts[0])] = parts.value(1, u"1"_s).toInt();
+    }
+    return counts;
+}
+
+KindPersons kindPersons(const QString& text) {
+    const QStringList parts = text.split(u':');
+    return {*heirKindNamed(parts[0]), parts.value(1, u"1"_s).toInt()};
+}
+
+// Heirs "Istri AnakPria=2" and the cases as tests/data/special-cases.txt writes them.
+SpecialInput specialOf(const QString& heirs, const QString& cases) {
+    SpecialInput special;
+    special.input.counts = countsOf(heirs.split(u' ', Qt::SkipEmptyParts));
+    for (const QString& word : cases.split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype equals = word.indexOf(u'=');
+        const QString key = word.left(equals);
+        const QString value = word.mid(equals + 1);
+        if (key == u"then") {
+            const qsizetype heirsAt = value.indexOf(u'=');
+            const KindPersons dead = kindPersons(value.left(heirsAt));
+            special.deaths.push_back(
+                {dead.kind, dead.count, countsOf(value.mid(heirsAt + 1).split(u','))});
+        } else if (key == u"unborn") {
+            special.unborn = value == u"child" ? UnbornKind::Child : UnbornKind::Grandchild;
+        } else if (key == u"max") {
+            special.unbornMax = value.toInt();
+        } else if (key == u"reserve") {
+            special.reserve = value == u"hanafi"   ? UnbornReserve::Hanafi
+                              : value == u"shafii" ? UnbornReserve::Shafii
+                                                   : UnbornReserve::Hanbali;
+        } else if (key == u"missing") {
+            special.missing.push_back(kindPersons(value));
+        } else if (key == u"intersex") {
+            special.intersex = heirKindNamed(value);
+        } else if (key == u"view") {
+            special.intersexView =
+                value == u"hanafi" ? IntersexView::Hanafi : IntersexView::Average;
+        } else if (key == u"together") {
+            special.diedTogether.push_back(kindPersons(value));
+        } else if (key == u"law") {
+            special.input.law = value == u"khi" ? Law::Khi : Law::Classical;
+        } else if (key == u"estate") {
+            special.input.estate = std::get<zw::Rupiah>(zw::readPlainAmount(value));
+        }
+    }
+    return special;
+}
+
+QString personsOf(const SpecialResult& r) {
+    QStringList parts;
+    for (const SpecialPerson& p : r.persons) {
+        if (!p.died)
+            parts.append(p.name % u' ' % p.share.toString());
+    }
+    return parts.join(u", "_s);
+}
+
+QString summaryOf(const SpecialResult& r) {
+    if (!r.deaths.empty())
+        return u"jamiah "_s % QString::number(r.jamiah);
+    return r.outcomes.empty() ? u"-"_s : u"held "_s % r.held.toString();
+}
+
+// The invariants of a special division; empty when they hold.
+QString checkInvariants(const SpecialResult& r) {
+    Fraction total = r.held + r.treasury;
+    std::set<QString> names;
+    for (const SpecialPerson& p : r.persons) {
+        if (!names.insert(p.name).second)
+            return p.name % u" twice"_s;
+        if (p.share < Fraction(0))
+            return p.name % u" below nothing"_s;
+        total += p.share;
+        if (!r.deaths.empty() && !p.died && !(p.share * Fraction(r.jamiah) == Fraction(p.parts)))
+            return p.name % u" not whole in the common base"_s;
+    }
+    if (total != Fraction(1))
+        return u"shares and held add up to "_s % total.toString();
+    if (r.held < Fraction(0))
+        return u"negative hold"_s;
+    for (const SpecialOutcome& o : r.outcomes) {
+        Fraction sum = o.treasury;
+        for (std::size_t i = 0; i < o.shares.size(); ++i) {
+            sum += o.shares[i];
+            if (!r.held.isZero() && o.shares[i] < r.persons[i].share)
+                return o.name % u": "_s % r.persons[i].name % u" below what was given"_s;
+        }
+        if (sum != Fraction(1))
+            return o.name % u" adds up to "_s % sum.toString();
+    }
+    if (r.first.money) {
+        zw::Rupiah amounts = r.heldAmount + r.treasuryAmount;
+        for (const SpecialPerson& p : r.persons)
+            amounts += p.amount;
+        if (amounts != r.first.money->net)
+            return u"amounts do not add up to the net estate"_s;
+        for (const SpecialOutcome& o : r.outcomes) {
+            zw::Rupiah sum = o.treasuryAmount;
+            for (const zw::Rupiah a : o.amounts)
+                sum += a;
+            if (sum != r.first.money->net)
+                return o.name % u": amounts do not add up"_s;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class SpecialCasesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workedCase_data();
+    void workedCase();
+    void badInputIsRefused_data();
+    void badInputIsRefused();
+    void amountsAddUpWithTheHeld_data();
+    void amountsAddUpWithTheHeld();
+    void everySelectionKeepsTheInvariants_data();
+    void everySelectionKeepsTheInvariants();
+};
+
+void SpecialCasesTest::workedCase_data() {
+    QTest::addColumn<QString>("heirs");
+    QTest::addColumn<QString>("cases");
+    QTest::addColumn<QString>("persons");
+    QTest::addColumn<QString>("summary");
+    for (const QStringList& row : zw::test::dataTable(u"special-cases.txt"_s, 5))
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+}
+
+void SpecialCasesTest::workedCase() {
+    QFETCH(QString, heirs);
+    QFETCH(QString, cases);
+    QFETCH(QString, persons);
+    QFETCH(QString, summary);
+    const SpecialOutcomeOrError divided = divideSpecial(specialOf(heirs, cases));
+    if (const auto* error = std::get_if<FaraidError>(&divided))
+        QFAIL(qPrintable(error->message));
+    const auto& result = std::get<SpecialResult>(divided);
+    QCOMPARE(personsOf(result), persons);
+    QCOMPARE(summaryOf(result), summary);
+    QCOMPARE(checkInvariants(result), QString());
+    QVERIFY(!result.deaths.empty() || !result.outcomes.empty() || !result.notes.isEmpty());
+}
+
+void SpecialCasesTest::badInputIsRefused_data() {
+    QTest::addColumn<QString>("heirs");
+    QTest::addColumn<QString>("cases");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a later death of a kind not among the heirs")
+        << u"Istri AnakPria"_s << u"then=Bapak=AnakPria"_s
+        << u"Bapak yang meninggal kemudian tidak ada di antara ahli waris."_s;
+    QTest::newRow("the third of two sons dies later")
+        << u"Istri AnakPria=2"_s << u"then=AnakPria:3=SaudaraPriaSekandung"_s
+        << u"Anak Pria ke-3 yang meninggal kemudian tidak ada (hanya 2 orang)."_s;
+    QTest::newRow("the same son dies twice")
+        << u"Istri AnakPria=2"_s
+        << u"then=AnakPria=SaudaraPriaSekandung then=AnakPria=SaudaraPriaSekandung"_s
+        << u"Anak Pria 1 disebut meninggal kemudian lebih dari sekali."_s;
+    QTest::newRow("a dead husband's wife is the deceased herself")
+        << u"Suami AnakPria"_s << u"then=Suami=Istri,AnakPria"_s
+        << u"Ahli waris Suami: Istri adalah pewaris pertama, yang telah meninggal."_s;
+    QTest::newRow("a later death leaving husband and wife")
+        << u"Ibu AnakPria"_s << u"then=AnakPria=Suami,Istri"_s
+        << u"Ahli waris Anak Pria: Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s;
+    QTest::newRow("an unborn child without a widow")
+        << u"Ibu AnakPria"_s << u"unborn=child"_s
+        << u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s;
+    QTest::newRow("an unborn grandchild beside a son")
+        << u"AnakPria"_s << u"unborn=grandchild"_s
+        << u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada yang perlu "
+           u"ditangguhkan."_s;
+    QTest::newRow("five unborn") << u"Istri"_s << u"unborn=child max=5"_s
+                                 << u"Jumlah bayi dalam kandungan yang diperhitungkan harus "
+                                    u"antara 1 dan 4."_s;
+    QTest::newRow("the Hanafi reserve with two unborn")
+        << u"Istri"_s << u"unborn=child reserve=hanafi max=2"_s
+        << u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat diubah."_s;
+    QTest::newRow("two missing of one brother")
+        << u"Ibu SaudaraPriaSekandung"_s << u"missing=SaudaraPriaSekandung:2"_s
+        << u"Ahli waris yang hilang: Saudara Pria Sekandung hanya 1 orang."_s;
+    QTest::newRow("an intersex father") << u"Bapak AnakPria"_s << u"intersex=Bapak"_s
+                                        << u"Khuntsa hanya anak, cucu atau saudara."_s;
+    QTest::newRow("the intersex son is the missing one")
+        << u"Istri AnakPria"_s << u"missing=AnakPria intersex=AnakPria"_s
+        << u"Khuntsa harus salah satu Anak Pria yang dimasukkan dan tidak hilang."_s;
+    QTest::newRow("the Hanafi khuntsa beside the unborn")
+        << u"Istri AnakPria"_s << u"unborn=child intersex=AnakPria view=hanafi"_s
+        << u"Pandangan Hanafi atau rata-rata hanya untuk khuntsa saja, tanpa kandungan atau ahli "
+           u"waris yang hilang."_s;
+    QTest::newRow("a later death beside the unborn")
+        << u"Istri AnakPria"_s << u"then=AnakPria=Ibu unborn=child"_s
+        << u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
+           u"yang hilang atau khuntsa."_s;
+    QTest::newRow("the son who died with the deceased cannot die after him")
+        << u"Istri AnakPria=2"_s << u"together=AnakPria then=AnakPria:2=SaudaraPriaSekandung"_s
+        << u"Anak Pria ke-2 yang meninggal kemudian tidak ada (hanya 1 orang)."_s;
+    QTest::newRow("more died together than there are")
+        << u"Istri AnakPria"_s << u"together=AnakPria:2"_s
+        << u"Yang meninggal bersama pewaris: Anak Pria hanya 1 orang."_s;
+    QTest::newRow("everyone died together")
+        << u"AnakPria"_s << u"together=AnakPria"_s << u"Belum ada ahli waris yang dipilih."_s;
+    QTest::newRow("too many outcomes")
+        << u"Istri AnakPria=9 SaudaraPriaSekandung=9"_s
+        << u"unborn=child max=4 missing=AnakPria:9 intersex=SaudaraPriaSekandung"_s
+        << u"Terlalu banyak kemungkinan untuk dihitung (lebih dari 64)."_s;
+    QTest::newRow("many missing kinds are counted before they are divided")
+        << u"AnakPria=99 AnakWanita=99 CucuPria=99 CucuWanita=99 SaudaraPriaSekandung=99"_s
+        << u"missing=AnakPria:99 missing=AnakWanita:99 missing=CucuPria:99 missing=CucuWanita:99 "
+           u"missing=SaudaraPriaSekandung:99"_s
+        << u"Terlalu banyak kemungkinan untuk dihitung (lebih dari 64)."_s;
+}
+
+void SpecialCasesTest::badInputIsRefused() {
+    QFETCH(QString, heirs);
+    QFETCH(QString, cases);
+    QFETCH(QString, message);
+    const SpecialOutcomeOrError divided = divideSpecial(specialOf(heirs, cases));
+    QVERIFY(std::holds_alternative<FaraidError>(divided));
+    QCOMPARE(std::get<FaraidError>(divided).message, message);
+}
+
+void SpecialCasesTest::amountsAddUpWithTheHeld_data() {
+    QTest::addColumn<QString>("heirs");
+    QTest::addColumn<QString>("cases");
+    QTest::addColumn<QString>("amounts"); // each person's amount, then the treasury and the held
+    QTest::newRow("pregnant widow beside both parents: the held takes the odd sen")
+        << u"Istri Bapak Ibu"_s << u"unborn=child estate=1000000"_s
+        << u"148148.15 111111.11 148148.15 0.00 | 0.00 592592.59"_s;
+    QTest::newRow("a son dies leaving his mother and sister: each estate's part in sen")
+        << u"Istri AnakPria AnakWanita"_s
+        << u"then=AnakPria=Ibu,SaudaraWanitaSekandung estate=100"_s
+        << u"0.00+0.00 12.50+23.33 29.17+35.00 | 0.00 0.00"_s;
+    QTest::newRow("lone wife's missing son: nothing is certain for the treasury")
+        << u"Istri AnakPria"_s << u"missing=AnakPria estate=10.01"_s << u"0.00 1.25 | 0.00 8.76"_s;
+}
+
+void SpecialCasesTest::amountsAddUpWithTheHeld() {
+    QFETCH(QString, heirs);
+    QFETCH(QString, cases);
+    QFETCH(QString, amounts);
+    const SpecialOutcomeOrError divided = divideSpecial(specialOf(heirs, cases));
+    if (const auto* error = std::get_if<FaraidError>(&divided))
+        QFAIL(qPrintable(error->message));
+    const auto& r = std::get<SpecialResult>(divided);
+    QStringList persons;
+    for (const SpecialPerson& p : r.persons) {
+        QStringList from;
+        for (const zw::Rupiah a : p.amountsFrom)
+            from.append(a.toPlainDecimal());
+        persons.append(from.join(u'+'));
+    }
+    QCOMPARE(persons.join(u' ') % u" | "_s % r.treasuryAmount.toPlainDecimal() % u' ' %
+                 r.heldAmount.toPlainDecimal(),
+             amounts);
+    QCOMPARE(checkInvariants(r), QString());
+}
+
+void SpecialCasesTest::everySelectionKeepsTheInvariants_data() {
+    QTest::addColumn<QString>("cases");
+    QTest::newRow("unborn child, two") << u"unborn=child"_s;
+    QTest::newRow("unborn child, four, Shafi'i") << u"unborn=child max=4 reserve=shafii"_s;
+    QTest::newRow("missing brother") << u"missing=SaudaraPriaSekandung"_s;
+    QTest::newRow("intersex daughter") << u"intersex=AnakWanita"_s;
+    QTest::newRow("intersex sister, the mean") << u"intersex=SaudaraWanitaSeBapak view=average"_s;
+    QTest::newRow("unborn child and a missing son under KHI")
+        << u"unborn=child missing=AnakPria law=khi"_s;
+    QTest::newRow("the wife then a son die")
+        << u"then=Istri=AnakPria,AnakWanita,Bapak then=AnakPria=SaudaraPriaSekandung,Ibu"_s;
+}
+
+// Every selection of a sample, with a wife, a son, a daughter, a brother, a paternal sister and
+// the father always among the heirs so that each case applies; amounts on an odd estate.
+void SpecialCasesTest::everySelectionKeepsTheInvariants() {
+    QFETCH(QString, cases);
+    const HeirSet always{HeirKind::Istri, HeirKind::AnakPria, HeirKind::AnakWanita,
+                         HeirKind::SaudaraPriaSekandung, HeirKind::SaudaraWanitaSeBapak};
+    const std::uint32_t step = qEnvironmentVariableIsSet("ZW_SANITIZED") ? 16381 : 4099;
+    SpecialInput special = specialOf(QString(), cases);
+    for (std::uint32_t choice = 0; choice < std::uint32_t{1} << HeirKindCount; choice += step) {
+        const HeirSet ticked = (HeirSet::fromBits(choice) - HeirSet{HeirKind::Suami}) | always;
+        for (int k = 0; k < HeirKindCount; ++k) {
+            const HeirKind kind = heirKind(k);
+            special.input.counts[kind] =
+                ticked.contains(kind) ? (heirInfo(kind).several ? 1 + int(choice % 3) : 1) : 0;
+        }
+        if (special.input.law == Law::Khi)
+            special.input.counts[HeirKind::CucuPria] = special.input.counts[HeirKind::CucuWanita] =
+                0;
+        special.input.estate = zw::Rupiah::fromSen(987'654'321 + choice);
+        const SpecialOutcomeOrError divided = divideSpecial(special);
+        if (const auto* error = std::get_if<FaraidError>(&divided))
+            QFAIL(qPrintable(QString::number(choice) % u": "_s % error->message));
+        if (const QString problem = checkInvariants(std::get<SpecialResult>(divided));
+            !problem.isEmpty())
+            QFAIL(qPrintable(QString::number(choice) % u": "_s % problem));
+    }
+}
+
+QTEST_GUILESS_MAIN(SpecialCasesTest)
+#include "SpecialCasesTest.moc"
