@@ -32,20 +32,34 @@ inline QStringList commandArguments(const std::uint8_t* data, std::size_t size,
     std::abort();
 }
 
-// What every run of a command must hold: status 0 with output and no message, or status 2 with
-// one line of refusal and no output.
-inline void checkProtocol(int status, const QString& out, const QString& err, const QString& prefix,
-                          const QStringList& arguments) {
-    if (status == 0) {
-        if (out.isEmpty() || !err.isEmpty())
-            fail("success without output, or with a message", arguments, err);
-    } else if (status == 2) {
-        if (!out.isEmpty() || !err.startsWith(prefix) || !err.endsWith(u'\n') ||
-            err.count(u'\n') != 1)
-            fail("a refusal that is not one line", arguments, err);
-    } else {
-        fail("unexpected status", arguments, QString::number(status));
+struct CommandRun {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+using Command = int (*)(const QStringList&, QTextStream&, QTextStream&);
+
+// Runs the command and checks what every run must hold: status 0 with output and no message, or
+// status 2 with one line of refusal and no output.
+inline CommandRun runCommand(Command command, const QStringList& arguments, const QString& prefix) {
+    CommandRun run;
+    {
+        QTextStream out(&run.out);
+        QTextStream err(&run.err);
+        run.status = command(arguments, out, err);
     }
+    if (run.status == 0) {
+        if (run.out.isEmpty() || !run.err.isEmpty())
+            fail("success without output, or with a message", arguments, run.err);
+    } else if (run.status == 2) {
+        if (!run.out.isEmpty() || !run.err.startsWith(prefix) || !run.err.endsWith(u'\n') ||
+            run.err.count(u'\n') != 1)
+            fail("a refusal that is not one line", arguments, run.err);
+    } else {
+        fail("unexpected status", arguments, QString::number(run.status));
+    }
+    return run;
 }
 
 } // namespace zw::fuzz

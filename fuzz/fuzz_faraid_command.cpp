@@ -39,21 +39,14 @@ void checkDivision(const FaraidInput& input, const QStringList& arguments) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QStringList arguments = fuzz::commandArguments(data, size, u"faraid"_s);
-    QString out;
-    QString err;
-    int status = 0;
-    {
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        status = runFaraidCommand(arguments, outStream, errStream);
-    }
-    fuzz::checkProtocol(status, out, err, u"zakat-waris faraid: "_s, arguments);
+    const fuzz::CommandRun run =
+        fuzz::runCommand(runFaraidCommand, arguments, u"zakat-waris faraid: "_s);
 
     const auto read = readFaraidArguments(arguments);
     if (const auto* request = std::get_if<FaraidRequest>(&read)) {
-        if (status == 0 && request->json && !request->help &&
-            QJsonDocument::fromJson(out.toUtf8()).isNull())
-            fuzz::fail("the JSON does not parse", arguments, out.left(200));
+        if (run.status == 0 && request->json && !request->help &&
+            QJsonDocument::fromJson(run.out.toUtf8()).isNull())
+            fuzz::fail("the JSON does not parse", arguments, run.out.left(200));
         if (!request->help)
             checkDivision(request->input, arguments);
     }

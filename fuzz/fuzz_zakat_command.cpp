@@ -2,6 +2,7 @@
 // values, the text report or the JSON. Beside the command's protocol, the JSON parses and its total
 // is the sum of the kinds' amounts due.
 #include "FuzzArguments.h"
+
 #include "app/ZakatCommand.h"
 #include "common/Rupiah.h"
 
@@ -39,16 +40,9 @@ void checkJson(const QString& out, const QStringList& arguments) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QStringList arguments = fuzz::commandArguments(data, size, u"zakat"_s);
-    QString out;
-    QString err;
-    int status = 0;
-    {
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        status = runZakatCommand(arguments, outStream, errStream);
-    }
-    fuzz::checkProtocol(status, out, err, u"zakat-waris zakat: "_s, arguments);
-    if (status == 0 && out.startsWith(u'{'))
-        checkJson(out, arguments);
+    const fuzz::CommandRun run =
+        fuzz::runCommand(runZakatCommand, arguments, u"zakat-waris zakat: "_s);
+    if (run.status == 0 && run.out.startsWith(u'{'))
+        checkJson(run.out, arguments);
     return 0;
 }
