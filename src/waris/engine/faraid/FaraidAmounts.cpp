@@ -30,83 +30,75 @@ std::optional<FaraidMoney> netEstate(const FaraidInput& input) {
     return money;
 }
 
-Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Rupiah net) {
-    const std::int64_t netSen = net.sen();
-    // One block per entry (its persons have equal remainders) and one for the unassigned part.
-    struct Block {
-        std::size_t heir; // heirs.size(): the unassigned part
-        Int128 remainder;
-        std::int64_t den;
-        std::int64_t persons;
-    };
-    std::vector<Block> blocks;
-    blocks.reserve(heirs.size() + 1);
-    std::int64_t handedOut = 0;
-    std::int64_t unassignedAmount = 0;
-    const auto floorOf = [netSen](Fraction f, Int128& remainder) {
-        const Int128 product = Int128{f.num()} * netSen;
-        remainder = product % f.den();
-        return static_cast<std::int64_t>(product / f.den());
-    };
-    for (std::size_t h = 0; h < heirs.size(); ++h) {
-        FaraidHeir& heir = heirs[h];
-        Int128 remainder = 0;
-        const std::int64_t person = floorOf(heir.perPerson, remainder);
-        heir.personAmount = Rupiah::fromSen(person);
-        heir.personsWithExtraSen = 0;
-        handedOut += person * heir.count;
-        if (remainder != 0)
-            blocks.push_back({h, remainder, heir.perPerson.den(), heir.count});
+namespace {
+
+// Parts of a total, each of `persons` equal persons with `perPerson` of the total.
+struct Portion {
+    Fraction perPerson;
+    std::int64_t persons = 1;
+};
+struct Apportioned {
+    std::int64_t perPersonSen = 0;
+    std::int64_t personsWithExtraSen = 0;
+};
+
+// Largest remainder: every person the sen below their part, then one sen more to the persons of
+// the largest remainders (the earlier portion first of equal ones) until the total is reached.
+std::vector<Apportioned> largestRemainder(const std::vector<Portion>& portions,
+                                          std::int64_t totalSen) {
+    std::vector<Apportioned> parts(portions.size());
+    std::vector<Int128> remainders(portions.size());
+    std::vector<std::size_t> order(portions.size());
+    std::int64_t left = totalSen;
+    for (std::size_t i = 0; i < portions.size(); ++i) {
+        const Fraction f = portions[i].perPerson;
+        const Int128 product = Int128{f.num()} * totalSen;
+        parts[i].perPersonSen = static_cast<std::int64_t>(product / f.den());
+        remainders[i] = product % f.den();
+        left -= parts[i].perPersonSen * portions[i].persons;
+        order[i] = i;
     }
-    {
-        Int128 remainder = 0;
-        unassignedAmount = floorOf(unassigned, remainder);
-        handedOut += unassignedAmount;
-        if (remainder != 0)
-            blocks.push_back({heirs.size(), remainder, unassigned.den(), 1});
-    }
-    std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
-        return a.remainder * b.den > b.remainder * a.den;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return remainders[a] * portions[b].perPerson.den() >
+               remainders[b] * portions[a].perPerson.den();
     });
-    std::int64_t left = netSen - handedOut;
-    for (const Block& block : blocks) {
+    for (const std::size_t i : order) {
         if (left <= 0)
             break;
-        const auto given = static_cast<int>(std::min<std::int64_t>(left, block.persons));
-        left -= given;
-        if (block.heir == heirs.size())
-            unassignedAmount += given;
-        else
-            heirs[block.heir].personsWithExtraSen = given;
+        parts[i].personsWithExtraSen = std::min(left, portions[i].persons);
+        left -= parts[i].personsWithExtraSen;
     }
-    for (FaraidHeir& heir : heirs)
+    return parts;
+}
+
+} // namespace
+
+Rupiah distributeAmounts(std::vector<FaraidHeir>& heirs, Fraction unassigned, Rupiah net) {
+    std::vector<Portion> portions;
+    portions.reserve(heirs.size() + 1);
+    for (const FaraidHeir& heir : heirs)
+        portions.push_back({heir.perPerson, heir.count});
+    portions.push_back({unassigned, 1});
+    const std::vector<Apportioned> parts = largestRemainder(portions, net.sen());
+    for (std::size_t h = 0; h < heirs.size(); ++h) {
+        FaraidHeir& heir = heirs[h];
+        heir.personAmount = Rupiah::fromSen(parts[h].perPersonSen);
+        heir.personsWithExtraSen = static_cast<int>(parts[h].personsWithExtraSen);
         heir.amount = heir.personAmount * heir.count + Rupiah::fromSen(heir.personsWithExtraSen);
-    return Rupiah::fromSen(unassignedAmount);
+    }
+    const Apportioned& rest = parts.back();
+    return Rupiah::fromSen(rest.perPersonSen + rest.personsWithExtraSen);
 }
 
 std::vector<Rupiah> apportion(const std::vector<Fraction>& shares, Rupiah total) {
-    const std::int64_t totalSen = total.sen();
-    std::vector<std::int64_t> sen(shares.size());
-    std::vector<std::pair<Int128, std::int64_t>> remainders(shares.size());
-    std::vector<std::size_t> order(shares.size());
-    std::int64_t left = totalSen;
-    for (std::size_t i = 0; i < shares.size(); ++i) {
-        const Int128 product = Int128{shares[i].num()} * totalSen;
-        sen[i] = static_cast<std::int64_t>(product / shares[i].den());
-        remainders[i] = {product % shares[i].den(), shares[i].den()};
-        left -= sen[i];
-        order[i] = i;
-    }
-    std::stable_sort(order.begin(), order.end(), [&remainders](std::size_t a, std::size_t b) {
-        return remainders[a].first * remainders[b].second >
-               remainders[b].first * remainders[a].second;
-    });
-    for (std::size_t i = 0; i < order.size() && left > 0; ++i, --left)
-        ++sen[order[i]];
+    std::vector<Portion> portions;
+    portions.reserve(shares.size());
+    for (const Fraction share : shares)
+        portions.push_back({share, 1});
     std::vector<Rupiah> amounts;
     amounts.reserve(shares.size());
-    for (const std::int64_t s : sen)
-        amounts.push_back(Rupiah::fromSen(s));
+    for (const Apportioned& part : largestRemainder(portions, total.sen()))
+        amounts.push_back(Rupiah::fromSen(part.perPersonSen + part.personsWithExtraSen));
     return amounts;
 }
 
