@@ -34,7 +34,9 @@ QString basisText(const FaraidHeir& heir) {
     case FaraidBasis::MotherUmariyyatain:
         return u"1/3 dari sisa setelah bagian suami/istri (umariyyatain) = "_s % fard;
     case FaraidBasis::GrandmotherSixth:
-        return u"1/6"_s;
+        return heir.fard == Fraction::of(1, 6)
+                   ? u"1/6"_s
+                   : u"1/6 dibagi rata di antara kedua nenek = "_s % fard;
     case FaraidBasis::OneHalf:
         return u"1/2 karena seorang diri"_s;
     case FaraidBasis::TwoThirds:
@@ -299,8 +301,10 @@ void describeHeirs(FaraidResult& result) {
     for (const FaraidHeir& heir : result.heirs) {
         if (heir.inBranch())
             continue;
-        table.ticked |= kindBit(heir.kind);
-        table.counts[heir.kind] = heir.count;
+        // The table knows one grandmother for both sides.
+        const HeirKind kind = index(heir.kind) < HeirKindCount ? heir.kind : Nenek;
+        table.ticked |= kindBit(kind);
+        table.counts[kind] = heir.count;
     }
     table.estate = 1200.0;
     const auto shares = computeShares(table);
