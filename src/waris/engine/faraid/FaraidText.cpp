@@ -192,6 +192,11 @@ QString difference(const FaraidHeir& heir, ShareNote note) {
            heir.basis % u'.';
 }
 
+// The kind as the rule table knows it: one grandmother for both sides.
+HeirKind tableKind(HeirKind kind) {
+    return index(kind) < HeirKindCount ? kind : Nenek;
+}
+
 } // namespace
 
 QString faraidKindNames(HeirSet kinds) {
@@ -301,17 +306,15 @@ void describeHeirs(FaraidResult& result) {
     for (const FaraidHeir& heir : result.heirs) {
         if (heir.inBranch())
             continue;
-        // The table knows one grandmother for both sides.
-        const HeirKind kind = index(heir.kind) < HeirKindCount ? heir.kind : Nenek;
-        table.ticked |= kindBit(kind);
-        table.counts[kind] = heir.count;
+        table.ticked |= kindBit(tableKind(heir.kind));
+        table.counts[tableKind(heir.kind)] = heir.count;
     }
     table.estate = 1200.0;
     const auto shares = computeShares(table);
     for (FaraidHeir& heir : result.heirs) {
         heir.basis = fullBasis(heir, result);
         if (shares && !heir.inBranch())
-            heir.tableDifference = difference(heir, shares->notes[heir.kind]);
+            heir.tableDifference = difference(heir, shares->notes[tableKind(heir.kind)]);
     }
 }
 
