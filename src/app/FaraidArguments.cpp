@@ -36,6 +36,8 @@ Pilihan:
   --grandmother maternal|paternal
                          nenek dari pihak ibu (bawaan) atau pihak bapak
                          (juga terhalang oleh bapak)
+                         NenekDariIbu dan NenekDariBapak: kedua nenek
+                         terpisah, bersama 1/6 dibagi rata (tanpa Nenek)
   --spouse-alone treasury|rest-to-spouse
                          bila hanya suami/istri: sisa ke Baitul Mal (bawaan)
                          atau dikembalikan kepada suami/istri
@@ -271,7 +273,7 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
     return {};
 }
 
-QString readHeirs(const QStringList& heirs, PerKind<int>& counts) {
+QString readHeirs(const QStringList& heirs, FaraidPerKind<int>& counts) {
     for (const QString& argument : heirs) {
         const qsizetype equals = argument.indexOf(u'=');
         const QStringView name = QStringView(argument).left(equals < 0 ? argument.size() : equals);
@@ -406,16 +408,21 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
 
 QString faraidHelp() {
     QString text = Usage;
-    QString line = u" "_s;
-    for (int k = 0; k < HeirKindCount; ++k) {
-        const QString& identifier = heirInfo(heirKind(k)).identifier;
-        if (line.size() + 1 + identifier.size() > 78) {
-            text += line % u'\n';
-            line = u" "_s;
+    // The kinds of the heir selection, then on lines of their own those it does not have.
+    for (const auto& [first, last] :
+         {std::pair{0, HeirKindCount}, {HeirKindCount, FaraidKindCount}}) {
+        QString line = u" "_s;
+        for (int k = first; k < last; ++k) {
+            const QString& identifier = heirInfo(heirKind(k)).identifier;
+            if (line.size() + 1 + identifier.size() > 78) {
+                text += line % u'\n';
+                line = u" "_s;
+            }
+            line += u' ' % identifier;
         }
-        line += u' ' % identifier;
+        text += line % u'\n';
     }
-    return text % line % u'\n' % Options.arg(MaxPersons).arg(MaxLaterDeaths).arg(MaxUnborn);
+    return text % Options.arg(MaxPersons).arg(MaxLaterDeaths).arg(MaxUnborn);
 }
 
 std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments) {

@@ -109,6 +109,9 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
     row("count that is no number", u"AnakPria=dua"_s,
         u"Jumlah Anak Pria bukan bilangan bulat: dua"_s);
     row("hundred sons", u"AnakPria=100"_s, u"Jumlah Anak Pria harus antara 1 dan 99."_s);
+    row("a grandmother of no side beside the maternal one", u"Nenek NenekDariIbu AnakPria"_s,
+        u"Nenek tidak dapat disebut bersama Nenek dari Ibu atau Nenek dari Bapak; sebutkan kedua "
+        u"nenek itu secara terpisah."_s);
     row("heir named twice", u"Ibu ibu"_s, u"Ibu disebut lebih dari sekali."_s);
     row("husband beside a wife", u"Suami Istri"_s,
         u"Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s);

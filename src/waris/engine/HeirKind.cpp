@@ -8,7 +8,7 @@ namespace zw::waris {
 
 namespace {
 
-using Catalogue = std::array<HeirInfo, HeirKindCount>;
+using Catalogue = std::array<HeirInfo, FaraidKindCount>;
 
 Catalogue makeCatalogue() {
     return {{
@@ -53,6 +53,10 @@ Catalogue makeCatalogue() {
          u"Saudara Wanita Se-Bapak"_s, u"Saudara Wanita Se-Bapak ?"_s, true, false},
         {u"SaudaraWanitaSeIbu"_s, u"Saudara Se-Ib&u"_s, u"Saudara Wanita Se-Ibu"_s,
          u"Saudara Wanita Se-Ibu"_s, u"Saudara Wanita Se-Ibu ?"_s, true, false},
+        {u"NenekDariIbu"_s, u"Nenek dari &Ibu"_s, u"Nenek dari Ibu"_s, u"Nenek dari Ibu"_s,
+         QString(), false, false},
+        {u"NenekDariBapak"_s, u"Nenek dari &Bapak"_s, u"Nenek dari Bapak"_s, u"Nenek dari Bapak"_s,
+         QString(), false, false},
     }};
 }
 
@@ -64,7 +68,7 @@ const HeirInfo& heirInfo(HeirKind kind) {
 }
 
 std::optional<HeirKind> heirKindNamed(QStringView identifier) {
-    for (int k = 0; k < HeirKindCount; ++k) {
+    for (int k = 0; k < FaraidKindCount; ++k) {
         if (identifier.compare(heirInfo(heirKind(k)).identifier, Qt::CaseInsensitive) == 0)
             return heirKind(k);
     }

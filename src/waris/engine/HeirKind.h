@@ -12,6 +12,7 @@
 namespace zw::waris {
 
 // The 22 kinds of heir, numbered as the check boxes of the heir selection: 0-13 male, 14-21 female.
+// The full division alone knows the kinds after them: the two grandmothers apart.
 enum class HeirKind : std::uint8_t {
     Suami,
     Bapak,
@@ -35,9 +36,12 @@ enum class HeirKind : std::uint8_t {
     SaudaraWanitaSekandung,
     SaudaraWanitaSeBapak,
     SaudaraWanitaSeIbu,
+    NenekDariIbu,
+    NenekDariBapak,
 };
 
 inline constexpr int HeirKindCount = 22;
+inline constexpr int FaraidKindCount = 24;
 
 constexpr int index(HeirKind kind) {
     return static_cast<int>(kind);
@@ -53,8 +57,9 @@ constexpr std::uint32_t kindBit(HeirKind kind) {
 inline constexpr int MaxPersons = 99;
 
 // One value per kind, indexed by the kind (or by its number).
-template<typename T> struct PerKind : std::array<T, HeirKindCount> {
-    using std::array<T, HeirKindCount>::operator[];
+template<typename T, int N = HeirKindCount>
+struct PerKind : std::array<T, static_cast<std::size_t>(N)> {
+    using std::array<T, static_cast<std::size_t>(N)>::operator[];
     constexpr T& operator[](HeirKind kind) {
         return (*this)[static_cast<std::size_t>(index(kind))];
     }
@@ -62,6 +67,9 @@ template<typename T> struct PerKind : std::array<T, HeirKindCount> {
         return (*this)[static_cast<std::size_t>(index(kind))];
     }
 };
+
+// One value per kind of the full division.
+template<typename T> using FaraidPerKind = PerKind<T, FaraidKindCount>;
 
 // A set of kinds, iterated in kind order.
 class HeirSet {
@@ -73,10 +81,10 @@ public:
     }
     static constexpr HeirSet fromBits(std::uint32_t bits) {
         HeirSet set;
-        set.m_bits = bits & ((std::uint32_t{1} << HeirKindCount) - 1);
+        set.m_bits = bits & ((std::uint32_t{1} << FaraidKindCount) - 1);
         return set;
     }
-    static constexpr HeirSet all() { return fromBits(~std::uint32_t{0}); }
+    static constexpr HeirSet all() { return fromBits((std::uint32_t{1} << HeirKindCount) - 1); }
     // The kinds from `first` to `last` in kind order.
     static constexpr HeirSet range(HeirKind first, HeirKind last) {
         return fromBits((kindBit(last) << 1) - kindBit(first));
@@ -126,12 +134,12 @@ struct HeirInfo {
     QString nameText;   // name on the result screens, trailing blanks included
     QString name;       // name in the full division's texts: "Saudara Pria Se-Bapak"
     QString question;   // count question; empty for the kinds that are always one person
-    bool several;       // false for the single-person kinds 0, 1, 2, 15, 17
+    bool several;       // false for the single-person kinds 0, 1, 2, 15, 17, 22, 23
     bool male;          // kinds 0-13
 };
 
 const HeirInfo& heirInfo(HeirKind kind);
-// The kind whose identifier is `identifier`, in any case.
+// The kind of the full division whose identifier is `identifier`, in any case.
 std::optional<HeirKind> heirKindNamed(QStringView identifier);
 
 // Which kinds are ticked.

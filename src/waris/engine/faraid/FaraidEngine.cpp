@@ -24,6 +24,8 @@ constexpr HeirSet FullSiblings{SaudaraPriaSekandung, SaudaraWanitaSekandung};
 constexpr HeirSet PaternalSiblings{SaudaraPriaSeBapak, SaudaraWanitaSeBapak};
 constexpr HeirSet SharingSiblings = FullSiblings | PaternalSiblings;
 constexpr HeirSet Siblings = Uterine | SharingSiblings;
+// The grandmothers: the one of the heir selection, whose side an option tells, or the two apart.
+constexpr HeirSet Grandmothers{Nenek, NenekDariIbu, NenekDariBapak};
 // Nephews, uncles and cousins, nearest first.
 constexpr HeirSet DistantMales = HeirSet::range(AnakPriaSaudaraSekandung, AnakPriaPamanSeBapak);
 
@@ -86,17 +88,17 @@ private:
     const FaraidInput& m_in;
     // The persons of each kind the division counts: the given ones with the predeceased children
     // as the law counts them.
-    PerKind<int> m_counts;
+    FaraidPerKind<int> m_counts;
     bool m_distantKinInherit = false; // classical: a daughter's children, as no one else inherits
     bool m_daughterBlocksSiblings = false;
     HeirSet m_ticked;
     HeirSet m_present;
     bool m_grandfatherShares = false; // Zayd: the grandfather shares with the siblings
-    PerKind<HeirSet> m_blockedBy{};
-    PerKind<FaraidBasis> m_basis{};
-    PerKind<Fraction> m_fard{};
-    PerKind<Fraction> m_share{};
-    std::array<Group, HeirKindCount> m_groups{};
+    FaraidPerKind<HeirSet> m_blockedBy{};
+    FaraidPerKind<FaraidBasis> m_basis{};
+    FaraidPerKind<Fraction> m_fard{};
+    FaraidPerKind<Fraction> m_share{};
+    std::array<Group, FaraidKindCount> m_groups{};
     int m_groupCount = 0;
     int m_residueGroup = -1;
     HeirSet m_akdariyyah; // the sister of the akdariyyah
@@ -123,7 +125,7 @@ Division::Division(const FaraidInput& input)
             ++daughtersBranches;
         }
     }
-    for (int k = 0; k < HeirKindCount; ++k) {
+    for (int k = 0; k < FaraidKindCount; ++k) {
         if (m_counts[k] > 0)
             m_ticked |= HeirSet{heirKind(k)};
     }
@@ -152,6 +154,8 @@ void Division::findBlocked() {
         block(CucuWanita, {AnakWanita});
     block(Nenek,
           options.grandmother == GrandmotherSide::Paternal ? HeirSet{Ibu, Bapak} : HeirSet{Ibu});
+    block(NenekDariIbu, {Ibu});
+    block(NenekDariBapak, {Ibu, Bapak});
 
     m_grandfatherShares = has(Kakek) && options.grandfather == GrandfatherRule::Zayd;
     m_daughterBlocksSiblings =
@@ -260,8 +264,9 @@ void Division::addMother(Fraction spouse, bool descendant) {
             addGroup({Ibu}, Fraction::of(1, 3), FaraidBasis::MotherThird);
         }
     }
-    if (has(Nenek))
-        addGroup({Nenek}, Fraction::of(1, 6), FaraidBasis::GrandmotherSixth);
+    // Two grandmothers share the one sixth equally.
+    if (m_present.intersects(Grandmothers))
+        addGroup(Grandmothers, Fraction::of(1, 6), FaraidBasis::GrandmotherSixth);
 }
 
 // The father, and the grandfather in his place unless he shares with brothers and sisters.
@@ -288,8 +293,8 @@ void Division::addAncestors() {
 // siblings share their third.
 bool Division::addUterine() {
     const int uterine = count(SaudaraPriaSeIbu) + count(SaudaraWanitaSeIbu);
-    const bool mushtaraka =
-        has(Suami) && (has(Ibu) || has(Nenek)) && uterine >= 2 && has(SaudaraPriaSekandung);
+    const bool mushtaraka = has(Suami) && (has(Ibu) || m_present.intersects(Grandmothers)) &&
+                            uterine >= 2 && has(SaudaraPriaSekandung);
     if (mushtaraka)
         m_result.special |= specialBit(SpecialCase::Mushtaraka);
     const bool sharedThird = mushtaraka && m_in.options.mushtaraka == MushtarakaRule::Share;
@@ -570,7 +575,7 @@ FaraidHeir Division::heirOf(HeirKind k) const {
 
 void Division::collectHeirs() {
     m_result.heirs.reserve(static_cast<std::size_t>(m_ticked.size()) + 2 * m_in.predeceased.size());
-    for (int k = 0; k < HeirKindCount; ++k) {
+    for (int k = 0; k < FaraidKindCount; ++k) {
         const HeirKind kind = heirKind(k);
         if (!m_ticked.contains(kind))
             continue;

@@ -13,9 +13,9 @@ namespace {
 using enum HeirKind;
 
 std::optional<FaraidError> checkCounts(const FaraidInput& input) {
-    const PerKind<int>& counts = input.counts;
+    const FaraidPerKind<int>& counts = input.counts;
     bool any = !input.predeceased.empty();
-    for (int k = 0; k < HeirKindCount; ++k) {
+    for (int k = 0; k < FaraidKindCount; ++k) {
         const HeirKind kind = heirKind(k);
         const HeirInfo& info = heirInfo(kind);
         const int n = counts[kind];
@@ -30,6 +30,9 @@ std::optional<FaraidError> checkCounts(const FaraidInput& input) {
     }
     if (!any)
         return FaraidError{u"Belum ada ahli waris yang dipilih."_s};
+    if (counts[Nenek] > 0 && (counts[NenekDariIbu] > 0 || counts[NenekDariBapak] > 0))
+        return FaraidError{u"Nenek tidak dapat disebut bersama Nenek dari Ibu atau Nenek dari "
+                           u"Bapak; sebutkan kedua nenek itu secara terpisah."_s};
     if (counts[Suami] > 0 && counts[Istri] > 0)
         return FaraidError{u"Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s};
     if (input.law == Law::Khi && (counts[CucuPria] > 0 || counts[CucuWanita] > 0))

@@ -210,7 +210,7 @@ MoneyText moneyIn(const QLocale& locale) {
 
 QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     QStringList steps;
-    steps.reserve(2 * HeirKindCount + 12);
+    steps.reserve(2 * FaraidKindCount + 12);
     if (r.money)
         moneySteps(*r.money, r, rp, steps);
     predeceasedSteps(r, steps);

@@ -34,7 +34,9 @@ QString basisText(const FaraidHeir& heir) {
     case FaraidBasis::MotherUmariyyatain:
         return u"1/3 dari sisa setelah bagian suami/istri (umariyyatain) = "_s % fard;
     case FaraidBasis::GrandmotherSixth:
-        return u"1/6"_s;
+        return heir.fard == Fraction::of(1, 6)
+                   ? u"1/6"_s
+                   : u"1/6 dibagi rata di antara kedua nenek = "_s % fard;
     case FaraidBasis::OneHalf:
         return u"1/2 karena seorang diri"_s;
     case FaraidBasis::TwoThirds:
@@ -190,6 +192,11 @@ QString difference(const FaraidHeir& heir, ShareNote note) {
            heir.basis % u'.';
 }
 
+// The kind as the rule table knows it: one grandmother for both sides.
+HeirKind tableKind(HeirKind kind) {
+    return index(kind) < HeirKindCount ? kind : Nenek;
+}
+
 } // namespace
 
 QString faraidKindNames(HeirSet kinds) {
@@ -299,15 +306,15 @@ void describeHeirs(FaraidResult& result) {
     for (const FaraidHeir& heir : result.heirs) {
         if (heir.inBranch())
             continue;
-        table.ticked |= kindBit(heir.kind);
-        table.counts[heir.kind] = heir.count;
+        table.ticked |= kindBit(tableKind(heir.kind));
+        table.counts[tableKind(heir.kind)] = heir.count;
     }
     table.estate = 1200.0;
     const auto shares = computeShares(table);
     for (FaraidHeir& heir : result.heirs) {
         heir.basis = fullBasis(heir, result);
         if (shares && !heir.inBranch())
-            heir.tableDifference = difference(heir, shares->notes[heir.kind]);
+            heir.tableDifference = difference(heir, shares->notes[tableKind(heir.kind)]);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -52,9 +53,26 @@ enum class FaraidDetail : std::uint8_t {
     Full,       // plus amounts, the basis of every heir and the table comparison
 };
 
+// The persons of each kind; the heir selection's counts fill the kinds it has.
+struct FaraidCounts : FaraidPerKind<int> {
+    FaraidCounts& operator=(const FaraidPerKind<int>& counts) {
+        FaraidPerKind<int>::operator=(counts);
+        return *this;
+    }
+    FaraidCounts& operator=(const PerKind<int>& selection) {
+        fill(0);
+        std::copy(selection.begin(), selection.end(), begin());
+        return *this;
+    }
+    bool operator==(const PerKind<int>& selection) const {
+        return std::equal(selection.begin(), selection.end(), begin()) &&
+               std::all_of(begin() + HeirKindCount, end(), [](int n) { return n == 0; });
+    }
+};
+
 struct FaraidInput {
     Law law = Law::Classical;
-    PerKind<int> counts{}; // persons of each kind; 0: not among the heirs
+    FaraidCounts counts{}; // persons of each kind; 0: not among the heirs
     std::vector<PredeceasedChild> predeceased;
     std::optional<Rupiah> estate; // the deceased's own property
     // The marriage's joint property with the surviving spouse; half of it is the spouse's.

@@ -36,7 +36,9 @@ std::optional<HeirKind> sameAs(HeirKind dead, HeirKind heir, std::optional<bool>
         if ((heir == SaudaraWanitaSeBapak && male != false) ||
             (heir == SaudaraWanitaSeIbu && male == false))
             return AnakWanita;
-        if (heir == Nenek)
+        // The dead child's grandmother on the first deceased's side is the deceased's mother.
+        if (heir == Nenek || (heir == NenekDariIbu && male == false) ||
+            (heir == NenekDariBapak && male == true))
             return Ibu;
         if (heir == Ibu && male == true)
             return Istri;

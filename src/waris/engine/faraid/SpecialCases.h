@@ -26,7 +26,7 @@ struct KindPersons {
 struct LaterDeath {
     HeirKind kind = HeirKind::Suami;
     int person = 1;
-    PerKind<int> heirs{};
+    FaraidPerKind<int> heirs{};
 };
 
 enum class UnbornKind : std::uint8_t { Child, Grandchild };

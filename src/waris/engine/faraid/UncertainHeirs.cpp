@@ -204,11 +204,11 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
     const std::pair<HeirKind, HeirKind> intersexKinds =
         special.intersex ? sexes(*special.intersex).value_or(unbornKinds) : unbornKinds;
 
-    PerKind<int> entered = input.counts;
+    FaraidPerKind<int> entered = input.counts;
     if (special.intersex)
         --entered[*special.intersex];
-    PerKind<int> missingOf{};
-    std::vector<int> missingIndex(HeirKindCount, -1);
+    FaraidPerKind<int> missingOf{};
+    std::vector<int> missingIndex(FaraidKindCount, -1);
     for (std::size_t m = 0; m < special.missing.size(); ++m) {
         missingOf[special.missing[m].kind] = special.missing[m].count;
         missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =

@@ -99,7 +99,7 @@ QString checkInvariants(const FaraidInput& input, const FaraidResult& r) {
     Fraction total = r.unassigned;
     Fraction fixed;
     HeirSet ticked;
-    for (int k = 0; k < HeirKindCount; ++k)
+    for (int k = 0; k < FaraidKindCount; ++k)
         ticked |= input.counts[k] > 0 ? HeirSet{heirKind(k)} : HeirSet{};
     for (const PredeceasedChild& child : input.predeceased)
         ticked |= HeirSet{child.replaces};
@@ -139,7 +139,7 @@ QString checkInvariants(const FaraidInput& input, const FaraidResult& r) {
 
 QString describe(const FaraidInput& input) {
     QStringList heirs;
-    for (int k = 0; k < HeirKindCount; ++k) {
+    for (int k = 0; k < FaraidKindCount; ++k) {
         if (const int n = input.counts[k])
             heirs.append(heirInfo(heirKind(k)).identifier % u'=' % QString::number(n));
     }
@@ -260,6 +260,12 @@ void FaraidTest::badInputIsRefused_data() {
     QTest::newRow("debts above the estate")
         << u"AnakPria"_s << u"estate=100 debts=101"_s
         << u"Biaya pengurusan jenazah dan utang melebihi harta peninggalan."_s;
+    QTest::newRow("a grandmother of no side beside the two sides")
+        << u"Nenek NenekDariIbu"_s << QString()
+        << u"Nenek tidak dapat disebut bersama Nenek dari Ibu atau Nenek dari Bapak; sebutkan "
+           u"kedua nenek itu secara terpisah."_s;
+    QTest::newRow("two maternal grandmothers")
+        << u"NenekDariIbu=2"_s << QString() << u"Nenek dari Ibu hanya boleh satu orang."_s;
     QTest::newRow("obligatory bequest in the classical law")
         << u"AnakPria"_s << u"estate=100 obligatory=1"_s
         << u"Wasiat wajibah hanya dikenal dalam KHI."_s;
@@ -308,6 +314,11 @@ void FaraidTest::everySelectionKeepsTheInvariants() {
                 const bool on = (ticked >> k) & 1U;
                 input.counts[k] = on ? (heirInfo(heirKind(k)).several ? persons : 1) : 0;
             }
+            // Every other selection has the two grandmothers apart.
+            const bool twoGrandmothers = input.counts[HeirKind::Nenek] > 0 && (choice & 1U) != 0;
+            input.counts[HeirKind::Nenek] = twoGrandmothers ? 0 : input.counts[HeirKind::Nenek];
+            input.counts[HeirKind::NenekDariIbu] = twoGrandmothers ? 1 : 0;
+            input.counts[HeirKind::NenekDariBapak] = twoGrandmothers ? 1 : 0;
             input.predeceased.clear();
             if (law == Law::Khi) {
                 for (const HeirKind k : {HeirKind::CucuPria, HeirKind::CucuWanita}) {

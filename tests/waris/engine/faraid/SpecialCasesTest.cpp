@@ -15,8 +15,8 @@ using namespace zw::waris;
 
 namespace {
 
-PerKind<int> countsOf(const QStringList& words) {
-    PerKind<int> counts{};
+FaraidPerKind<int> countsOf(const QStringList& words) {
+    FaraidPerKind<int> counts{};
     for (const QString& word : words) {
         const QStringList parts = word.split(u'=');
         counts[*heirKindNamed(parts[0])] = parts.value(1, u"1"_s).toInt();
