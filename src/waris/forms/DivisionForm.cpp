@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -215,8 +216,12 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
 
     auto* top = new QHBoxLayout;
     top->addWidget(deductionFrame, 3);
-    top->addWidget(predeceasedFrame, 2);
-    top->addWidget(m_special, 3);
+    // Both are seldom needed: one beside the other would leave the table no room.
+    auto* cases = new QTabWidget(this);
+    cases->setObjectName(u"TabKasus"_s);
+    cases->addTab(predeceasedFrame, u"Pengganti"_s);
+    cases->addTab(m_special, u"Kasus khusus"_s);
+    top->addWidget(cases, 3);
     top->addWidget(optionFrame, 3);
 
     auto* layout = new QVBoxLayout(this);

@@ -84,10 +84,12 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     m_diedTogether->setObjectName(u"MeninggalBersama"_s);
     m_diedTogether->setToolTip(u" Ahli waris yang meninggal bersama pewaris (gharqa)  "_s);
     m_diedTogether->setAccessibleName(u"Meninggal bersama pewaris"_s);
-    m_diedTogether->setMaximumHeight(m_diedTogether->fontMetrics().height() * 4);
+    m_diedTogether->setMaximumHeight(m_diedTogether->fontMetrics().height() * 3);
     fillHeirs();
 
     auto* grid = new QGridLayout(this);
+    // On a tab under the deductions' height, so that the table below keeps its room.
+    grid->setVerticalSpacing(2);
     grid->addWidget(m_deaths, 0, 0, 1, 4);
     const auto addRow = [this, grid](int row, const QString& caption, QWidget* field, int span) {
         grid->addWidget(makeBuddyLabel(this, u"Label"_s % field->objectName(), caption, field), row,
