@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -219,6 +220,9 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     // Both are seldom needed: one beside the other would leave the table no room.
     auto* cases = new QTabWidget(this);
     cases->setObjectName(u"TabKasus"_s);
+    // Tab reaches the tab bar alone, in its place above the pages.
+    cases->setFocusPolicy(Qt::NoFocus);
+    cases->tabBar()->setFocusPolicy(Qt::TabFocus);
     cases->addTab(predeceasedFrame, u"Pengganti"_s);
     cases->addTab(m_special, u"Kasus khusus"_s);
     top->addWidget(cases, 3);

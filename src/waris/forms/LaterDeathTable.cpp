@@ -53,9 +53,9 @@ LaterDeathTable::LaterDeathTable(QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setSectionResizeMode(Who, QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setAccessibleName(u"Ahli waris yang meninggal sebelum harta dibagi"_s);
+    m_table->setAccessibleName(u"Meninggal kemudian"_s);
     m_table->setMaximumHeight(m_table->fontMetrics().height() * 4);
-    QLabel* label = makeLabel(this, u"LabelMeninggalKemudian"_s, u"Meninggal &kemudian"_s);
+    QLabel* label = makeLabel(this, u"LabelMeninggalKemudian"_s, u"Meninggal kemudian"_s);
     label->setBuddy(m_table);
 
     auto* layout = new QGridLayout(this);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 
@@ -67,6 +68,8 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     m_unbornMax->setRange(1, MaxUnborn);
     m_unbornMax->setValue(2);
     m_unbornMax->setToolTip(u" Jumlah bayi yang diperhitungkan  "_s);
+    // Screen readers reach the spin box's own field too.
+    m_unbornMax->findChild<QLineEdit*>()->setAccessibleName(u"Bayi"_s);
     m_reserve = makeCombo(
         this, u"CadanganKandungan"_s,
         {u"Hanbali: yang terbesar"_s, u"Syafi'i: saudaranya menunggu"_s, u"Hanafi: satu anak"_s},
@@ -83,10 +86,10 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     m_diedTogether = new QListWidget(this);
     m_diedTogether->setObjectName(u"MeninggalBersama"_s);
     m_diedTogether->setToolTip(u" Ahli waris yang meninggal bersama pewaris (gharqa)  "_s);
-    m_diedTogether->setAccessibleName(u"Meninggal bersama pewaris"_s);
     m_diedTogether->setMaximumHeight(m_diedTogether->fontMetrics().height() * 3);
     fillHeirs();
 
+    // No access keys: on a hidden tab they would reach nothing.
     auto* grid = new QGridLayout(this);
     // On a tab under the deductions' height, so that the table below keeps its room.
     grid->setVerticalSpacing(2);
@@ -96,17 +99,17 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
                         0);
         grid->addWidget(field, row, 1, 1, span);
     };
-    addRow(1, u"Kan&dungan"_s, m_unborn, 1);
-    grid->addWidget(makeBuddyLabel(this, u"LabelKandunganPalingBanyak"_s, u"Ba&yi"_s, m_unbornMax),
+    addRow(1, u"Kandungan"_s, m_unborn, 1);
+    grid->addWidget(makeBuddyLabel(this, u"LabelKandunganPalingBanyak"_s, u"Bayi"_s, m_unbornMax),
                     1, 2);
     grid->addWidget(m_unbornMax, 1, 3);
-    addRow(2, u"&Cadangan"_s, m_reserve, 3);
-    addRow(3, u"Hila&ng"_s, m_missing, 3);
-    addRow(4, u"K&huntsa"_s, m_intersex, 1);
+    addRow(2, u"Cadangan"_s, m_reserve, 3);
+    addRow(3, u"Hilang"_s, m_missing, 3);
+    addRow(4, u"Khuntsa"_s, m_intersex, 1);
     grid->addWidget(m_intersexView, 4, 2, 1, 2);
     grid->addWidget(
-        makeBuddyLabel(this, u"LabelMeninggalBersama"_s, u"Mening&gal bersama"_s, m_diedTogether),
-        5, 0, Qt::AlignTop);
+        makeBuddyLabel(this, u"LabelMeninggalBersama"_s, u"Meninggal bersama"_s, m_diedTogether), 5,
+        0, Qt::AlignTop);
     grid->addWidget(m_diedTogether, 5, 1, 1, 3);
     grid->setColumnStretch(1, 1);
 
