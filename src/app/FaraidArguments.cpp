@@ -1,6 +1,7 @@
 #include "app/FaraidArguments.h"
 
 #include "app/CommandLine.h"
+#include "waris/engine/faraid/HeirList.h"
 
 #include <algorithm>
 
@@ -273,31 +274,7 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
     return {};
 }
 
-QString readHeirs(const QStringList& heirs, FaraidPerKind<int>& counts) {
-    for (const QString& argument : heirs) {
-        const qsizetype equals = argument.indexOf(u'=');
-        const QStringView name = QStringView(argument).left(equals < 0 ? argument.size() : equals);
-        const auto kind = heirKindNamed(name);
-        if (!kind)
-            return u"Ahli waris tidak dikenal: "_s % name.toString() % u" (lihat --help)."_s;
-        const QString& kindName = heirInfo(*kind).name;
-        int count = 1;
-        if (equals >= 0) {
-            bool ok = false;
-            const QString digits = argument.mid(equals + 1);
-            count = digits.toInt(&ok);
-            if (!ok || digits.isEmpty() || !digits.front().isDigit())
-                return u"Jumlah "_s % kindName % u" bukan bilangan bulat: "_s % digits;
-            if (count < 1 || count > MaxPersons)
-                return u"Jumlah "_s % kindName % u" harus antara 1 dan "_s %
-                       QString::number(MaxPersons) % u'.';
-        }
-        if (counts[*kind] != 0)
-            return kindName % u" disebut lebih dari sekali."_s;
-        counts[*kind] = count;
-    }
-    return {};
-}
+constexpr QStringView SeeHelp = u" (lihat --help)";
 
 // "AnakPria:2" or "Suami": a kind and the number of its person or persons, 1 when not given.
 std::optional<KindPersons> readKindPersons(const QString& text) {
@@ -337,7 +314,7 @@ QString readLaterDeaths(const CommandLine& line, std::vector<LaterDeath>& deaths
                    u"Suami=AnakPria,AnakWanita: "_s %
                    value;
         LaterDeath death{dead->kind, dead->count, {}};
-        if (QString problem = readHeirs(value.mid(equals + 1).split(u','), death.heirs);
+        if (QString problem = readHeirList(value.mid(equals + 1).split(u','), death.heirs, SeeHelp);
             !problem.isEmpty())
             return u"--then-dies "_s % value.left(equals) % u": "_s % problem;
         deaths.push_back(death);
@@ -445,7 +422,8 @@ std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& argu
     for (const QString& problem :
          {readAmounts(line, input), readOptions(line, input), checkKhiOnly(line, input),
           readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
-          readHeirs(line.arguments, input.counts), readSpecialCases(line, request.special)}) {
+          readHeirList(line.arguments, input.counts, SeeHelp),
+          readSpecialCases(line, request.special)}) {
         if (!problem.isEmpty())
             return problem;
     }

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +90,13 @@ void ScreenshotTour::inheritance() {
     click(u"Pembagian"_s, u"TambahPenggantiPria"_s);
     child<QTableWidget>(u"Pembagian"_s, u"Pengganti"_s).item(0, 2)->setData(Qt::EditRole, 1);
     shoot(division, u"17-pembagian"_s);
+    // The same family with the widow expecting a child instead: the child's part held back.
+    click(u"Pembagian"_s, u"HapusPengganti"_s);
+    child<QTabWidget>(u"Pembagian"_s, u"TabKasus"_s).setCurrentIndex(1);
+    child<QComboBox>(u"Pembagian"_s, u"Kandungan"_s).setCurrentIndex(1);
+    // Down to the rows Ditangguhkan and Jumlah.
+    child<QTableWidget>(u"Pembagian"_s, u"Rincian"_s).scrollToBottom();
+    shoot(division, u"19-kasus-khusus"_s);
     click(u"Pembagian"_s, u"Tutup"_s);
 
     click(u"Hasil"_s, u"Command7"_s);

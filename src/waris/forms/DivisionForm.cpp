@@ -7,8 +7,10 @@
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/render/DivisionTitles.h"
+#include "waris/engine/render/SpecialCasesReport.h"
 #include "waris/engine/table/InheritanceSheet.h"
 #include "waris/forms/PredeceasedTable.h"
+#include "waris/forms/SpecialCasesBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -168,6 +172,9 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     (new QVBoxLayout(predeceasedFrame))->addWidget(m_predeceased);
     connect(m_predeceased, &PredeceasedTable::changed, this, &DivisionForm::divide);
 
+    m_special = new SpecialCasesBox(this);
+    connect(m_special, &SpecialCasesBox::changed, this, &DivisionForm::divide);
+
     auto* optionFrame = new QGroupBox(divisionTitles::Options.toString(), this);
     optionFrame->setObjectName(u"FramePilihan"_s);
     auto* optionGrid = new QGridLayout(optionFrame);
@@ -187,9 +194,9 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     }
     optionGrid->setRowStretch(static_cast<int>(Options.size()), 1);
 
-    m_table = makeReportTable(this, u"Tabel"_s);
+    m_table = makeReportTable(this, u"Rincian"_s);
     QLabel* tableLabel =
-        makeBuddyLabel(this, u"LabelTabel"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
+        makeBuddyLabel(this, u"LabelRincian"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
     m_compare = new QCheckBox(u"Bandingkan &fikih klasik dan KHI"_s, this);
     m_compare->setObjectName(u"Bandingkan"_s);
     m_compare->setToolTip(u" Menampilkan bagian menurut kedua hukum berdampingan  "_s);
@@ -210,7 +217,15 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
 
     auto* top = new QHBoxLayout;
     top->addWidget(deductionFrame, 3);
-    top->addWidget(predeceasedFrame, 2);
+    // Both are seldom needed: one beside the other would leave the table no room.
+    auto* cases = new QTabWidget(this);
+    cases->setObjectName(u"TabKasus"_s);
+    // Tab reaches the tab bar alone, in its place above the pages.
+    cases->setFocusPolicy(Qt::NoFocus);
+    cases->tabBar()->setFocusPolicy(Qt::TabFocus);
+    cases->addTab(predeceasedFrame, u"Pengganti"_s);
+    cases->addTab(m_special, u"Kasus khusus"_s);
+    top->addWidget(cases, 3);
     top->addWidget(optionFrame, 3);
 
     auto* layout = new QVBoxLayout(this);
@@ -246,6 +261,7 @@ void DivisionForm::clearEntry() {
     m_law->setCurrentIndex(0);
     m_recipient->setCurrentIndex(0);
     m_predeceased->clear();
+    m_special->clear();
     m_compare->setChecked(false);
     m_refused.forget();
 }
@@ -282,6 +298,7 @@ void DivisionForm::divide() {
     const bool khi = m_law->currentIndex() == 1;
     m_deductions[Obligatory]->setEnabled(khi || m_compare->isChecked());
     m_recipient->setEnabled(m_deductions[Obligatory]->isEnabled());
+    m_special->setHeirs(m_state.lastCounts());
     const std::optional<FaraidInput> in = input();
     if (!in) {
         for (std::size_t i = 0; i < m_deductions.size(); ++i) {
@@ -293,22 +310,43 @@ void DivisionForm::divide() {
         forgetOtherCase();
         return;
     }
+    const auto refuse = [this](const QString& problem) {
+        showProblem(problem);
+        forgetOtherCase();
+    };
+    auto special = m_special->special();
+    if (const auto* problem = std::get_if<QString>(&special))
+        return refuse(*problem);
     const FaraidInput chosen = underLaw(*in, in->law);
+    if (auto& cases = std::get<SpecialInput>(special); cases.any()) {
+        if (m_compare->isChecked())
+            return refuse(u"Perbandingan kedua hukum tidak dapat digabung dengan kasus khusus."_s);
+        cases.input = chosen;
+        SpecialOutcomeOrError divided = divideSpecial(cases);
+        if (const auto* error = std::get_if<FaraidError>(&divided))
+            return refuse(error->message);
+        auto& result = std::get<SpecialResult>(divided);
+        const FaraidResult first = result.first;
+        return showDivision(chosen, first, nullptr, std::move(result));
+    }
     const FaraidOutcome outcome = divideEstate(chosen);
     std::optional<FaraidOutcome> other;
     if (m_compare->isChecked())
         other = divideEstate(underLaw(*in, khi ? Law::Classical : Law::Khi));
     for (const FaraidOutcome* division : {&outcome, other ? &*other : &outcome}) {
-        if (const auto* error = std::get_if<FaraidError>(division)) {
-            showProblem(error->message);
-            forgetOtherCase();
-            return;
-        }
+        if (const auto* error = std::get_if<FaraidError>(division))
+            return refuse(error->message);
     }
+    showDivision(chosen, std::get<FaraidResult>(outcome),
+                 other ? &std::get<FaraidResult>(*other) : nullptr, std::nullopt);
+}
+
+void DivisionForm::showDivision(const FaraidInput& chosen, const FaraidResult& result,
+                                const FaraidResult* other, std::optional<SpecialResult> special) {
     showProblem(QString());
     m_case = DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], chosen};
-    m_report.emplace(*m_case, std::get<FaraidResult>(outcome), context().locale,
-                     other ? &std::get<FaraidResult>(*other) : nullptr);
+    m_report.emplace(*m_case, result, context().locale, other);
+    m_specialResult = std::move(special);
     showReport(*m_report);
 }
 
@@ -319,6 +357,7 @@ void DivisionForm::forgetOtherCase() {
         return;
     m_case.reset();
     m_report.reset();
+    m_specialResult.reset();
     m_table->setRowCount(0);
     m_net->clear();
     m_bequestNote->hide();
@@ -340,16 +379,28 @@ void DivisionForm::showReport(const DivisionReport& report) {
     m_bequestNote->setVisible(!report.bequestNote.isEmpty());
     for (std::size_t i = 0; i < m_options.size(); ++i)
         m_options[i]->setEnabled(report.optionsMatter[i]);
-    showTable(*m_table, report.comparison ? *report.comparison : report.table);
-    m_notes->setText(report.notes.join(u'\n'));
-    m_notes->setVisible(!report.notes.isEmpty());
-    showSteps(*m_steps, report.steps);
+    QStringList notes = report.notes;
+    QStringList steps = report.steps;
+    if (m_specialResult) {
+        showTable(*m_table, specialFinalTable(*m_specialResult, context().locale));
+        notes += m_specialResult->notes;
+        steps += m_specialResult->steps;
+        steps += heldAmountSteps(*m_specialResult, context().locale);
+    } else {
+        showTable(*m_table, report.comparison ? *report.comparison : report.table);
+    }
+    m_notes->setText(notes.join(u'\n'));
+    m_notes->setVisible(!notes.isEmpty());
+    showSteps(*m_steps, steps);
 }
 
 std::optional<report::Report> DivisionForm::currentReport(const QDateTime& now) const {
     if (!m_report)
         return std::nullopt;
-    return m_report->report(divisionStamp(now));
+    report::Report report = m_report->report(divisionStamp(now));
+    if (m_specialResult)
+        addSpecialSections(report, *m_specialResult, context().locale);
+    return report;
 }
 
 } // namespace zw::waris

@@ -3,6 +3,7 @@
 #include "ui/RefusalMemory.h"
 #include "ui/ReportWindow.h"
 #include "waris/engine/faraid/DivisionOptions.h"
+#include "waris/engine/faraid/SpecialCases.h"
 #include "waris/engine/render/DivisionReport.h"
 #include "waris/forms/WarisState.h"
 
@@ -19,11 +20,13 @@ class QTableWidget;
 namespace zw::waris {
 
 class PredeceasedTable;
+class SpecialCasesBox;
 
 // Pembagian: the full division of the calculation Hasil shows, per heir and per person, by the
 // classical law or KHI (or both side by side), with the joint property, the deductions and
-// bequests, the predeceased children, the options where the schools differ, the working, and the
-// report saved, printed, previewed or written as a PDF. Every change divides again at once.
+// bequests, the predeceased children, the special cases (later deaths, the unborn, the missing,
+// the khuntsa, those who died together), the options where the schools differ, the working, and
+// the report saved, printed, previewed or written as a PDF. Every change divides again at once.
 class DivisionForm final : public ReportWindow {
     Q_OBJECT
 
@@ -32,8 +35,8 @@ public:
 
     // Divides the last calculation again (a new one may have run since).
     void follow();
-    // Empties the deductions and the predeceased children and puts the law and every option back
-    // to the first choice.
+    // Empties the deductions, the predeceased children and the special cases and puts the law and
+    // every option back to the first choice.
     void clearEntry();
 
     // The case and the report now shown; none before a first valid division.
@@ -52,6 +55,8 @@ private:
     void refuseIfWrong(Deduction deduction);
     void showProblem(const QString& problem);
     std::optional<FaraidInput> input() const;
+    void showDivision(const FaraidInput& chosen, const FaraidResult& result,
+                      const FaraidResult* other, std::optional<SpecialResult> special);
     void showReport(const DivisionReport& report);
 
     const WarisState& m_state;
@@ -61,6 +66,7 @@ private:
     std::array<QLineEdit*, DeductionCount> m_deductions{};
     QComboBox* m_recipient = nullptr;
     PredeceasedTable* m_predeceased = nullptr;
+    SpecialCasesBox* m_special = nullptr;
     RefusalMemory m_refused{DeductionCount};
     QLabel* m_net = nullptr;
     QLabel* m_bequestNote = nullptr;
@@ -73,6 +79,7 @@ private:
     QPlainTextEdit* m_steps = nullptr;
     std::optional<DivisionCase> m_case;
     std::optional<DivisionReport> m_report;
+    std::optional<SpecialResult> m_specialResult; // with m_report, when a special case is set
 };
 
 } // namespace zw::waris

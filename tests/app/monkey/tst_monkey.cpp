@@ -6,11 +6,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +94,7 @@ private:
     QWidget* fullDivision();
     QTableWidget* predeceasedTable();
     void actOnPredeceased(QTableWidget* table);
+    void actOnSpecialCases(QWidget* window);
     void editCell(QTableWidget* table);
     void note(const QString& action, QWidget* target);
 
@@ -306,11 +311,14 @@ QWidget* MonkeyTest::fullDivision() {
     return nullptr;
 }
 
-// The table of predeceased children, when it takes input.
+// The table of predeceased children, when its window takes input; it may lie on a hidden tab.
 QTableWidget* MonkeyTest::predeceasedTable() {
-    for (QWidget* widget : reachable("QTableWidget")) {
-        if (widget->objectName() == u"Pengganti")
-            return qobject_cast<QTableWidget*>(widget);
+    if (QApplication::activeModalWidget())
+        return nullptr;
+    for (QWidget* window : visibleForms()) {
+        if (auto* table = window->findChild<QTableWidget*>(u"Pengganti"_s);
+            table && window->isEnabled())
+            return table;
     }
     return nullptr;
 }
@@ -319,8 +327,13 @@ QTableWidget* MonkeyTest::predeceasedTable() {
 // table is on the screen most actions stay with it, adding and removing rows and typing
 // counts into them.
 void MonkeyTest::actOnPredeceased(QTableWidget* table) {
-    const int roll = m_random.bounded(8);
-    if (roll < 3) {
+    const int roll = m_random.bounded(12);
+    // The frames lie on tabs of one widget, as the user switches between them.
+    if (auto* tabs = table->window()->findChild<QTabWidget*>(u"TabKasus"_s))
+        tabs->setCurrentIndex(roll >= 8 ? 1 : 0);
+    if (roll >= 8) {
+        actOnSpecialCases(table->window());
+    } else if (roll < 3) {
         click(table->window()->findChild<QWidget*>(roll == 0 ? u"TambahPenggantiWanita"_s
                                                              : u"TambahPenggantiPria"_s));
     } else if (roll < 4) {
@@ -329,6 +342,56 @@ void MonkeyTest::actOnPredeceased(QTableWidget* table) {
         click(table->window()->findChild<QWidget*>(u"HapusPengganti"_s));
     } else {
         editCell(table);
+    }
+}
+
+// A special case chosen, changed or taken back: a combo's choice, the number of the unborn, a
+// person who died together, a later death with a list of heirs, well formed or not.
+void MonkeyTest::actOnSpecialCases(QWidget* window) {
+    const int roll = m_random.bounded(6);
+    if (roll == 0) {
+        const QString names[] = {u"Kandungan"_s, u"CadanganKandungan"_s, u"Hilang"_s, u"Khuntsa"_s,
+                                 u"PandanganKhuntsa"_s};
+        auto* box = window->findChild<QComboBox*>(names[m_random.bounded(int(std::size(names)))]);
+        if (!box || !box->isEnabled() || box->count() == 0)
+            return;
+        const int choice = m_random.bounded(box->count());
+        note(u"choose %1"_s.arg(choice), box);
+        box->setCurrentIndex(choice);
+    } else if (roll == 1) {
+        auto* spin = window->findChild<QSpinBox*>(u"KandunganPalingBanyak"_s);
+        if (!spin || !spin->isEnabled())
+            return;
+        note(u"spin"_s, spin);
+        spin->setValue(int(m_random.bounded(spin->minimum(), spin->maximum() + 1)));
+    } else if (roll == 2) {
+        auto* list = window->findChild<QListWidget*>(u"MeninggalBersama"_s);
+        if (!list || list->count() == 0)
+            return;
+        QListWidgetItem* item = list->item(m_random.bounded(list->count()));
+        note(u"tick "_s + item->text(), list);
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    } else if (roll == 3) {
+        click(window->findChild<QWidget*>(m_random.bounded(3) == 0 ? u"HapusMeninggalKemudian"_s
+                                                                   : u"TambahMeninggalKemudian"_s));
+    } else {
+        auto* table = window->findChild<QTableWidget*>(u"MeninggalKemudian"_s);
+        if (!table || table->rowCount() == 0)
+            return;
+        const int row = m_random.bounded(table->rowCount());
+        if (roll == 4) {
+            auto* who = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
+            if (who && who->count() > 0)
+                who->setCurrentIndex(m_random.bounded(who->count()));
+            note(u"who"_s, table);
+            return;
+        }
+        const QString heirs[] = {
+            u"AnakPria"_s, u"Istri, Anak Pria=2"_s, u"Ibu, Bapak"_s, u"Suami,AnakWanita=3"_s,
+            u"Sepupu"_s,   u"AnakPria=0"_s,         u""_s,           u"Saudara Pria Se-Bapak=99"_s};
+        const QString text = heirs[m_random.bounded(int(std::size(heirs)))];
+        note(u"heirs "_s + text, table);
+        table->item(row, 1)->setText(text);
     }
 }
 

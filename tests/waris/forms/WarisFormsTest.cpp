@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -87,6 +88,11 @@ private Q_SLOTS:
     void divisionEntryRefused();
     void divisionOutputFails_data();
     void divisionOutputFails();
+    void specialCaseDividesInTheWindow_data();
+    void specialCaseDividesInTheWindow();
+    void specialCaseRefusedKeepsTheEntry_data();
+    void specialCaseRefusedKeepsTheEntry();
+    void newCalculationEmptiesTheSpecialCases();
 
 private:
     void enterDeceased(const Deceased& entry, bool confirm = true);
@@ -107,7 +113,11 @@ private:
     void openDivisionExample();
     void type(const QString& field, const QString& text);
     QString cell(int row, int column);
-    int rowCount() { return m_app->child<QTableWidget>(Division, u"Tabel"_s).rowCount(); }
+    int rowCount() { return m_app->child<QTableWidget>(Division, u"Rincian"_s).rowCount(); }
+    // Sets one special case: "MeninggalKemudian" takes "Suami=AnakPria", the check list a
+    // person, a combo the text of its choice.
+    void setSpecial(const QString& control, const QString& value);
+    QStringList firstColumn();
 
     std::unique_ptr<TestApp> m_app = std::make_unique<TestApp>();
     std::unique_ptr<ModalWatchdog> m_watchdog;
@@ -355,7 +365,7 @@ void WarisFormsTest::type(const QString& field, const QString& text) {
 
 QString WarisFormsTest::cell(int row, int column) {
     const QTableWidgetItem* item =
-        m_app->child<QTableWidget>(Division, u"Tabel"_s).item(row, column);
+        m_app->child<QTableWidget>(Division, u"Rincian"_s).item(row, column);
     return item ? item->text() : QString();
 }
 
@@ -436,7 +446,7 @@ void WarisFormsTest::divisionUnderKhiWithSubstitutesSideBySide() {
     QCOMPARE(m_app->child<QLabel>(Division, u"HartaBersih"_s).text(), u"Rp 1,500,000.00"_s);
 
     m_app->child<QCheckBox>(Division, u"Bandingkan"_s).setChecked(true);
-    QCOMPARE(m_app->child<QTableWidget>(Division, u"Tabel"_s).columnCount(), 8);
+    QCOMPARE(m_app->child<QTableWidget>(Division, u"Rincian"_s).columnCount(), 8);
     QCOMPARE(cell(1, 2), u"0"_s); // blocked by the sons in the classical law
     QCOMPARE(cell(1, 7), u"ahli waris pengganti (Pasal 185 KHI)"_s);
     click(Division, u"HapusPengganti"_s);
@@ -565,6 +575,177 @@ void WarisFormsTest::divisionOutputFails() {
     QVERIFY2(m_app->dialogs.messages.constFirst().text.contains(message),
              qPrintable(m_app->dialogs.messages.constFirst().text));
     QVERIFY(m_app->form(Division).isVisible());
+}
+
+void WarisFormsTest::setSpecial(const QString& control, const QString& value) {
+    if (control == u"MeninggalKemudian") {
+        click(Division, u"TambahMeninggalKemudian"_s);
+        auto& table = m_app->child<QTableWidget>(Division, control);
+        const int row = table.rowCount() - 1;
+        auto* who = qobject_cast<QComboBox*>(table.cellWidget(row, 0));
+        QVERIFY(who);
+        const QString dead = value.section(u'=', 0, 0);
+        QVERIFY2(who->findText(dead) >= 0, qPrintable(dead));
+        who->setCurrentIndex(who->findText(dead));
+        table.item(row, 1)->setText(value.section(u'=', 1));
+    } else if (control == u"MeninggalBersama") {
+        const auto found =
+            m_app->child<QListWidget>(Division, control).findItems(value, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        found.first()->setCheckState(Qt::Checked);
+    } else {
+        auto& box = m_app->child<QComboBox>(Division, control);
+        QVERIFY2(box.findText(value) >= 0, qPrintable(value));
+        box.setCurrentIndex(box.findText(value));
+    }
+}
+
+QStringList WarisFormsTest::firstColumn() {
+    QStringList names;
+    for (int row = 0; row < rowCount(); ++row)
+        names.append(cell(row, 0));
+    return names;
+}
+
+void WarisFormsTest::specialCaseDividesInTheWindow_data() {
+    QTest::addColumn<bool>("male");
+    QTest::addColumn<Kinds>("kinds");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("rows"); // the first column, the total last
+    QTest::addColumn<QString>("firstAmount");
+
+    QTest::newRow("husband dying later leaves his share to the son")
+        << false << Kinds{Suami, AnakPria} << QStringList{u"1"_s} << u"MeninggalKemudian"_s
+        << u"Suami=Anak Pria"_s << QStringList{u"Anak Pria"_s, u"Jumlah"_s} << u"1,200,000.00"_s;
+    QTest::newRow("pregnant widow: the unborn's part held")
+        << true << Kinds{Istri, Bapak} << QStringList{u"1"_s} << u"Kandungan"_s
+        << u"Anak dari yang meninggal"_s
+        << QStringList{u"Bapak"_s, u"Istri"_s, u"Kandungan"_s, u"Ditangguhkan"_s, u"Jumlah"_s}
+        << u"200,000.00"_s;
+    QTest::newRow("missing brother: his part held")
+        << true << Kinds{SaudaraPriaSekandung, Istri} << QStringList{u"1"_s, u"1"_s} << u"Hilang"_s
+        << u"Saudara Pria Sekandung"_s
+        << QStringList{u"Saudara Pria Sekandung (hilang)"_s, u"Istri"_s, u"Ditangguhkan"_s,
+                       u"Jumlah"_s}
+        << u"0.00"_s;
+    QTest::newRow("intersex child beside the mother")
+        << true << Kinds{AnakPria, Ibu} << QStringList{u"1"_s} << u"Khuntsa"_s << u"Anak Pria"_s
+        << QStringList{u"Ibu"_s, u"Khuntsa (Anak Pria)"_s, u"Ditangguhkan"_s, u"Jumlah"_s}
+        << u"200,000.00"_s;
+    QTest::newRow("son who died together with his mother is left out")
+        << false << Kinds{Suami, AnakPria} << QStringList{u"2"_s} << u"MeninggalBersama"_s
+        << u"Anak Pria 1"_s << QStringList{u"Suami"_s, u"Anak Pria"_s, u"Jumlah"_s}
+        << u"300,000.00"_s;
+}
+
+// Every special case divides at once; the rows add up to the net estate, the working and the
+// saved report carry the special sections.
+void WarisFormsTest::specialCaseDividesInTheWindow() {
+    QFETCH(bool, male);
+    QFETCH(Kinds, kinds);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, control);
+    QFETCH(QString, value);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, firstAmount);
+
+    enterDeceased({u"Ahmad"_s, u"1200000"_s, male});
+    calculate(kinds, answers);
+    click(u"Hasil"_s, u"Command8"_s);
+    setSpecial(control, value);
+
+    QCOMPARE(m_app->child<QLabel>(Division, u"Masalah"_s).text(), QString());
+    QCOMPARE(firstColumn(), rows);
+    const int amount = m_app->child<QTableWidget>(Division, u"Rincian"_s).columnCount() - 1;
+    QCOMPARE(cell(0, amount), firstAmount);
+    double sum = 0;
+    for (int row = 0; row + 1 < rowCount(); ++row)
+        sum += cell(row, amount).remove(u',').toDouble();
+    QCOMPARE(sum, 1200000.0);
+    QCOMPARE(cell(rowCount() - 1, amount), u"1,200,000.00"_s);
+    const QString working = m_app->child<QPlainTextEdit>(Division, u"Langkah"_s).toPlainText();
+    QCOMPARE(working.contains(u"Yang ditangguhkan (Rp "_s), rows.contains(u"Ditangguhkan"_s));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"KHUSUS.TXT"_s);
+    m_app->dialogs.answerSave(path);
+    click(Division, u"Simpan"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString saved = QString::fromUtf8(file.readAll());
+    QVERIFY(saved.contains(u"Yang Diterima Sekarang"_s) ||
+            saved.contains(u"Pembagian Akhir (Jami'ah)"_s));
+    QCOMPARE(saved.contains(u"Ditangguhkan"_s), rows.contains(u"Ditangguhkan"_s));
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void WarisFormsTest::specialCaseRefusedKeepsTheEntry_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("unborn child without a wife")
+        << u"Kandungan"_s << u"Anak dari yang meninggal"_s
+        << u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s;
+    QTest::newRow("later death leaving an unknown heir")
+        << u"MeninggalKemudian"_s << u"Bapak=Sepupu"_s
+        << u"Ahli waris Bapak yang meninggal kemudian: Ahli waris tidak dikenal: Sepupu (tulis "
+           u"misalnya Istri, AnakPria=2)."_s;
+    QTest::newRow("later death beside a missing heir")
+        << u"Hilang"_s << u"Ibu"_s
+        << u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
+           u"yang hilang atau khuntsa."_s;
+}
+
+// A refusal is the form's own line; the entries stay as they were, and no window opens.
+void WarisFormsTest::specialCaseRefusedKeepsTheEntry() {
+    QFETCH(QString, control);
+    QFETCH(QString, value);
+    QFETCH(QString, problem);
+
+    enterDeceased({u"Ahmad"_s, u"1200000"_s, true});
+    calculate({Bapak, Ibu}, {});
+    click(u"Hasil"_s, u"Command8"_s);
+    if (control == u"Hilang")
+        setSpecial(u"MeninggalKemudian"_s, u"Bapak=Kakek"_s);
+    setSpecial(control, value);
+
+    QCOMPARE(m_app->child<QLabel>(Division, u"Masalah"_s).text(), problem);
+    if (control == u"MeninggalKemudian")
+        QCOMPARE(m_app->child<QTableWidget>(Division, control).item(0, 1)->text(),
+                 value.section(u'=', 1));
+    else
+        QCOMPARE(m_app->child<QComboBox>(Division, control).currentText(), value);
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void WarisFormsTest::newCalculationEmptiesTheSpecialCases() {
+    enterDeceased({u"Ahmad"_s, u"1200000"_s, true});
+    calculate({Istri, AnakPria}, {u"2"_s, u"1"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    const QStringList plain = firstColumn();
+    setSpecial(u"Kandungan"_s, u"Anak dari yang meninggal"_s);
+    m_app->child<QComboBox>(Division, u"CadanganKandungan"_s).setCurrentIndex(1);
+    setSpecial(u"Khuntsa"_s, u"Anak Pria"_s);
+    setSpecial(u"MeninggalBersama"_s, u"Anak Pria 2"_s);
+    QVERIFY(firstColumn().contains(u"Ditangguhkan"_s));
+
+    click(u"Hasil"_s, u"Command5"_s);
+    enterDeceased({u"Ahmad"_s, u"1200000"_s, true});
+    calculate({Istri, AnakPria}, {u"2"_s, u"1"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    QList<int> choices;
+    for (const QString& name :
+         {u"Kandungan"_s, u"CadanganKandungan"_s, u"Hilang"_s, u"Khuntsa"_s, u"PandanganKhuntsa"_s})
+        choices.append(m_app->child<QComboBox>(Division, name).currentIndex());
+    QCOMPARE(choices, (QList<int>{0, 0, 0, 0, 0}));
+    const auto& together = m_app->child<QListWidget>(Division, u"MeninggalBersama"_s);
+    for (int row = 0; row < together.count(); ++row)
+        QCOMPARE(together.item(row)->checkState(), Qt::Unchecked);
+    QCOMPARE(m_app->child<QTableWidget>(Division, u"MeninggalKemudian"_s).rowCount(), 0);
+    QCOMPARE(firstColumn(), plain);
 }
 
 QTEST_MAIN(WarisFormsTest)

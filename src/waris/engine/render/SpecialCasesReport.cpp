@@ -16,7 +16,9 @@ QString amount(Rupiah value, const QLocale& locale) {
     return formatNumber(value, NumberPattern::Amount, locale);
 }
 
-report::Table finalTable(const SpecialResult& r, const QLocale& locale) {
+} // namespace
+
+report::Table specialFinalTable(const SpecialResult& r, const QLocale& locale) {
     const bool money = r.first.money.has_value();
     const std::size_t estates = r.deaths.empty() ? 0 : r.deaths.size() + 1;
     report::Table table;
@@ -63,6 +65,26 @@ report::Table finalTable(const SpecialResult& r, const QLocale& locale) {
     table.rows.push_back({total, true});
     return table;
 }
+
+QStringList heldAmountSteps(const SpecialResult& r, const QLocale& locale) {
+    QStringList steps;
+    if (r.held.isZero() || !r.first.money)
+        return steps;
+    for (const SpecialOutcome& o : r.outcomes) {
+        QStringList parts;
+        for (std::size_t i = 0; i < r.persons.size(); ++i) {
+            if (const Rupiah more = o.amounts[i] - r.persons[i].amount; more != Rupiah())
+                parts.append(r.persons[i].name % u' ' % formatRupiah(more, locale));
+        }
+        if (const Rupiah more = o.treasuryAmount - r.treasuryAmount; more != Rupiah())
+            parts.append(u"Baitul Mal "_s % formatRupiah(more, locale));
+        steps.append(u"Yang ditangguhkan ("_s % formatRupiah(r.heldAmount, locale) % u"), bila "_s %
+                     o.name % u": "_s % parts.join(u", "_s) % u'.');
+    }
+    return steps;
+}
+
+namespace {
 
 report::Table outcomeTable(const SpecialResult& r, const QLocale& locale) {
     const bool money = r.first.money.has_value();
@@ -124,7 +146,7 @@ void addSpecialSections(report::Report& report, const SpecialResult& result,
     report
         .addSection(result.deaths.empty() ? u"Yang Diterima Sekarang"_s
                                           : u"Pembagian Akhir (Jami'ah)"_s)
-        .blocks = {finalTable(result, locale)};
+        .blocks = {specialFinalTable(result, locale)};
     if (!result.steps.isEmpty())
         report.addSection(u"Langkah Kasus Khusus"_s).blocks = {report::Steps{result.steps}};
 }

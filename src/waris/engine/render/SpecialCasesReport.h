@@ -14,4 +14,12 @@ namespace zw::waris {
 // Appends the sections after those of the first division's report.
 void addSpecialSections(report::Report& report, const SpecialResult& result, const QLocale& locale);
 
+// What every person receives now (the merged division after later deaths), Baitul Mal, the held
+// amount as the row "Ditangguhkan" and the total.
+report::Table specialFinalTable(const SpecialResult& result, const QLocale& locale);
+
+// Where the held amount goes in each outcome, one sentence each; none when nothing is held or
+// without an estate.
+QStringList heldAmountSteps(const SpecialResult& result, const QLocale& locale);
+
 } // namespace zw::waris

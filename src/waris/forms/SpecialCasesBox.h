@@ -1,0 +1,50 @@
+#pragma once
+
+#include "waris/engine/faraid/SpecialCases.h"
+
+#include <QGroupBox>
+
+#include <variant>
+
+class QComboBox;
+class QListWidget;
+class QSpinBox;
+
+namespace zw::waris {
+
+class LaterDeathTable;
+
+// The frame Kasus khusus of Pembagian: the heirs who die before the division, an unborn child,
+// a missing heir, an heir of unknown sex and those who died together with the deceased, each
+// chosen among the heirs of the division.
+class SpecialCasesBox final : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit SpecialCasesBox(QWidget* parent);
+
+    // The heirs of the division, as counted; a choice whose heir is gone falls back to none.
+    void setHeirs(const PerKind<int>& counts);
+    // The special cases chosen (their input left to the caller), or why they cannot be read.
+    std::variant<SpecialInput, QString> special() const;
+    void clear();
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void fillHeirs();
+    void enableViews();
+
+    PerKind<int> m_counts{};
+    LaterDeathTable* m_deaths = nullptr;
+    QComboBox* m_unborn = nullptr;
+    QSpinBox* m_unbornMax = nullptr;
+    QComboBox* m_reserve = nullptr;
+    QComboBox* m_missing = nullptr;
+    QComboBox* m_intersex = nullptr;
+    QComboBox* m_intersexView = nullptr;
+    QListWidget* m_diedTogether = nullptr;
+};
+
+} // namespace zw::waris
