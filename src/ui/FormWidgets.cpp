@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace zw {
 
@@ -40,6 +41,14 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setObjectName(name);
     button->setToolTip(toolTip);
     return button;
+}
+
+bool removeCurrentRow(QTableWidget* table) {
+    const int row = table->currentRow();
+    if (row < 0)
+        return false;
+    table->removeRow(row);
+    return true;
 }
 
 QString indexedName(const QString& name, int index) {

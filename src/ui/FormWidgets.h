@@ -6,6 +6,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 namespace zw {
@@ -20,6 +21,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 // A label that names `buddy`: its access key reaches it and screen readers announce the caption.
 QLabel* makeBuddyLabel(QWidget* parent, const QString& name, const QString& caption,
                        QWidget* buddy);
+
+// Removes the table's current row; false when no row is current.
+bool removeCurrentRow(QTableWidget* table);
 
 // "Label4(3)", "Check(16)"
 QString indexedName(const QString& name, int index);

@@ -145,11 +145,8 @@ void LaterDeathTable::add() {
 }
 
 void LaterDeathTable::removeCurrent() {
-    const int row = m_table->currentRow();
-    if (row < 0)
-        return;
-    m_table->removeRow(row);
-    Q_EMIT changed();
+    if (removeCurrentRow(m_table))
+        Q_EMIT changed();
 }
 
 } // namespace zw::waris

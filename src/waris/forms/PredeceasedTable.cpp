@@ -99,11 +99,8 @@ void PredeceasedTable::add(HeirKind replaces) {
 }
 
 void PredeceasedTable::removeCurrent() {
-    const int row = m_table->currentRow();
-    if (row < 0)
-        return;
-    m_table->removeRow(row);
-    Q_EMIT changed();
+    if (removeCurrentRow(m_table))
+        Q_EMIT changed();
 }
 
 } // namespace zw::waris

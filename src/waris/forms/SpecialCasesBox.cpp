@@ -16,15 +16,6 @@ namespace zw::waris {
 
 namespace {
 
-using enum HeirKind;
-
-// The kinds one of whose persons may be of unknown sex, as the engine takes them.
-constexpr std::array<HeirKind, 10> IntersexKinds{
-    AnakPria,           AnakWanita,           CucuPria,
-    CucuWanita,         SaudaraPriaSekandung, SaudaraWanitaSekandung,
-    SaudaraPriaSeBapak, SaudaraWanitaSeBapak, SaudaraPriaSeIbu,
-    SaudaraWanitaSeIbu};
-
 QComboBox* makeCombo(QWidget* parent, const QString& name, const QStringList& items,
                      const QString& toolTip) {
     auto* box = new QComboBox(parent);
@@ -135,9 +126,7 @@ void SpecialCasesBox::setHeirs(const PerKind<int>& counts) {
 
 void SpecialCasesBox::fillHeirs() {
     fillKinds(m_missing, m_counts, [](HeirKind) { return true; });
-    fillKinds(m_intersex, m_counts, [](HeirKind kind) {
-        return std::ranges::find(IntersexKinds, kind) != IntersexKinds.end();
-    });
+    fillKinds(m_intersex, m_counts, mayBeIntersex);
     QSet<int> ticked;
     for (int row = 0; row < m_diedTogether->count(); ++row) {
         if (m_diedTogether->item(row)->checkState() == Qt::Checked)

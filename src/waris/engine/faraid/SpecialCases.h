@@ -113,4 +113,7 @@ using SpecialOutcomeOrError = std::variant<SpecialResult, FaraidError>;
 
 SpecialOutcomeOrError divideSpecial(const SpecialInput& special);
 
+// A child, son's child or sibling: a person of this kind may be a khuntsa.
+bool mayBeIntersex(HeirKind kind);
+
 } // namespace zw::waris

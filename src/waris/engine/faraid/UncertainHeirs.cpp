@@ -182,6 +182,10 @@ Fraction perPersonOf(const FaraidResult& r, HeirKind kind) {
 
 } // namespace
 
+bool mayBeIntersex(HeirKind kind) {
+    return sexes(kind).has_value();
+}
+
 std::optional<FaraidError> divideUncertain(const SpecialInput& special, const FaraidInput& input,
                                            SpecialResult& result) {
     const int unbornMax =
