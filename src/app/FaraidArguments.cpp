@@ -1,6 +1,7 @@
 #include "app/FaraidArguments.h"
 
 #include "app/CommandLine.h"
+#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/HeirList.h"
 
 #include <algorithm>
@@ -56,6 +57,25 @@ Pilihan:
                          anak-anaknya menjadi ahli waris pengganti (Pasal
                          185); klasik: anak dari anak pria menjadi cucu,
                          anak dari anak wanita dzawil arham
+  --predeceased JENIS:PUTRA,PUTRI
+                         juga CucuWanita, SaudaraPriaSekandung,
+                         SaudaraWanitaSekandung, SaudaraPriaSeBapak,
+                         SaudaraWanitaSeBapak, SaudaraPriaSeIbu,
+                         SaudaraWanitaSeIbu, PamanSekandung atau
+                         PamanSeBapak yang meninggal lebih dahulu; klasik:
+                         anak pria saudara atau paman menjadi ahli waris,
+                         anak lainnya dzawil arham; KHI: pengganti
+  --distant-kin tanzil|hanbali|qarabah
+                         dzawil arham, bila tidak ada ahli waris selain
+                         suami/istri: menempati tempat ahli waris yang
+                         menghubungkannya, laki-laki dua kali perempuan
+                         kecuali garis saudara seibu (tanzil Syafi'i,
+                         bawaan), laki-laki sama dengan perempuan (tanzil
+                         Hanbali), atau kerabat terdekat menurut golongan,
+                         derajat dan kekuatan hubungan (qarabah Hanafi,
+                         Abu Yusuf); KakekDariIbu, SaudaraPriaIbu,
+                         SaudaraWanitaIbu, SaudaraWanitaBapak dan PamanSeIbu
+                         (saudara pria bapak seibu) selalu dzawil arham
   --daughter-blocks-siblings yes|no
                          KHI: anak wanita menghalangi saudara (bawaan,
                          Putusan MA 86 K/AG/1994) atau pendapat jumhur
@@ -116,6 +136,7 @@ const std::vector<OptionSpec>& optionSpecs() {
         {u"joint-property"_s, Takes::Value},
         {u"zakat"_s, Takes::Value},
         {u"predeceased"_s, Takes::Values},
+        {u"distant-kin"_s, Takes::Value},
         {u"daughter-blocks-siblings"_s, Takes::Value},
         {u"khi-radd"_s, Takes::Value},
         {u"obligatory-bequest"_s, Takes::Value},
@@ -223,6 +244,11 @@ QString readOptions(const CommandLine& line, FaraidInput& input) {
                    {{u"treasury"_s, SpouseAloneRule::Treasury},
                     {u"rest-to-spouse"_s, SpouseAloneRule::RestToSpouse}},
                    o.spouseAlone),
+        readChoice(line, u"distant-kin"_s,
+                   {{u"tanzil"_s, DistantKinRule::Tanzil},
+                    {u"hanbali"_s, DistantKinRule::Hanbali},
+                    {u"qarabah"_s, DistantKinRule::Qarabah}},
+                   o.distantKin),
         readChoice(line, u"daughter-blocks-siblings"_s,
                    {{u"yes"_s, DaughterRule::BlocksSiblings}, {u"no"_s, DaughterRule::Majority}},
                    o.daughter),
@@ -256,9 +282,15 @@ QString checkKhiOnly(const CommandLine& line, const FaraidInput& input) {
 QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>& children) {
     for (const QString& value : values) {
         const qsizetype colon = value.indexOf(u':');
-        const auto replaces =
+        std::optional<HeirKind> replaces =
             choice<HeirKind>(value.left(colon), {{u"son"_s, HeirKind::AnakPria},
                                                  {u"daughter"_s, HeirKind::AnakWanita}});
+        if (!replaces && colon > 0) {
+            replaces = heirKindNamed(value.left(colon));
+            if (replaces && std::ranges::find(predeceasedPlaces(), *replaces) ==
+                                predeceasedPlaces().end())
+                replaces.reset();
+        }
         const QStringList counts = value.mid(colon + 1).split(u',');
         bool sonsOk = false;
         bool daughtersOk = false;
@@ -266,8 +298,8 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
         const int daughters = counts.value(1).toInt(&daughtersOk);
         if (colon < 0 || !replaces || counts.size() != 2 || !sonsOk || !daughtersOk ||
             !counts[0].front().isDigit() || !counts[1].front().isDigit())
-            return u"--predeceased harus son:PUTRA,PUTRI atau daughter:PUTRA,PUTRI, misalnya "
-                   u"son:2,1: "_s %
+            return u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau JENIS:PUTRA,PUTRI "
+                   u"(lihat --help), misalnya son:2,1: "_s %
                    value;
         children.push_back({*replaces, sons, daughters});
     }
@@ -385,9 +417,11 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
 
 QString faraidHelp() {
     QString text = Usage;
-    // The kinds of the heir selection, then on lines of their own those it does not have.
-    for (const auto& [first, last] :
-         {std::pair{0, HeirKindCount}, {HeirKindCount, FaraidKindCount}}) {
+    // The kinds of the heir selection, then on lines of their own the two grandmothers apart and
+    // the distant kin.
+    const int distantFirst = index(HeirKind::KakekDariIbu);
+    for (const auto& [first, last] : {std::pair{0, HeirKindCount}, {HeirKindCount, distantFirst},
+                                      {distantFirst, FaraidKindCount}}) {
         QString line = u" "_s;
         for (int k = first; k < last; ++k) {
             const QString& identifier = heirInfo(heirKind(k)).identifier;

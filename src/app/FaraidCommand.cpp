@@ -6,6 +6,7 @@
 #include "common/NumberFormat.h"
 #include "common/TextFileSink.h"
 #include "common/report/ReportText.h"
+#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
@@ -139,6 +140,16 @@ QJsonObject toJson(const FaraidResult& r) {
         heirs.append(branchJson(r, h, pair ? &r.heirs[++i] : nullptr));
     }
     root[u"heirs"_s] = heirs;
+    if (r.distant && !onlyDaughtersChildren(r)) {
+        static const QString rules[] = {u"tanzil"_s, u"hanbali"_s, u"qarabah"_s};
+        QJsonObject places;
+        for (int k = 0; k < FaraidKindCount; ++k) {
+            if (r.distant->places[k] > 0)
+                places[heirInfo(heirKind(k)).identifier] = r.distant->placeShares[k].toString();
+        }
+        root[u"distantKin"_s] = QJsonObject{
+            {u"rule"_s, rules[static_cast<std::size_t>(r.distant->rule)]}, {u"places"_s, places}};
+    }
     return root;
 }
 

@@ -57,6 +57,16 @@ Catalogue makeCatalogue() {
          QString(), false, false},
         {u"NenekDariBapak"_s, u"Nenek dari &Bapak"_s, u"Nenek dari Bapak"_s, u"Nenek dari Bapak"_s,
          QString(), false, false},
+        {u"KakekDariIbu"_s, u"&Kakek dari Ibu"_s, u"Kakek dari Ibu"_s, u"Kakek dari Ibu"_s, QString(),
+         false, true},
+        {u"SaudaraPriaIbu"_s, u"Saudara &Pria Ibu"_s, u"Saudara Pria Ibu"_s, u"Saudara Pria Ibu"_s,
+         u"Saudara Pria Ibu ?"_s, true, true},
+        {u"SaudaraWanitaIbu"_s, u"Saudara &Wanita Ibu"_s, u"Saudara Wanita Ibu"_s,
+         u"Saudara Wanita Ibu"_s, u"Saudara Wanita Ibu ?"_s, true, false},
+        {u"SaudaraWanitaBapak"_s, u"Saudara Wanita &Bapak"_s, u"Saudara Wanita Bapak"_s,
+         u"Saudara Wanita Bapak"_s, u"Saudara Wanita Bapak ?"_s, true, false},
+        {u"PamanSeIbu"_s, u"Paman Se-&Ibu"_s, u"Paman Se-Ibu"_s, u"Paman Se-Ibu"_s,
+         u"Paman Se-Ibu ?"_s, true, true},
     }};
 }
 

@@ -12,7 +12,9 @@
 namespace zw::waris {
 
 // The 22 kinds of heir, numbered as the check boxes of the heir selection: 0-13 male, 14-21 female.
-// The full division alone knows the kinds after them: the two grandmothers apart.
+// The full division alone knows the kinds after them: the two grandmothers apart, then the distant
+// kin (dzawil arham) who are no one's children: the mother's father, brothers and sisters, the
+// father's sisters and his brothers by the mother.
 enum class HeirKind : std::uint8_t {
     Suami,
     Bapak,
@@ -38,10 +40,15 @@ enum class HeirKind : std::uint8_t {
     SaudaraWanitaSeIbu,
     NenekDariIbu,
     NenekDariBapak,
+    KakekDariIbu,
+    SaudaraPriaIbu,
+    SaudaraWanitaIbu,
+    SaudaraWanitaBapak,
+    PamanSeIbu,
 };
 
 inline constexpr int HeirKindCount = 22;
-inline constexpr int FaraidKindCount = 24;
+inline constexpr int FaraidKindCount = 29;
 
 constexpr int index(HeirKind kind) {
     return static_cast<int>(kind);
@@ -134,8 +141,8 @@ struct HeirInfo {
     QString nameText;   // name on the result screens, trailing blanks included
     QString name;       // name in the full division's texts: "Saudara Pria Se-Bapak"
     QString question;   // count question; empty for the kinds that are always one person
-    bool several;       // false for the single-person kinds 0, 1, 2, 15, 17, 22, 23
-    bool male;          // kinds 0-13
+    bool several;       // false for the single-person kinds 0, 1, 2, 15, 17, 22, 23, 24
+    bool male;          // kinds 0-13, 24, 25, 28
 };
 
 const HeirInfo& heirInfo(HeirKind kind);

@@ -1,5 +1,6 @@
 #include "waris/engine/faraid/FaraidEngine.h"
 
+#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidAmounts.h"
 #include "waris/engine/faraid/FaraidInputCheck.h"
 #include "waris/engine/faraid/FaraidText.h"
@@ -82,14 +83,18 @@ private:
     FaraidHeir heirOf(HeirKind k) const;
     void collectHeirs();
     void addBranches(const FaraidHeir& child);
+    void addDistantBranches(const FaraidHeir& child);
     void addDistantKin(HeirSet receivers);
+    Fraction distantShare(HeirKind kind) const;
     bool correct();
 
     const FaraidInput& m_in;
     // The persons of each kind the division counts: the given ones with the predeceased children
     // as the law counts them.
     FaraidPerKind<int> m_counts;
-    bool m_distantKinInherit = false; // classical: a daughter's children, as no one else inherits
+    bool m_distantKinInherit = false; // distant kin, as no one but a spouse inherits
+    DistantDivision m_distant;
+    Fraction m_distantWhole; // what the spouse leaves them
     bool m_daughterBlocksSiblings = false;
     HeirSet m_ticked;
     HeirSet m_present;
@@ -107,34 +112,57 @@ private:
     FaraidResult m_result;
 };
 
-// KHI counts each predeceased child as a living one (art. 185). The classical law counts a son's
-// children as son's sons and daughters, and a daughter's as distant kin (dzawil arham), who
-// inherit in their mother's place when no one but a spouse does: they come before the treasury
-// and the spouse, who takes no radd.
+// KHI counts each predeceased heir as a living one (art. 185). The classical law counts a son's
+// children as son's sons and daughters, a brother's or an uncle's sons as his sons, and the
+// others as distant kin (dzawil arham), who inherit when no one but a spouse does: they come
+// before the treasury and the spouse, who takes no radd.
 Division::Division(const FaraidInput& input)
     : m_in(input)
     , m_counts(input.counts) {
-    int daughtersBranches = 0;
+    FaraidPerKind<int> distantBranches{};
+    bool distant = false;
     for (const PredeceasedChild& child : input.predeceased) {
         if (khi()) {
             ++m_counts[child.replaces];
-        } else if (child.replaces == AnakPria) {
-            m_counts[CucuPria] += child.sons;
-            m_counts[CucuWanita] += child.daughters;
-        } else {
-            ++daughtersBranches;
+            continue;
         }
+        bool distantChild = false;
+        for (const bool daughters : {false, true}) {
+            const int persons = daughters ? child.daughters : child.sons;
+            if (persons > 0 && distantChildren(child.replaces, daughters))
+                distantChild = true;
+            else if (persons > 0)
+                m_counts[childKind(child.replaces, daughters)] += persons;
+        }
+        if (distantChild)
+            ++distantBranches[child.replaces];
+        distant = distant || distantChild;
     }
     for (int k = 0; k < FaraidKindCount; ++k) {
         if (m_counts[k] > 0)
             m_ticked |= HeirSet{heirKind(k)};
     }
-    if ((m_ticked - Spouses).empty() && daughtersBranches > 0) {
+    distant = distant || m_ticked.intersects(distantKinds());
+    if ((m_ticked - Spouses - distantKinds()).empty() && distant) {
         m_distantKinInherit = true;
-        m_counts[AnakWanita] = daughtersBranches;
-        m_ticked |= {AnakWanita};
+        m_distant = divideAmongDistantKin(input);
+        for (int k = 0; k < FaraidKindCount; ++k) {
+            if (distantBranches[k] > 0) {
+                m_counts[k] = distantBranches[k];
+                m_ticked |= HeirSet{heirKind(k)};
+            }
+        }
     }
     m_present = m_ticked;
+}
+
+Fraction Division::distantShare(HeirKind kind) const {
+    Fraction share;
+    for (const DistantPortion& p : m_distant.portions) {
+        if (p.kind == kind)
+            share += p.share;
+    }
+    return share;
 }
 
 void Division::block(HeirKind k, HeirSet blockers) {
@@ -193,6 +221,8 @@ void Division::findBlocked() {
         block(k, nearer);
         nearer |= HeirSet{k};
     }
+    for (const HeirKind k : distantKinds())
+        block(k, m_present - Spouses - distantKinds());
 }
 
 Group& Division::addGroup(HeirSet kinds, Fraction fard, FaraidBasis basis, bool residue) {
@@ -313,7 +343,7 @@ void Division::buildGroups() {
     if (m_distantKinInherit) {
         // Distant kin do not lessen the spouse's share; they take what is left.
         addSpouse(false);
-        addGroup({AnakWanita}, 0, FaraidBasis::DistantKin, true);
+        addGroup(m_present - Spouses, 0, FaraidBasis::DistantKin, true);
         return;
     }
     const bool descendant = m_present.intersects(Descendants);
@@ -405,7 +435,21 @@ void Division::findBase() {
             anyFard = true;
         }
     }
-    if (!anyFard && m_residueGroup >= 0) {
+    if (!anyFard && m_distantKinInherit) {
+        // Each predeceased heir's children, and each distant kind, take a whole number of parts.
+        base = 1;
+        Fraction branch;
+        for (std::size_t i = 0; i < m_distant.portions.size(); ++i) {
+            const DistantPortion& p = m_distant.portions[i];
+            branch += p.share;
+            const bool last = i + 1 == m_distant.portions.size() || p.branch == 0 ||
+                              m_distant.portions[i + 1].branch != p.branch;
+            if (last) {
+                base = lcm64(base, branch.den());
+                branch = Fraction();
+            }
+        }
+    } else if (!anyFard && m_residueGroup >= 0) {
         const HeirSet kinds = m_groups[static_cast<std::size_t>(m_residueGroup)].kinds;
         // A male counts as two heads only beside the females of his class.
         bool males = false;
@@ -494,6 +538,14 @@ void Division::splitGroups() {
 }
 
 void Division::splitGroup(const Group& group) {
+    if (m_distantKinInherit && group.residue) {
+        m_distantWhole = group.share;
+        for (const HeirKind k : group.kinds) {
+            m_share[k] = group.share * distantShare(k);
+            m_fard[k] = Fraction();
+        }
+        return;
+    }
     if (group.muaddah) {
         splitMuaddah(group);
         return;
@@ -579,14 +631,26 @@ void Division::collectHeirs() {
         const HeirKind kind = heirKind(k);
         if (!m_ticked.contains(kind))
             continue;
-        const bool replaced = (khi() || m_distantKinInherit) &&
-                              (kind == AnakPria || kind == AnakWanita) &&
-                              m_counts[kind] != m_in.counts[kind];
-        if (replaced)
+        const bool replaced =
+            (khi() || m_distantKinInherit) &&
+            std::ranges::find(predeceasedPlaces(), kind) != predeceasedPlaces().end() &&
+            m_counts[kind] != m_in.counts[kind];
+        if (replaced) {
             addBranches(heirOf(kind));
-        else
-            m_result.heirs.push_back(heirOf(kind));
+            continue;
+        }
+        FaraidHeir heir = heirOf(kind);
+        if (m_distantKinInherit && distantKinds().contains(kind) && heir.share.isZero()) {
+            heir.status = FaraidStatus::Blocked;
+            for (const DistantPortion& p : m_distant.portions) {
+                if (p.kind == kind)
+                    heir.blockedBy = p.excludedBy;
+            }
+        }
+        m_result.heirs.push_back(heir);
     }
+    if (m_distantKinInherit)
+        m_result.distant = m_distant;
     if (!m_distantKinInherit) {
         HeirSet receivers;
         for (const FaraidHeir& heir : m_result.heirs) {
@@ -601,6 +665,10 @@ void Division::collectHeirs() {
 // The living children of a kind, then each predeceased child's sons and daughters sharing its
 // part, a male twice a female.
 void Division::addBranches(const FaraidHeir& child) {
+    if (m_distantKinInherit) {
+        addDistantBranches(child);
+        return;
+    }
     const Fraction perChild = child.perPerson;
     const Fraction fardPerChild = child.fard / child.count;
     const int living = m_in.counts[child.kind];
@@ -612,15 +680,19 @@ void Division::addBranches(const FaraidHeir& child) {
         m_result.heirs.push_back(heir);
     }
     // What one living daughter gets, or half a son when there is none.
-    const Fraction perDaughter = m_counts[AnakWanita] > 0
-                                     ? m_share[AnakWanita] / m_counts[AnakWanita]
-                                     : m_share[AnakPria] / m_counts[AnakPria] / 2;
+    const bool children = child.kind == AnakPria || child.kind == AnakWanita;
+    const Fraction perDaughter = !children                   ? Fraction()
+                                 : m_counts[AnakWanita] > 0 ? m_share[AnakWanita] / m_counts[AnakWanita]
+                                                            : m_share[AnakPria] / m_counts[AnakPria] / 2;
+    // The mother's children share alike, and so do theirs.
+    const std::int64_t sonWeight =
+        child.kind == SaudaraPriaSeIbu || child.kind == SaudaraWanitaSeIbu ? 1 : 2;
     int branch = 0;
     for (const PredeceasedChild& predeceased : m_in.predeceased) {
         ++branch;
         if (predeceased.replaces != child.kind)
             continue;
-        const std::int64_t heads = 2 * predeceased.sons + predeceased.daughters;
+        const std::int64_t heads = sonWeight * predeceased.sons + predeceased.daughters;
         for (const bool daughters : {false, true}) {
             const int persons = daughters ? predeceased.daughters : predeceased.sons;
             if (persons == 0)
@@ -629,39 +701,62 @@ void Division::addBranches(const FaraidHeir& child) {
             heir.branch = branch;
             heir.branchDaughters = daughters;
             heir.count = persons;
-            heir.basisCode =
-                m_distantKinInherit ? FaraidBasis::DistantKin : FaraidBasis::Substitute;
-            heir.perPerson = perChild * Fraction::of(daughters ? 1 : 2, heads);
+            heir.basisCode = FaraidBasis::Substitute;
+            const std::int64_t weight = daughters ? 1 : sonWeight;
+            heir.perPerson = perChild * Fraction::of(weight, heads);
             heir.share = heir.perPerson * persons;
-            heir.fard = fardPerChild * Fraction::of((daughters ? 1 : 2) * persons, heads);
-            heir.exceedsLivingChild = khi() && heir.perPerson > perDaughter * (daughters ? 1 : 2);
+            heir.fard = fardPerChild * Fraction::of(weight * persons, heads);
+            heir.exceedsLivingChild =
+                khi() && children && heir.perPerson > perDaughter * (daughters ? 1 : 2);
             m_result.heirs.push_back(heir);
         }
     }
 }
 
-// Classical: a predeceased daughter's children are distant kin and inherit nothing beside the
-// heirs who receive; they stand after the daughters.
+// The children of a predeceased heir as the distant kin's division gives them.
+void Division::addDistantBranches(const FaraidHeir& child) {
+    for (const DistantPortion& p : m_distant.portions) {
+        if (p.branch == 0 || p.kind != child.kind)
+            continue;
+        FaraidHeir heir = child;
+        heir.branch = p.branch;
+        heir.branchDaughters = p.daughters;
+        heir.count = p.count;
+        heir.basisCode = FaraidBasis::DistantKin;
+        heir.fard = Fraction();
+        heir.share = m_distantWhole * p.share;
+        heir.perPerson = heir.share / p.count;
+        if (heir.share.isZero()) {
+            heir.status = FaraidStatus::Blocked;
+            heir.blockedBy = p.excludedBy;
+        }
+        m_result.heirs.push_back(heir);
+    }
+}
+
+// Classical: the distant children of predeceased heirs inherit nothing beside the heirs who
+// receive; they stand after the kind of heir they descend from.
 void Division::addDistantKin(HeirSet receivers) {
-    auto at = std::find_if(m_result.heirs.begin(), m_result.heirs.end(),
-                           [](const FaraidHeir& h) { return h.kind > AnakWanita; });
     int branch = 0;
     for (const PredeceasedChild& predeceased : m_in.predeceased) {
         ++branch;
-        if (khi() || predeceased.replaces != AnakWanita)
+        if (khi())
             continue;
         for (const bool daughters : {false, true}) {
             const int persons = daughters ? predeceased.daughters : predeceased.sons;
-            if (persons == 0)
+            if (persons == 0 || !distantChildren(predeceased.replaces, daughters))
                 continue;
+            const auto at = std::find_if(
+                m_result.heirs.begin(), m_result.heirs.end(),
+                [&](const FaraidHeir& h) { return h.kind > predeceased.replaces; });
             FaraidHeir heir;
-            heir.kind = AnakWanita;
+            heir.kind = predeceased.replaces;
             heir.branch = branch;
             heir.branchDaughters = daughters;
             heir.count = persons;
             heir.basisCode = FaraidBasis::DistantKin;
             heir.blockedBy = receivers;
-            at = std::next(m_result.heirs.insert(at, heir));
+            m_result.heirs.insert(at, heir);
         }
     }
 }
@@ -690,7 +785,8 @@ bool Division::correct() {
 FaraidOutcome Division::run() {
     m_result.law = m_in.law;
     m_result.predeceased = m_in.predeceased;
-    findBlocked();
+    if (!m_distantKinInherit)
+        findBlocked();
     buildGroups();
     findBase();
     shareOut();

@@ -1,5 +1,6 @@
 #include "waris/engine/faraid/FaraidInputCheck.h"
 
+#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidAmounts.h"
 
 #include <algorithm>
@@ -41,18 +42,15 @@ std::optional<FaraidError> checkCounts(const FaraidInput& input) {
     return std::nullopt;
 }
 
-std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>& children) {
-    for (const HeirKind side : {AnakPria, AnakWanita}) {
-        if (std::count_if(children.cbegin(), children.cend(), [side](const PredeceasedChild& c) {
-                return c.replaces == side;
-            }) > MaxPersons)
-            return FaraidError{heirInfo(side).name %
-                               u" yang meninggal lebih dahulu paling banyak "_s %
-                               QString::number(MaxPersons) % u" orang."_s};
-    }
+std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>& children,
+                                            Law law) {
     for (const PredeceasedChild& child : children) {
-        if (child.replaces != AnakPria && child.replaces != AnakWanita)
-            return FaraidError{u"Yang meninggal lebih dahulu hanya anak pria atau anak wanita."_s};
+        if (std::ranges::find(predeceasedPlaces(), child.replaces) == predeceasedPlaces().end())
+            return FaraidError{u"Yang meninggal lebih dahulu hanya anak, cucu wanita dari anak "
+                               u"pria, saudara atau paman."_s};
+        if (law == Law::Khi && child.replaces == CucuWanita)
+            return FaraidError{u"Dalam KHI cucu wanita yang meninggal lebih dahulu tidak dapat "
+                               u"digantikan; sebutkan anak pria yang meninggal lebih dahulu."_s};
         if (child.sons < 0 || child.sons > MaxPersons || child.daughters < 0 ||
             child.daughters > MaxPersons)
             return FaraidError{u"Jumlah anak dari anak yang meninggal lebih dahulu harus antara 0 "
@@ -62,6 +60,14 @@ std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>&
             return FaraidError{u"Anak yang meninggal lebih dahulu harus meninggalkan sedikitnya "
                                u"seorang anak."_s};
     }
+    for (const HeirKind side : predeceasedPlaces()) {
+        if (std::count_if(children.cbegin(), children.cend(), [side](const PredeceasedChild& c) {
+                return c.replaces == side;
+            }) > MaxPersons)
+            return FaraidError{heirInfo(side).name %
+                               u" yang meninggal lebih dahulu paling banyak "_s %
+                               QString::number(MaxPersons) % u" orang."_s};
+    }
     return std::nullopt;
 }
 
@@ -70,7 +76,7 @@ std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>&
 std::optional<FaraidError> checkFaraidInput(const FaraidInput& input) {
     if (auto error = checkCounts(input))
         return error;
-    if (auto error = checkPredeceased(input.predeceased))
+    if (auto error = checkPredeceased(input.predeceased, input.law))
         return error;
     const std::pair<const std::optional<Rupiah>*, QString> amounts[] = {
         {&input.estate, u"Harta peninggalan"_s},

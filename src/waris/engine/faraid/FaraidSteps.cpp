@@ -1,6 +1,7 @@
 #include "waris/engine/faraid/FaraidSteps.h"
 
 #include "common/NumberFormat.h"
+#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidText.h"
 
 #include <algorithm>
@@ -88,9 +89,10 @@ bool distantKinInherit(const FaraidResult& r) {
     });
 }
 
-// How each predeceased child is counted.
+// How each predeceased heir is counted.
 void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
     const bool distantKin = distantKinInherit(r);
+    const bool daughters = onlyDaughtersChildren(r);
     int branch = 0;
     for (const PredeceasedChild& child : r.predeceased) {
         const QString who = heirInfo(child.replaces).name % u" ke-"_s % num(++branch) %
@@ -108,6 +110,12 @@ void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
         else if (child.replaces == HeirKind::AnakPria)
             steps.append(u"Anak-anak "_s % who % u" ("_s % children %
                          u") dihitung sebagai Cucu Pria dan Cucu Wanita."_s);
+        else if (child.sons > 0 && !distantChildren(child.replaces, false))
+            steps.append(u"Anak pria "_s % who % u" dihitung sebagai "_s %
+                         heirInfo(childKind(child.replaces, false)).name %
+                         (child.daughters > 0 ? u"; anak wanitanya dzawil arham."_s : u"."_s));
+        else if (distantKin && !daughters)
+            steps.append(u"Anak-anak "_s % who % u" ("_s % children % u") adalah dzawil arham."_s);
         else if (distantKin)
             steps.append(u"Tidak ada ashabah dan tidak ada ashabul furudh selain suami/istri: "
                          u"anak-anak "_s %
@@ -117,10 +125,71 @@ void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
     }
 }
 
+// "anak-anak Saudara Wanita Sekandung dan Saudara Wanita Ibu": the distant kin of some kinds.
+QString distantNames(HeirSet kinds) {
+    QStringList names;
+    for (const HeirKind k : kinds)
+        names.append(distantKinds().contains(k) ? heirInfo(k).name
+                                                : u"anak-anak "_s % heirInfo(k).name);
+    if (names.size() > 1)
+        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
+    return names.join(QString());
+}
+
+// The rule by which distant kin divide what they receive.
+void distantSteps(const FaraidResult& r, QStringList& steps) {
+    if (!r.distant || onlyDaughtersChildren(r))
+        return;
+    const DistantDivision& d = *r.distant;
+    const bool spouse = std::ranges::any_of(r.heirs, [](const FaraidHeir& h) {
+        return h.kind == HeirKind::Suami || h.kind == HeirKind::Istri;
+    });
+    steps.append(u"Tidak ada ashabah dan tidak ada ashabul furudh selain suami/istri: dzawil arham "
+                 u"mewarisi sebelum Baitul Mal"_s %
+                 (spouse ? u"; suami/istri mengambil bagiannya seperti tanpa keturunan dan sisanya "
+                           u"dibagi kepada dzawil arham seakan-akan seluruh harta."_s
+                         : u"."_s));
+    if (r.law == Law::Khi)
+        steps.append(u"KHI tidak menyebut kerabat ini sebagai ahli waris (Pasal 174) dan Baitul "
+                     u"Mal hanya bila tidak ada ahli waris sama sekali (Pasal 191); mereka dibagi "
+                     u"dengan cara tanzil, sejalan dengan penggantian Pasal 185."_s);
+    if (d.rule == DistantKinRule::Qarabah) {
+        steps.append(u"Cara qarabah (Hanafi, Abu Yusuf): golongan terdekat didahulukan (keturunan "
+                     u"pewaris, lalu leluhurnya, lalu keturunan orang tuanya, lalu keturunan "
+                     u"kakek dan neneknya), lalu derajat terdekat, lalu hubungan terkuat "
+                     u"(sekandung, sebapak, seibu); di antara saudara bapak dan saudara ibu pihak "
+                     u"bapak mendapat 2/3 dan pihak ibu 1/3; laki-laki dua kali perempuan."_s);
+        return;
+    }
+    QStringList places;
+    for (int k = 0; k < FaraidKindCount; ++k) {
+        const HeirKind place = heirKind(k);
+        if (d.places[place] == 0)
+            continue;
+        places.append(heirInfo(place).name %
+                      (d.places[place] > 1 ? u" ("_s % num(d.places[place]) % u" orang)"_s
+                                           : QString()) %
+                      u' ' % d.placeShares[place].toString());
+    }
+    steps.append(u"Cara tanzil: setiap dzawil arham menempati tempat ahli waris yang "
+                 u"menghubungkannya, dan tempat-tempat itu dibagi seperti ahli waris: "_s %
+                 places.join(u", "_s) % u'.');
+    steps.append(d.rule == DistantKinRule::Hanbali
+                     ? u"Bagian setiap tempat dibagi kepada yang menempatinya, laki-laki sama "
+                       u"dengan perempuan (Hanbali); Kakek dari Ibu menghalangi saudara ibu, "
+                       u"saudara bapak berbagi seperti ahli waris bapak."_s
+                     : u"Bagian setiap tempat dibagi kepada yang menempatinya, laki-laki dua kali "
+                       u"perempuan kecuali garis saudara seibu (Syafi'i); Kakek dari Ibu "
+                       u"menghalangi saudara ibu, saudara bapak berbagi seperti ahli waris bapak."_s);
+}
+
 QString groupLine(const FaraidGroup& g, const FaraidResult& r, bool distantKin) {
     const std::int64_t fardParts = (g.fard * r.base).num();
-    if (distantKin && g.kinds == HeirSet{HeirKind::AnakWanita})
+    if (distantKin && g.kinds == HeirSet{HeirKind::AnakWanita} && onlyDaughtersChildren(r))
         return u"Anak-anak Anak Wanita yang meninggal lebih dahulu (dzawil arham): mendapat sisa "_s %
+               num(g.baseParts - fardParts) % u" bagian."_s;
+    if (r.distant && g.takesResidue)
+        return u"Dzawil arham ("_s % distantNames(g.kinds) % u"): mendapat sisa "_s %
                num(g.baseParts - fardParts) % u" bagian."_s;
     const QString names = faraidKindNames(g.kinds);
     if (!g.takesResidue)
@@ -214,6 +283,7 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     if (r.money)
         moneySteps(*r.money, r, rp, steps);
     predeceasedSteps(r, steps);
+    distantSteps(r, steps);
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
             steps.append(faraidHeirName(h) % u": "_s % h.basis % u'.');
@@ -225,7 +295,9 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     const bool distantKin = distantKinInherit(r);
     steps.append(u"Asal masalah: "_s % num(r.base) %
                  (anyFard      ? u" (kelipatan persekutuan terkecil penyebut bagian tetap)."_s
-                  : distantKin ? u" (satu bagian untuk setiap anak wanita yang digantikan)."_s
+                  : onlyDaughtersChildren(r)
+                      ? u" (satu bagian untuk setiap anak wanita yang digantikan)."_s
+                  : r.distant ? u" (kelipatan persekutuan terkecil penyebut bagian dzawil arham)."_s
                                : u" (jumlah kepala ashabah, laki-laki dihitung dua)."_s));
     for (const FaraidGroup& g : r.groups)
         steps.append(groupLine(g, r, distantKin));

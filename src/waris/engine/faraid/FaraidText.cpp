@@ -1,5 +1,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 
+#include "waris/engine/faraid/DistantKin.h"
+
 #include "waris/engine/table/ShareRules.h"
 
 using namespace Qt::StringLiterals;
@@ -75,10 +77,51 @@ QString basisText(const FaraidHeir& heir) {
                heirInfo(heir.kind).name.toLower() %
                u" dibagi kepada anak-anaknya, laki-laki dua kali perempuan"_s;
     case FaraidBasis::DistantKin:
-        return u"dzawil arham (anak dari anak wanita): mewarisi di tempat ibunya karena tidak ada "
-               u"ashabul furudh atau ashabah"_s;
+        break;
     }
     return {};
+}
+
+bool distantRule(const FaraidResult& result, DistantKinRule rule) {
+    return result.distant && result.distant->rule == rule;
+}
+
+// "anak wanita", the heir a predeceased heir's children descend from.
+QString parentWords(const FaraidHeir& heir) {
+    return u"anak dari "_s % heirInfo(heir.kind).name.toLower();
+}
+
+// Where a distant relative stands: the place of the parent, or of the mother or the father.
+QString placeWords(const FaraidHeir& heir) {
+    if (heir.inBranch())
+        return heirInfo(heir.kind).male ? u"ayahnya"_s : u"ibunya"_s;
+    return heirInfo(placeOf(heir.kind)).name.toLower();
+}
+
+QString distantBasis(const FaraidHeir& heir, const FaraidResult& result) {
+    const QString who = heir.inBranch() ? QString(u"dzawil arham ("_s % parentWords(heir) % u')')
+                                        : u"dzawil arham"_s;
+    if (distantRule(result, DistantKinRule::Qarabah))
+        return who % u": kerabat terdekat menurut golongan, derajat dan kekuatan hubungan "
+                     u"(qarabah, Abu Yusuf), laki-laki dua kali perempuan, karena tidak ada "
+                     u"ashabul furudh atau ashabah"_s;
+    return who % u": mewarisi di tempat "_s % placeWords(heir) %
+           u" karena tidak ada ashabul furudh atau ashabah"_s %
+           (distantRule(result, DistantKinRule::Hanbali)
+                ? u" (tanzil Hanbali: laki-laki sama dengan perempuan)"_s
+                : QString());
+}
+
+// Who keeps a distant relative out when distant kin inherit: the places (tanzil) or the nearer
+// relatives (qarabah).
+QString distantExcluders(HeirSet kinds) {
+    QStringList names;
+    for (const HeirKind k : kinds)
+        names.append(distantKinds().contains(k) ? heirInfo(k).name
+                                                : u"anak dari "_s % heirInfo(k).name);
+    if (names.size() > 1)
+        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
+    return names.join(QString());
 }
 
 // "Anak Wanita", or "Anak Wanita (pengganti)" when only a predeceased daughter stands for it.
@@ -93,11 +136,26 @@ QString blockerNames(HeirSet kinds, const FaraidResult& result) {
 
 QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
     const bool khi = result.law == Law::Khi;
+    if (heir.status == FaraidStatus::Blocked && result.distant) {
+        const QString who = heir.inBranch()
+                                ? QString(u"dzawil arham ("_s % parentWords(heir) % u')')
+                                : u"dzawil arham"_s;
+        if (distantRule(result, DistantKinRule::Qarabah))
+            return who % u": terhalang oleh kerabat yang lebih dekat (qarabah): "_s %
+                   distantExcluders(heir.blockedBy);
+        if (heir.blockedBy.intersects(distantKinds()))
+            return who % u": di tempat "_s % placeWords(heir) % u" terhalang oleh "_s %
+                   faraidKindNames(heir.blockedBy) % u", seperti bapak menghalangi saudara"_s;
+        return who % u": tempat "_s % placeWords(heir) % u" terhalang oleh tempat "_s %
+               faraidKindNames(heir.blockedBy) % u" (tanzil)"_s;
+    }
     if (heir.status == FaraidStatus::Blocked) {
         const QString by = u"terhalang oleh "_s % blockerNames(heir.blockedBy, result);
-        if (heir.inBranch())
-            return u"dzawil arham (anak dari anak wanita): tidak mewarisi selama ada ashabul "
-                   u"furudh selain suami/istri atau ashabah, "_s %
+        if (heir.inBranch() || distantKinds().contains(heir.kind))
+            return (heir.inBranch() ? QString(u"dzawil arham ("_s % parentWords(heir) % u')')
+                                    : u"dzawil arham"_s) %
+                   u": tidak mewarisi selama ada ashabul furudh selain suami/istri atau "
+                   u"ashabah, "_s %
                    by;
         if (heir.kind == SaudaraPriaSeBapak || heir.kind == SaudaraWanitaSeBapak) {
             if (result.has(SpecialCase::Muaddah))
@@ -111,6 +169,8 @@ QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
             return by % u" (anak menghijab saudara, Putusan MA 86 K/AG/1994)"_s;
         return by;
     }
+    if (heir.basisCode == FaraidBasis::DistantKin)
+        return distantBasis(heir, result);
     QString text = basisText(heir);
     if (khi && heir.kind == Bapak && !heir.inBranch())
         text += u" (Pasal 177 KHI menurut SEMA No. 2 Tahun 1994)"_s;
@@ -263,7 +323,9 @@ QString bequestRecipientText(BequestRecipient recipient) {
 QString faraidHeirName(const FaraidHeir& heir) {
     if (!heir.inBranch())
         return heirInfo(heir.kind).name;
-    const QString child = heir.branchDaughters ? u"Cucu Wanita"_s : u"Cucu Pria"_s;
+    const bool grandchild = heir.kind == AnakPria || heir.kind == AnakWanita;
+    const QString child = grandchild ? (heir.branchDaughters ? u"Cucu Wanita"_s : u"Cucu Pria"_s)
+                                     : (heir.branchDaughters ? u"Anak Wanita"_s : u"Anak Pria"_s);
     const QString parent = heirInfo(heir.kind).name % u" ke-"_s % QString::number(heir.branch);
     return heir.basisCode == FaraidBasis::Substitute ? child % u" pengganti "_s % parent
                                                      : child % u" dari "_s % parent;
@@ -278,13 +340,25 @@ QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result) {
         }
         return kinds;
     };
+    if (heir.status == FaraidStatus::Blocked && result.distant)
+        return distantRule(result, DistantKinRule::Qarabah)
+                   ? QString(u"Dzawil arham, terhalang oleh "_s %
+                             distantExcluders(heir.blockedBy))
+               : heir.blockedBy.intersects(distantKinds())
+                   ? QString(u"Dzawil arham, terhalang oleh "_s % faraidKindNames(heir.blockedBy))
+                   : QString(u"Dzawil arham, tempat "_s % faraidKindNames(heir.blockedBy) %
+                             u" lebih berhak"_s);
     if (heir.status == FaraidStatus::Blocked)
-        return (heir.inBranch() ? u"Dzawil arham, terhalang oleh "_s : u"Terhalang oleh "_s) %
+        return (heir.inBranch() || distantKinds().contains(heir.kind)
+                    ? u"Dzawil arham, terhalang oleh "_s
+                    : u"Terhalang oleh "_s) %
                blockerNames(heir.blockedBy, result);
     if (heir.basisCode == FaraidBasis::Substitute)
         return u"Pengganti (Pasal 185 KHI)"_s;
     if (heir.basisCode == FaraidBasis::DistantKin)
-        return u"Dzawil arham di tempat ibunya"_s;
+        return distantRule(result, DistantKinRule::Qarabah)
+                   ? u"Dzawil arham terdekat (qarabah)"_s
+                   : QString(u"Dzawil arham di tempat "_s % placeWords(heir));
     if (heir.basisCode == FaraidBasis::MushtarakaShare)
         return u"Berbagi 1/3 bersama "_s %
                faraidKindNames(receiving(FaraidStatus::Fard) &
@@ -304,7 +378,7 @@ QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result) {
 void describeHeirs(FaraidResult& result) {
     ShareInput table;
     for (const FaraidHeir& heir : result.heirs) {
-        if (heir.inBranch())
+        if (heir.inBranch() || distantKinds().contains(heir.kind))
             continue;
         table.ticked |= kindBit(tableKind(heir.kind));
         table.counts[tableKind(heir.kind)] = heir.count;
@@ -313,7 +387,7 @@ void describeHeirs(FaraidResult& result) {
     const auto shares = computeShares(table);
     for (FaraidHeir& heir : result.heirs) {
         heir.basis = fullBasis(heir, result);
-        if (shares && !heir.inBranch())
+        if (shares && !heir.inBranch() && !distantKinds().contains(heir.kind))
             heir.tableDifference = difference(heir, shares->notes[tableKind(heir.kind)]);
     }
 }

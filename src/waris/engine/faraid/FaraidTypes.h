@@ -27,6 +27,10 @@ enum class SpouseAloneRule : std::uint8_t { Treasury, RestToSpouse };
 enum class DaughterRule : std::uint8_t { BlocksSiblings, Majority };
 // KHI radd: to every fixed-share heir, the spouse included (art. 193), or as the classical law.
 enum class KhiRadd : std::uint8_t { All, Blood };
+// Distant kin (dzawil arham): each in the place of the heir through whom related (tanzil), a male
+// twice a female within a place but in the mother's children's line (Shafi'i) or all alike
+// (Hanbali); or the nearest class, degree and tie first, by persons (qarabah, Hanafi, Abu Yusuf).
+enum class DistantKinRule : std::uint8_t { Tanzil, Hanbali, Qarabah };
 
 struct FaraidOptions {
     GrandfatherRule grandfather = GrandfatherRule::Zayd;
@@ -35,15 +39,17 @@ struct FaraidOptions {
     SpouseAloneRule spouseAlone = SpouseAloneRule::Treasury;
     DaughterRule daughter = DaughterRule::BlocksSiblings; // KHI only
     KhiRadd khiRadd = KhiRadd::All;                       // KHI only
+    DistantKinRule distantKin = DistantKinRule::Tanzil;
 };
 
 enum class Law : std::uint8_t { Classical, Khi };
 
 enum class BequestRecipient : std::uint8_t { AdoptedChild, AdoptiveParent, NonMuslimRelative };
 
-// A son or daughter who died before the deceased, with the children it left.
+// An heir who died before the deceased, with the children it left: a son or daughter, a son's
+// daughter, a brother or sister, a paternal uncle.
 struct PredeceasedChild {
-    HeirKind replaces = HeirKind::AnakPria; // AnakPria or AnakWanita
+    HeirKind replaces = HeirKind::AnakPria; // one of predeceasedPlaces()
     int sons = 0;
     int daughters = 0;
 };
@@ -203,6 +209,24 @@ struct FaraidMoney {
     bool bequestCut() const { return bequest < bequestAsked; }
 };
 
+// What one entry of distant kin (dzawil arham) takes.
+struct DistantPortion {
+    HeirKind kind = HeirKind::AnakWanita; // a branch's place, or a distant kind
+    int branch = 0;                       // 1, 2, ...: the predeceased heir; 0: a distant kind
+    bool daughters = false;
+    int count = 0;
+    Fraction share;     // of what the distant kin divide, all persons of the entry together
+    HeirSet excludedBy; // the places (or kinds) of those who take it, when the share is 0
+};
+
+struct DistantDivision {
+    DistantKinRule rule = DistantKinRule::Tanzil;
+    std::vector<DistantPortion> portions; // branches in input order, then the kinds
+    // Tanzil: the heirs whose places they take, divided as if they were the heirs.
+    FaraidPerKind<int> places{};
+    FaraidPerKind<Fraction> placeShares{};
+};
+
 struct FaraidResult {
     Law law = Law::Classical;
     std::vector<PredeceasedChild> predeceased; // as given
@@ -220,6 +244,7 @@ struct FaraidResult {
     Fraction unassigned;              // the part no heir receives (only a spouse, default rule)
     std::optional<FaraidMoney> money; // when an estate was given
     Rupiah unassignedAmount;
+    std::optional<DistantDivision> distant; // when distant kin inherit
 
     bool has(SpecialCase c) const { return (special & specialBit(c)) != 0; }
     // The living persons of a kind (no branch).

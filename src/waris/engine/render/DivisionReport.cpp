@@ -3,6 +3,7 @@
 #include "common/AmountInWords.h"
 #include "common/NumberFormat.h"
 #include "common/OutputLayout.h"
+#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/LawComparison.h"
@@ -168,6 +169,8 @@ DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidRes
             value += u" (tidak berpengaruh di sini)"_s;
         m_options.push_back({info.caption, value});
     }
+    if (result.distant)
+        m_options.push_back({u"Dzawil arham"_s, distantKinRuleName(result.distant->rule)});
 
     for (const FaraidHeir& heir : result.heirs) {
         if (!heir.tableDifference.isEmpty())
