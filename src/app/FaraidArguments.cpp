@@ -287,8 +287,8 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
                                                  {u"daughter"_s, HeirKind::AnakWanita}});
         if (!replaces && colon > 0) {
             replaces = heirKindNamed(value.left(colon));
-            if (replaces && std::ranges::find(predeceasedPlaces(), *replaces) ==
-                                predeceasedPlaces().end())
+            if (replaces &&
+                std::ranges::find(predeceasedPlaces(), *replaces) == predeceasedPlaces().end())
                 replaces.reset();
         }
         const QStringList counts = value.mid(colon + 1).split(u',');
@@ -298,7 +298,8 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
         const int daughters = counts.value(1).toInt(&daughtersOk);
         if (colon < 0 || !replaces || counts.size() != 2 || !sonsOk || !daughtersOk ||
             !counts[0].front().isDigit() || !counts[1].front().isDigit())
-            return u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau JENIS:PUTRA,PUTRI "
+            return u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau "
+                   u"JENIS:PUTRA,PUTRI "
                    u"(lihat --help), misalnya son:2,1: "_s %
                    value;
         children.push_back({*replaces, sons, daughters});
@@ -420,7 +421,8 @@ QString faraidHelp() {
     // The kinds of the heir selection, then on lines of their own the two grandmothers apart and
     // the distant kin.
     const int distantFirst = index(HeirKind::KakekDariIbu);
-    for (const auto& [first, last] : {std::pair{0, HeirKindCount}, {HeirKindCount, distantFirst},
+    for (const auto& [first, last] : {std::pair{0, HeirKindCount},
+                                      {HeirKindCount, distantFirst},
                                       {distantFirst, FaraidKindCount}}) {
         QString line = u" "_s;
         for (int k = first; k < last; ++k) {

@@ -95,8 +95,13 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
         u"AnakPria --law khi --estate 9 --obligatory-bequest 1"_s,
         u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s);
     row("predeceased child without counts", u"Istri --predeceased son:2"_s,
-        u"--predeceased harus son:PUTRA,PUTRI atau daughter:PUTRA,PUTRI, misalnya son:2,1: "
-        u"son:2"_s);
+        u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau JENIS:PUTRA,PUTRI (lihat "
+        u"--help), misalnya son:2,1: son:2"_s);
+    row("a predeceased heir of a kind that leaves no place", u"Istri --predeceased Bapak:1,0"_s,
+        u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau JENIS:PUTRA,PUTRI (lihat "
+        u"--help), misalnya son:2,1: Bapak:1,0"_s);
+    row("an unknown distant kin rule", u"SaudaraWanitaBapak --distant-kin hanafi"_s,
+        u"--distant-kin harus tanzil, hanbali atau qarabah."_s);
     row("predeceased child who left no child", u"Istri --predeceased daughter:0,0"_s,
         u"Anak yang meninggal lebih dahulu harus meninggalkan sedikitnya seorang anak."_s);
     row("grandson as a kind under KHI", u"--law khi CucuPria"_s,

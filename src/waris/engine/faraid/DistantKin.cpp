@@ -190,15 +190,23 @@ void qarabah(DistantDivision& d) {
     for (DistantPortion& p : d.portions)
         all.push_back(&p);
     const auto nearest = [](std::vector<DistantPortion*> entries, auto key) {
-        const auto best = key(**std::min_element(
-            entries.begin(), entries.end(),
-            [&key](const DistantPortion* a, const DistantPortion* b) { return key(*a) < key(*b); }));
+        const auto best =
+            key(**std::min_element(entries.begin(), entries.end(),
+                                   [&key](const DistantPortion* a, const DistantPortion* b) {
+                                       return key(*a) < key(*b);
+                                   }));
         std::erase_if(entries, [&](const DistantPortion* p) { return key(*p) != best; });
         return entries;
     };
-    const auto klass = [](const DistantPortion& p) { return rankOf(p).klass; };
-    const auto degree = [](const DistantPortion& p) { return rankOf(p).degree; };
-    const auto strength = [](const DistantPortion& p) { return rankOf(p).strength; };
+    const auto klass = [](const DistantPortion& p) {
+        return rankOf(p).klass;
+    };
+    const auto degree = [](const DistantPortion& p) {
+        return rankOf(p).degree;
+    };
+    const auto strength = [](const DistantPortion& p) {
+        return rankOf(p).strength;
+    };
     const auto near = nearest(nearest(all, klass), degree);
     // Degree three of the fourth class: the deceased's own aunts and uncles.
     std::vector<DistantPortion*> winners;

@@ -681,9 +681,10 @@ void Division::addBranches(const FaraidHeir& child) {
     }
     // What one living daughter gets, or half a son when there is none.
     const bool children = child.kind == AnakPria || child.kind == AnakWanita;
-    const Fraction perDaughter = !children                   ? Fraction()
-                                 : m_counts[AnakWanita] > 0 ? m_share[AnakWanita] / m_counts[AnakWanita]
-                                                            : m_share[AnakPria] / m_counts[AnakPria] / 2;
+    const Fraction perDaughter = !children ? Fraction()
+                                 : m_counts[AnakWanita] > 0
+                                     ? m_share[AnakWanita] / m_counts[AnakWanita]
+                                     : m_share[AnakPria] / m_counts[AnakPria] / 2;
     // The mother's children share alike, and so do theirs.
     const std::int64_t sonWeight =
         child.kind == SaudaraPriaSeIbu || child.kind == SaudaraWanitaSeIbu ? 1 : 2;
@@ -746,9 +747,9 @@ void Division::addDistantKin(HeirSet receivers) {
             const int persons = daughters ? predeceased.daughters : predeceased.sons;
             if (persons == 0 || !distantChildren(predeceased.replaces, daughters))
                 continue;
-            const auto at = std::find_if(
-                m_result.heirs.begin(), m_result.heirs.end(),
-                [&](const FaraidHeir& h) { return h.kind > predeceased.replaces; });
+            const auto at =
+                std::find_if(m_result.heirs.begin(), m_result.heirs.end(),
+                             [&](const FaraidHeir& h) { return h.kind > predeceased.replaces; });
             FaraidHeir heir;
             heir.kind = predeceased.replaces;
             heir.branch = branch;

@@ -166,21 +166,22 @@ void distantSteps(const FaraidResult& r, QStringList& steps) {
         const HeirKind place = heirKind(k);
         if (d.places[place] == 0)
             continue;
-        places.append(heirInfo(place).name %
-                      (d.places[place] > 1 ? u" ("_s % num(d.places[place]) % u" orang)"_s
-                                           : QString()) %
-                      u' ' % d.placeShares[place].toString());
+        places.append(
+            heirInfo(place).name %
+            (d.places[place] > 1 ? u" ("_s % num(d.places[place]) % u" orang)"_s : QString()) %
+            u' ' % d.placeShares[place].toString());
     }
     steps.append(u"Cara tanzil: setiap dzawil arham menempati tempat ahli waris yang "
                  u"menghubungkannya, dan tempat-tempat itu dibagi seperti ahli waris: "_s %
                  places.join(u", "_s) % u'.');
-    steps.append(d.rule == DistantKinRule::Hanbali
-                     ? u"Bagian setiap tempat dibagi kepada yang menempatinya, laki-laki sama "
-                       u"dengan perempuan (Hanbali); Kakek dari Ibu menghalangi saudara ibu, "
-                       u"saudara bapak berbagi seperti ahli waris bapak."_s
-                     : u"Bagian setiap tempat dibagi kepada yang menempatinya, laki-laki dua kali "
-                       u"perempuan kecuali garis saudara seibu (Syafi'i); Kakek dari Ibu "
-                       u"menghalangi saudara ibu, saudara bapak berbagi seperti ahli waris bapak."_s);
+    steps.append(
+        d.rule == DistantKinRule::Hanbali
+            ? u"Bagian setiap tempat dibagi kepada yang menempatinya, laki-laki sama "
+              u"dengan perempuan (Hanbali); Kakek dari Ibu menghalangi saudara ibu, "
+              u"saudara bapak berbagi seperti ahli waris bapak."_s
+            : u"Bagian setiap tempat dibagi kepada yang menempatinya, laki-laki dua kali "
+              u"perempuan kecuali garis saudara seibu (Syafi'i); Kakek dari Ibu "
+              u"menghalangi saudara ibu, saudara bapak berbagi seperti ahli waris bapak."_s);
 }
 
 QString groupLine(const FaraidGroup& g, const FaraidResult& r, bool distantKin) {
@@ -294,11 +295,11 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
         anyFard = anyFard || !g.fard.isZero();
     const bool distantKin = distantKinInherit(r);
     steps.append(u"Asal masalah: "_s % num(r.base) %
-                 (anyFard      ? u" (kelipatan persekutuan terkecil penyebut bagian tetap)."_s
+                 (anyFard ? u" (kelipatan persekutuan terkecil penyebut bagian tetap)."_s
                   : onlyDaughtersChildren(r)
                       ? u" (satu bagian untuk setiap anak wanita yang digantikan)."_s
                   : r.distant ? u" (kelipatan persekutuan terkecil penyebut bagian dzawil arham)."_s
-                               : u" (jumlah kepala ashabah, laki-laki dihitung dua)."_s));
+                              : u" (jumlah kepala ashabah, laki-laki dihitung dua)."_s));
     for (const FaraidGroup& g : r.groups)
         steps.append(groupLine(g, r, distantKin));
 

@@ -1,7 +1,6 @@
 #include "waris/engine/faraid/FaraidText.h"
 
 #include "waris/engine/faraid/DistantKin.h"
-
 #include "waris/engine/table/ShareRules.h"
 
 using namespace Qt::StringLiterals;
@@ -342,8 +341,7 @@ QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result) {
     };
     if (heir.status == FaraidStatus::Blocked && result.distant)
         return distantRule(result, DistantKinRule::Qarabah)
-                   ? QString(u"Dzawil arham, terhalang oleh "_s %
-                             distantExcluders(heir.blockedBy))
+                   ? QString(u"Dzawil arham, terhalang oleh "_s % distantExcluders(heir.blockedBy))
                : heir.blockedBy.intersects(distantKinds())
                    ? QString(u"Dzawil arham, terhalang oleh "_s % faraidKindNames(heir.blockedBy))
                    : QString(u"Dzawil arham, tempat "_s % faraidKindNames(heir.blockedBy) %
