@@ -299,7 +299,7 @@ void DivisionForm::divide() {
     m_deductions[Obligatory]->setEnabled(khi || m_compare->isChecked());
     m_recipient->setEnabled(m_deductions[Obligatory]->isEnabled());
     m_special->setHeirs(m_state.lastCounts());
-    const std::optional<FaraidInput> in = input();
+    std::optional<FaraidInput> in = input();
     if (!in) {
         for (std::size_t i = 0; i < m_deductions.size(); ++i) {
             if (!readAmount(m_deductions[i]->text(), context().locale)) {
@@ -317,6 +317,8 @@ void DivisionForm::divide() {
     auto special = m_special->special();
     if (const auto* problem = std::get_if<QString>(&special))
         return refuse(*problem);
+    if (const QString problem = m_special->addDistantKin(*in); !problem.isEmpty())
+        return refuse(problem);
     const FaraidInput chosen = underLaw(*in, in->law);
     if (auto& cases = std::get<SpecialInput>(special); cases.any()) {
         if (m_compare->isChecked())

@@ -1,7 +1,9 @@
 #include "waris/forms/PredeceasedTable.h"
 
 #include "ui/FormWidgets.h"
+#include "waris/engine/faraid/DistantKin.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,14 +24,15 @@ PredeceasedTable::PredeceasedTable(QWidget* parent)
     : QWidget(parent) {
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(u"Pengganti"_s);
-    m_table->setHorizontalHeaderLabels({u"Anak"_s, u"Putra"_s, u"Putri"_s});
+    m_table->setHorizontalHeaderLabels({u"Yang meninggal"_s, u"Putra"_s, u"Putri"_s});
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setAccessibleName(u"Anak yang meninggal lebih dahulu"_s);
-    QLabel* label = makeLabel(this, u"LabelPengganti"_s, u"Anak &yang meninggal lebih dahulu"_s);
+    m_table->setAccessibleName(u"Ahli waris yang meninggal lebih dahulu"_s);
+    QLabel* label =
+        makeLabel(this, u"LabelPengganti"_s, u"Ahli waris &yang meninggal lebih dahulu"_s);
     label->setBuddy(m_table);
 
     auto* layout = new QGridLayout(this);
@@ -58,6 +61,22 @@ PredeceasedTable::PredeceasedTable(QWidget* parent)
                 add(i == 0 ? HeirKind::AnakPria : HeirKind::AnakWanita);
         });
     }
+    // The other heirs whose children may stand in their place.
+    m_otherKind = new QComboBox(this);
+    m_otherKind->setObjectName(u"PenggantiJenis"_s);
+    m_otherKind->setAccessibleName(u"Ahli waris lain yang meninggal lebih dahulu"_s);
+    for (const HeirKind kind : predeceasedPlaces()) {
+        if (kind != HeirKind::AnakPria && kind != HeirKind::AnakWanita)
+            m_otherKind->addItem(heirInfo(kind).name, index(kind));
+    }
+    QPushButton* other = makeButton(this, u"TambahPenggantiLain"_s, u"+ Lainnya"_s,
+                                    u" Ahli waris lain yang meninggal lebih dahulu: anak-anaknya "
+                                    u"pengganti (KHI) atau dzawil arham (klasik)  "_s);
+    other->setAutoDefault(false);
+    layout->addWidget(m_otherKind, 3, 0, 1, 2);
+    layout->addWidget(other, 3, 2);
+    connect(other, &QPushButton::clicked, this,
+            [this] { add(heirKind(m_otherKind->currentData().toInt())); });
     connect(m_table, &QTableWidget::itemChanged, this, &PredeceasedTable::changed);
 }
 

@@ -4,12 +4,14 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QTableWidget;
 
 namespace zw::waris {
 
-// The table Pengganti of Pembagian: the sons and daughters who died before the deceased, each with
-// the number of its own sons and daughters, added and removed by buttons.
+// The table Pengganti of Pembagian: the heirs who died before the deceased (sons and daughters,
+// and of the other kinds that leave a place), each with the number of its own sons and daughters,
+// added and removed by buttons.
 class PredeceasedTable final : public QWidget {
     Q_OBJECT
 
@@ -28,6 +30,7 @@ private:
     void removeCurrent();
 
     QTableWidget* m_table = nullptr;
+    QComboBox* m_otherKind = nullptr;
 };
 
 } // namespace zw::waris

@@ -1,6 +1,8 @@
 #include "waris/forms/SpecialCasesBox.h"
 
 #include "ui/FormWidgets.h"
+#include "waris/engine/faraid/DistantKin.h"
+#include "waris/engine/faraid/HeirList.h"
 #include "waris/forms/LaterDeathTable.h"
 
 #include <QComboBox>
@@ -78,6 +80,19 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     m_diedTogether->setObjectName(u"MeninggalBersama"_s);
     m_diedTogether->setToolTip(u" Ahli waris yang meninggal bersama pewaris (gharqa)  "_s);
     m_diedTogether->setMaximumHeight(m_diedTogether->fontMetrics().height() * 3);
+    m_distantKin = new QLineEdit(this);
+    m_distantKin->setObjectName(u"KerabatJauh"_s);
+    m_distantKin->setPlaceholderText(u"misalnya SaudaraWanitaIbu=2, KakekDariIbu"_s);
+    m_distantKin->setToolTip(u" Dzawil arham yang bukan anak ahli waris: KakekDariIbu, "
+                             u"SaudaraPriaIbu, SaudaraWanitaIbu, SaudaraWanitaBapak, PamanSeIbu; "
+                             u"anak-anak ahli waris yang meninggal lebih dahulu di tab "
+                             u"Pengganti  "_s);
+    m_distantRule = makeCombo(
+        this, u"CaraKerabatJauh"_s,
+        {u"Tanzil (Syafi'i)"_s, u"Tanzil (Hanbali)"_s, u"Qarabah (Hanafi)"_s},
+        u" Tanzil: di tempat ahli waris yang menghubungkannya, laki-laki dua kali perempuan "
+        u"(Syafi'i) atau sama (Hanbali); qarabah: kerabat terdekat lebih dahulu  "_s);
+    m_distantRule->setAccessibleName(u"Cara dzawil arham"_s);
     fillHeirs();
 
     // No access keys: on a hidden tab they would reach nothing.
@@ -102,6 +117,8 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
         makeBuddyLabel(this, u"LabelMeninggalBersama"_s, u"Meninggal bersama"_s, m_diedTogether), 5,
         0, Qt::AlignTop);
     grid->addWidget(m_diedTogether, 5, 1, 1, 3);
+    addRow(6, u"Dzawil arham"_s, m_distantKin, 1);
+    grid->addWidget(m_distantRule, 6, 2, 1, 2);
     grid->setColumnStretch(1, 1);
 
     connect(m_deaths, &LaterDeathTable::changed, this, &SpecialCasesBox::changed);
@@ -112,6 +129,8 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
         });
     connect(m_unbornMax, &QSpinBox::valueChanged, this, &SpecialCasesBox::changed);
     connect(m_diedTogether, &QListWidget::itemChanged, this, &SpecialCasesBox::changed);
+    connect(m_distantKin, &QLineEdit::textChanged, this, &SpecialCasesBox::changed);
+    connect(m_distantRule, &QComboBox::currentIndexChanged, this, &SpecialCasesBox::changed);
     enableViews();
 }
 
@@ -188,11 +207,35 @@ std::variant<SpecialInput, QString> SpecialCasesBox::special() const {
     return special;
 }
 
+QString SpecialCasesBox::addDistantKin(FaraidInput& input) const {
+    const QString text = m_distantKin->text().trimmed();
+    FaraidPerKind<int> named{};
+    if (!text.isEmpty()) {
+        QStringList entries = text.split(u',');
+        for (QString& entry : entries)
+            entry = entry.trimmed();
+        if (QString problem = readHeirList(entries, named); !problem.isEmpty())
+            return u"Dzawil arham: "_s % problem;
+    }
+    for (int k = 0; k < FaraidKindCount; ++k) {
+        const HeirKind kind = heirKind(k);
+        if (named[kind] > 0 && !distantKinds().contains(kind))
+            return u"Dzawil arham: "_s % heirInfo(kind).name %
+                   u" adalah ahli waris; pilih di Ahli Waris atau Pengganti."_s;
+        if (named[kind] > 0)
+            input.counts[kind] = named[kind];
+    }
+    input.options.distantKin = static_cast<DistantKinRule>(m_distantRule->currentIndex());
+    return {};
+}
+
 void SpecialCasesBox::clear() {
     {
         const QSignalBlocker quiet(this);
         m_deaths->clear();
-        for (QComboBox* box : {m_unborn, m_reserve, m_missing, m_intersex, m_intersexView})
+        m_distantKin->clear();
+        for (QComboBox* box :
+             {m_unborn, m_reserve, m_missing, m_intersex, m_intersexView, m_distantRule})
             box->setCurrentIndex(0);
         m_unbornMax->setValue(2);
         for (int row = 0; row < m_diedTogether->count(); ++row)

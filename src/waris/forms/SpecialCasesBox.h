@@ -7,6 +7,7 @@
 #include <variant>
 
 class QComboBox;
+class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
@@ -27,6 +28,8 @@ public:
     void setHeirs(const PerKind<int>& counts);
     // The special cases chosen (their input left to the caller), or why they cannot be read.
     std::variant<SpecialInput, QString> special() const;
+    // Adds the distant kin named and their rule to `input`; why they cannot be read, or nothing.
+    QString addDistantKin(FaraidInput& input) const;
     void clear();
 
 Q_SIGNALS:
@@ -45,6 +48,8 @@ private:
     QComboBox* m_intersex = nullptr;
     QComboBox* m_intersexView = nullptr;
     QListWidget* m_diedTogether = nullptr;
+    QLineEdit* m_distantKin = nullptr;
+    QComboBox* m_distantRule = nullptr;
 };
 
 } // namespace zw::waris

@@ -93,6 +93,8 @@ private Q_SLOTS:
     void specialCaseRefusedKeepsTheEntry_data();
     void specialCaseRefusedKeepsTheEntry();
     void newCalculationEmptiesTheSpecialCases();
+    void distantKinDivideInTheWindow_data();
+    void distantKinDivideInTheWindow();
 
 private:
     void enterDeceased(const Deceased& entry, bool confirm = true);
@@ -746,6 +748,59 @@ void WarisFormsTest::newCalculationEmptiesTheSpecialCases() {
         QCOMPARE(together.item(row)->checkState(), Qt::Unchecked);
     QCOMPARE(m_app->child<QTableWidget>(Division, u"MeninggalKemudian"_s).rowCount(), 0);
     QCOMPARE(firstColumn(), plain);
+}
+
+void WarisFormsTest::distantKinDivideInTheWindow_data() {
+    QTest::addColumn<QString>("distant");
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("amounts");
+    QTest::addColumn<QString>("problem");
+
+    const QStringList rows{u"Suami"_s, u"Anak Pria dari Saudara Wanita Sekandung ke-1"_s,
+                           u"Saudara Wanita Ibu"_s, u"Jumlah"_s};
+    QTest::newRow("tanzil: the sister's and the mother's places share the husband's rest")
+        << u"SaudaraWanitaIbu"_s << u"Tanzil (Syafi'i)"_s << rows
+        << QStringList{u"600,000.00"_s, u"360,000.00"_s, u"240,000.00"_s} << QString();
+    QTest::newRow("qarabah: the sister's son before the mother's sister")
+        << u"SaudaraWanitaIbu"_s << u"Qarabah (Hanafi)"_s << rows
+        << QStringList{u"600,000.00"_s, u"600,000.00"_s, u"0.00"_s} << QString();
+    QTest::newRow("an heir named as distant kin is refused")
+        << u"SaudaraWanitaIbu, AnakPria"_s << u"Tanzil (Syafi'i)"_s << QStringList()
+        << QStringList()
+        << u"Dzawil arham: Anak Pria adalah ahli waris; pilih di Ahli Waris atau Pengganti."_s;
+}
+
+// A wife's estate left to her husband, her late sister's son and her mother's sister.
+void WarisFormsTest::distantKinDivideInTheWindow() {
+    QFETCH(QString, distant);
+    QFETCH(QString, rule);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, amounts);
+    QFETCH(QString, problem);
+
+    enterDeceased({u"Aminah"_s, u"1200000"_s, false});
+    calculate({Suami}, {});
+    click(u"Hasil"_s, u"Command8"_s);
+    setSpecial(u"PenggantiJenis"_s, u"Saudara Wanita Sekandung"_s);
+    click(Division, u"TambahPenggantiLain"_s);
+    setSpecial(u"CaraKerabatJauh"_s, rule);
+    type(u"KerabatJauh"_s, distant);
+
+    QCOMPARE(m_app->child<QLabel>(Division, u"Masalah"_s).text(), problem);
+    QCOMPARE(m_app->child<QLineEdit>(Division, u"KerabatJauh"_s).text(), distant);
+    if (!problem.isEmpty())
+        return;
+    QCOMPARE(firstColumn(), rows);
+    const int amount = m_app->child<QTableWidget>(Division, u"Rincian"_s).columnCount() - 1;
+    // Each person's amount; the total row leaves that column empty.
+    QStringList got;
+    for (int row = 0; row + 1 < rowCount(); ++row)
+        got.append(cell(row, amount));
+    QCOMPARE(got, amounts);
+    QVERIFY(m_app->child<QPlainTextEdit>(Division, u"Langkah"_s)
+                .toPlainText()
+                .contains(rule.startsWith(u"Tanzil") ? u"Cara tanzil"_s : u"Cara qarabah"_s));
 }
 
 QTEST_MAIN(WarisFormsTest)
