@@ -350,8 +350,9 @@ void MonkeyTest::actOnPredeceased(QTableWidget* table) {
 void MonkeyTest::actOnSpecialCases(QWidget* window) {
     const int roll = m_random.bounded(6);
     if (roll == 0) {
-        const QString names[] = {u"Kandungan"_s, u"CadanganKandungan"_s, u"Hilang"_s, u"Khuntsa"_s,
-                                 u"PandanganKhuntsa"_s};
+        const QString names[] = {u"Kandungan"_s,     u"CadanganKandungan"_s, u"Hilang"_s,
+                                 u"Khuntsa"_s,       u"PandanganKhuntsa"_s,  u"CaraKerabatJauh"_s,
+                                 u"PenggantiJenis"_s};
         auto* box = window->findChild<QComboBox*>(names[m_random.bounded(int(std::size(names)))]);
         if (!box || !box->isEnabled() || box->count() == 0)
             return;
@@ -372,8 +373,23 @@ void MonkeyTest::actOnSpecialCases(QWidget* window) {
         note(u"tick "_s + item->text(), list);
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     } else if (roll == 3) {
-        click(window->findChild<QWidget*>(m_random.bounded(3) == 0 ? u"HapusMeninggalKemudian"_s
-                                                                   : u"TambahMeninggalKemudian"_s));
+        const QString buttons[] = {u"HapusMeninggalKemudian"_s, u"TambahMeninggalKemudian"_s,
+                                   u"TambahMeninggalKemudian"_s, u"TambahPenggantiLain"_s};
+        click(window->findChild<QWidget*>(buttons[m_random.bounded(int(std::size(buttons)))]));
+    } else if (roll == 4 && m_random.bounded(2) == 0) {
+        const QString kin[] = {u"SaudaraWanitaIbu=2"_s,
+                               u"KakekDariIbu, PamanSeIbu"_s,
+                               u"SaudaraWanitaBapak=99"_s,
+                               u"AnakPria"_s,
+                               u"Bibi"_s,
+                               u""_s};
+        auto* edit = window->findChild<QLineEdit*>(u"KerabatJauh"_s);
+        if (!edit)
+            return;
+        const QString text = kin[m_random.bounded(int(std::size(kin)))];
+        note(u"distant "_s + text, edit);
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
     } else {
         auto* table = window->findChild<QTableWidget*>(u"MeninggalKemudian"_s);
         if (!table || table->rowCount() == 0)
