@@ -66,7 +66,7 @@ private Q_SLOTS:
             special.input.counts[kind] = count;
         special.input.estate = zw::Rupiah::fromSen(987'654'321'00);
         const auto heirs = [](std::initializer_list<std::pair<HeirKind, int>> list) {
-            PerKind<int> counts{};
+            FaraidPerKind<int> counts{};
             for (const auto& [kind, count] : list)
                 counts[kind] = count;
             return counts;
@@ -109,6 +109,28 @@ private Q_SLOTS:
     }
 
     // Both sexes of the deceased, counts 1 and 2: 8 388 604 divisions, fractions only.
+    // A wife with distant kin of every line, by tanzil: the places divided, then shared; amounts,
+    // texts and the working.
+    void distantKinOfEveryLine() {
+        FaraidInput input;
+        input.counts[HeirKind::Istri] = 1;
+        for (const HeirKind kind : {HeirKind::KakekDariIbu, HeirKind::SaudaraPriaIbu,
+                                    HeirKind::SaudaraWanitaBapak, HeirKind::PamanSeIbu})
+            input.counts[kind] = 1;
+        for (const HeirKind place : {HeirKind::AnakWanita, HeirKind::AnakWanita,
+                                     HeirKind::CucuWanita, HeirKind::SaudaraWanitaSekandung,
+                                     HeirKind::SaudaraPriaSeIbu, HeirKind::PamanSekandung})
+            input.predeceased.push_back({place, place == HeirKind::PamanSekandung ? 0 : 1, 2});
+        input.estate = zw::Rupiah::fromSen(987'654'321'00);
+        const MoneyText money = moneyIn(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+        QBENCHMARK {
+            const FaraidOutcome outcome = divideEstate(input);
+            if (!std::holds_alternative<FaraidResult>(outcome) ||
+                faraidSteps(std::get<FaraidResult>(outcome), money).isEmpty())
+                QFAIL("division failed");
+        }
+    }
+
     void wholeSweepFractionsOnly() {
         QBENCHMARK_ONCE {
             std::int64_t divisions = 0;
