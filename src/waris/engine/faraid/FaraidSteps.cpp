@@ -125,17 +125,6 @@ void predeceasedSteps(const FaraidResult& r, QStringList& steps) {
     }
 }
 
-// "anak-anak Saudara Wanita Sekandung dan Saudara Wanita Ibu": the distant kin of some kinds.
-QString distantNames(HeirSet kinds) {
-    QStringList names;
-    for (const HeirKind k : kinds)
-        names.append(distantKinds().contains(k) ? heirInfo(k).name
-                                                : u"anak-anak "_s % heirInfo(k).name);
-    if (names.size() > 1)
-        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
-    return names.join(QString());
-}
-
 // The rule by which distant kin divide what they receive.
 void distantSteps(const FaraidResult& r, QStringList& steps) {
     if (!r.distant || onlyDaughtersChildren(r))
@@ -190,8 +179,8 @@ QString groupLine(const FaraidGroup& g, const FaraidResult& r, bool distantKin) 
         return u"Anak-anak Anak Wanita yang meninggal lebih dahulu (dzawil arham): mendapat sisa "_s %
                num(g.baseParts - fardParts) % u" bagian."_s;
     if (r.distant && g.takesResidue)
-        return u"Dzawil arham ("_s % distantNames(g.kinds) % u"): mendapat sisa "_s %
-               num(g.baseParts - fardParts) % u" bagian."_s;
+        return u"Dzawil arham ("_s % distantKinNames(g.kinds, u"anak-anak ") %
+               u"): mendapat sisa "_s % num(g.baseParts - fardParts) % u" bagian."_s;
     const QString names = faraidKindNames(g.kinds);
     if (!g.takesResidue)
         return names % u": "_s % g.fard.toString() % u" × "_s % num(r.base) % u" = "_s %

@@ -111,18 +111,6 @@ QString distantBasis(const FaraidHeir& heir, const FaraidResult& result) {
                 : QString());
 }
 
-// Who keeps a distant relative out when distant kin inherit: the places (tanzil) or the nearer
-// relatives (qarabah).
-QString distantExcluders(HeirSet kinds) {
-    QStringList names;
-    for (const HeirKind k : kinds)
-        names.append(distantKinds().contains(k) ? heirInfo(k).name
-                                                : u"anak dari "_s % heirInfo(k).name);
-    if (names.size() > 1)
-        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
-    return names.join(QString());
-}
-
 // "Anak Wanita", or "Anak Wanita (pengganti)" when only a predeceased daughter stands for it.
 QString blockerNames(HeirSet kinds, const FaraidResult& result) {
     QString names = faraidKindNames(kinds);
@@ -141,7 +129,7 @@ QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
                                 : u"dzawil arham"_s;
         if (distantRule(result, DistantKinRule::Qarabah))
             return who % u": terhalang oleh kerabat yang lebih dekat (qarabah): "_s %
-                   distantExcluders(heir.blockedBy);
+                   distantKinNames(heir.blockedBy, u"anak dari ");
         if (heir.blockedBy.intersects(distantKinds()))
             return who % u": di tempat "_s % placeWords(heir) % u" terhalang oleh "_s %
                    faraidKindNames(heir.blockedBy) % u", seperti bapak menghalangi saudara"_s;
@@ -258,6 +246,15 @@ HeirKind tableKind(HeirKind kind) {
 
 } // namespace
 
+QString distantKinNames(HeirSet kinds, QStringView childrenOf) {
+    QStringList names;
+    for (const HeirKind k : kinds)
+        names.append(distantKinds().contains(k) ? heirInfo(k).name : childrenOf % heirInfo(k).name);
+    if (names.size() > 1)
+        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
+    return names.join(QString());
+}
+
 QString faraidKindNames(HeirSet kinds) {
     QString names;
     int left = kinds.size();
@@ -341,7 +338,8 @@ QString faraidStatusText(const FaraidHeir& heir, const FaraidResult& result) {
     };
     if (heir.status == FaraidStatus::Blocked && result.distant)
         return distantRule(result, DistantKinRule::Qarabah)
-                   ? QString(u"Dzawil arham, terhalang oleh "_s % distantExcluders(heir.blockedBy))
+                   ? QString(u"Dzawil arham, terhalang oleh "_s %
+                             distantKinNames(heir.blockedBy, u"anak dari "))
                : heir.blockedBy.intersects(distantKinds())
                    ? QString(u"Dzawil arham, terhalang oleh "_s % faraidKindNames(heir.blockedBy))
                    : QString(u"Dzawil arham, tempat "_s % faraidKindNames(heir.blockedBy) %

@@ -10,6 +10,9 @@ namespace zw::waris {
 
 // "Bapak dan Anak Pria", "Ibu, Anak Wanita dan Nenek": the kinds' names (HeirInfo::name).
 QString faraidKindNames(HeirSet kinds);
+// Distant kin by the kinds their division lists: a distant kind by its name, a predeceased heir's
+// children as `childrenOf` and the heir's name ("anak-anak Saudara Wanita Sekandung").
+QString distantKinNames(HeirSet kinds, QStringView childrenOf);
 
 // "umariyyatain", "mushtaraka", "akdariyyah", "muaddah", "jadd-wal-ikhwah"
 QString specialCaseName(SpecialCase c);
