@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace zw::waris {
 
@@ -59,6 +60,14 @@ constexpr HeirKind heirKind(int index) {
 constexpr std::uint32_t kindBit(HeirKind kind) {
     return std::uint32_t{1} << index(kind);
 }
+
+// The classes in which a man takes twice a woman, man first: children, full and paternal
+// siblings.
+inline constexpr std::array<std::pair<HeirKind, HeirKind>, 3> SexPairs{{
+    {HeirKind::AnakPria, HeirKind::AnakWanita},
+    {HeirKind::SaudaraPriaSekandung, HeirKind::SaudaraWanitaSekandung},
+    {HeirKind::SaudaraPriaSeBapak, HeirKind::SaudaraWanitaSeBapak},
+}};
 
 // The most persons of one kind.
 inline constexpr int MaxPersons = 99;

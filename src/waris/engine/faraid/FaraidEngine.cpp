@@ -679,12 +679,17 @@ void Division::addBranches(const FaraidHeir& child) {
         heir.fard = fardPerChild * living;
         m_result.heirs.push_back(heir);
     }
-    // What one living daughter gets, or half a son when there is none.
-    const bool children = child.kind == AnakPria || child.kind == AnakWanita;
-    const Fraction perDaughter = !children ? Fraction()
-                                 : m_counts[AnakWanita] > 0
-                                     ? m_share[AnakWanita] / m_counts[AnakWanita]
-                                     : m_share[AnakPria] / m_counts[AnakPria] / 2;
+    // Art. 185(2) measures a substitute against an heir of the replaced one's degree: what one
+    // living woman of the class gets, or half a man when there is none. The mother's children
+    // and the uncles have no such pair.
+    const auto pair = std::ranges::find_if(SexPairs, [&](const std::pair<HeirKind, HeirKind>& p) {
+        return p.first == child.kind || p.second == child.kind;
+    });
+    const bool measured = pair != SexPairs.end();
+    const Fraction perWoman = !measured ? Fraction()
+                              : m_counts[pair->second] > 0
+                                  ? m_share[pair->second] / m_counts[pair->second]
+                                  : m_share[pair->first] / m_counts[pair->first] / 2;
     // The mother's children share alike, and so do theirs.
     const std::int64_t sonWeight =
         child.kind == SaudaraPriaSeIbu || child.kind == SaudaraWanitaSeIbu ? 1 : 2;
@@ -708,7 +713,7 @@ void Division::addBranches(const FaraidHeir& child) {
             heir.share = heir.perPerson * persons;
             heir.fard = fardPerChild * Fraction::of(weight * persons, heads);
             heir.exceedsLivingChild =
-                khi() && children && heir.perPerson > perDaughter * (daughters ? 1 : 2);
+                khi() && measured && heir.perPerson > perWoman * (daughters ? 1 : 2);
             m_result.heirs.push_back(heir);
         }
     }

@@ -223,6 +223,16 @@ void specialSteps(const FaraidResult& r, QStringList& steps) {
     }
 }
 
+// "anak wanita", "saudara pria sekandung": the living heir of a substitute's sex and the
+// replaced heir's degree.
+QString sameDegreeName(const FaraidHeir& h) {
+    for (const auto& [man, woman] : SexPairs) {
+        if (h.kind == man || h.kind == woman)
+            return heirInfo(h.branchDaughters ? woman : man).name.toLower();
+    }
+    return heirInfo(h.kind).name.toLower();
+}
+
 // What KHI says beside the shares: the father's article, a substitute beyond a child's share.
 void khiSteps(const FaraidResult& r, QStringList& steps) {
     if (r.law != Law::Khi)
@@ -236,7 +246,7 @@ void khiSteps(const FaraidResult& r, QStringList& steps) {
         if (h.exceedsLivingChild)
             steps.append(u"Pasal 185 ayat (2) KHI: bagian "_s % faraidHeirName(h) % u" ("_s %
                          h.perPerson.toString() % u" per orang) melebihi bagian seorang "_s %
-                         (h.branchDaughters ? u"anak wanita"_s : u"anak pria"_s) %
+                         sameDegreeName(h) %
                          u" yang sederajat; bagian ini tetap seperti dihitung."_s);
     }
 }

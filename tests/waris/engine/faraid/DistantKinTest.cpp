@@ -41,7 +41,7 @@ QString sharesOf(const FaraidResult& result) {
         QString part = heirInfo(h.kind).identifier;
         if (h.inBranch())
             part += u'@' % QString::number(h.branch) % (h.branchDaughters ? u'w' : u'p');
-        part += u' ' % h.share.toString();
+        part += u' ' % h.share.toString() % (h.exceedsLivingChild ? u"!"_s : u""_s);
         for (const HeirKind k : h.blockedBy)
             part += u'<' % heirInfo(k).identifier;
         parts.append(part);
