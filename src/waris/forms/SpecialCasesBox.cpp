@@ -67,7 +67,12 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
         this, u"CadanganKandungan"_s,
         {u"Hanbali: yang terbesar"_s, u"Syafi'i: saudaranya menunggu"_s, u"Hanafi: satu anak"_s},
         u" Bagian yang ditahan untuk kandungan  "_s);
-    m_missing = makeCombo(this, u"Hilang"_s, {}, u" Seorang ahli waris yang hilang (mafqud)  "_s);
+    m_missing = makeCombo(this, u"Hilang"_s, {}, u" Ahli waris yang hilang (mafqud)  "_s);
+    m_missingCount = new QSpinBox(this);
+    m_missingCount->setObjectName(u"HilangOrang"_s);
+    m_missingCount->setRange(1, 1);
+    m_missingCount->setToolTip(u" Berapa orang dari jenis ini yang hilang  "_s);
+    m_missingCount->findChild<QLineEdit*>()->setAccessibleName(u"Orang hilang"_s);
     m_intersex = makeCombo(this, u"Khuntsa"_s, {},
                            u" Seorang dari jenis ini tidak diketahui jenis kelaminnya  "_s);
     m_intersexView =
@@ -110,7 +115,9 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
                     1, 2);
     grid->addWidget(m_unbornMax, 1, 3);
     addRow(2, u"Cadangan"_s, m_reserve, 3);
-    addRow(3, u"Hilang"_s, m_missing, 3);
+    addRow(3, u"Hilang"_s, m_missing, 1);
+    grid->addWidget(makeBuddyLabel(this, u"LabelHilangOrang"_s, u"Orang"_s, m_missingCount), 3, 2);
+    grid->addWidget(m_missingCount, 3, 3);
     addRow(4, u"Khuntsa"_s, m_intersex, 1);
     grid->addWidget(m_intersexView, 4, 2, 1, 2);
     grid->addWidget(
@@ -128,6 +135,7 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
             Q_EMIT changed();
         });
     connect(m_unbornMax, &QSpinBox::valueChanged, this, &SpecialCasesBox::changed);
+    connect(m_missingCount, &QSpinBox::valueChanged, this, &SpecialCasesBox::changed);
     connect(m_diedTogether, &QListWidget::itemChanged, this, &SpecialCasesBox::changed);
     connect(m_distantKin, &QLineEdit::textChanged, this, &SpecialCasesBox::changed);
     connect(m_distantRule, &QComboBox::currentIndexChanged, this, &SpecialCasesBox::changed);
@@ -174,6 +182,11 @@ void SpecialCasesBox::enableViews() {
     // The Hanafi reserve is one child, whatever the number.
     m_unbornMax->setEnabled(unborn && m_reserve->currentIndex() != 2);
     m_intersexView->setEnabled(m_intersex->currentIndex() > 0);
+    // Up to every person of the kind chosen.
+    const auto missing = chosenKind(m_missing);
+    const QSignalBlocker quiet(m_missingCount);
+    m_missingCount->setMaximum(missing ? m_counts[*missing] : 1);
+    m_missingCount->setEnabled(missing && m_counts[*missing] > 1);
 }
 
 std::variant<SpecialInput, QString> SpecialCasesBox::special() const {
@@ -189,7 +202,7 @@ std::variant<SpecialInput, QString> SpecialCasesBox::special() const {
             special.unbornMax = m_unbornMax->value();
     }
     if (const auto kind = chosenKind(m_missing))
-        special.missing.push_back({*kind, 1});
+        special.missing.push_back({*kind, m_missingCount->value()});
     if (const auto kind = chosenKind(m_intersex)) {
         special.intersex = *kind;
         special.intersexView = static_cast<IntersexView>(m_intersexView->currentIndex());
@@ -238,6 +251,7 @@ void SpecialCasesBox::clear() {
              {m_unborn, m_reserve, m_missing, m_intersex, m_intersexView, m_distantRule})
             box->setCurrentIndex(0);
         m_unbornMax->setValue(2);
+        m_missingCount->setValue(1);
         for (int row = 0; row < m_diedTogether->count(); ++row)
             m_diedTogether->item(row)->setCheckState(Qt::Unchecked);
     }

@@ -45,6 +45,7 @@ private:
     QSpinBox* m_unbornMax = nullptr;
     QComboBox* m_reserve = nullptr;
     QComboBox* m_missing = nullptr;
+    QSpinBox* m_missingCount = nullptr;
     QComboBox* m_intersex = nullptr;
     QComboBox* m_intersexView = nullptr;
     QListWidget* m_diedTogether = nullptr;

@@ -360,7 +360,8 @@ void MonkeyTest::actOnSpecialCases(QWidget* window) {
         note(u"choose %1"_s.arg(choice), box);
         box->setCurrentIndex(choice);
     } else if (roll == 1) {
-        auto* spin = window->findChild<QSpinBox*>(u"KandunganPalingBanyak"_s);
+        auto* spin = window->findChild<QSpinBox*>(
+            m_random.bounded(2) == 0 ? u"KandunganPalingBanyak"_s : u"HilangOrang"_s);
         if (!spin || !spin->isEnabled())
             return;
         note(u"spin"_s, spin);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -596,9 +597,14 @@ void WarisFormsTest::setSpecial(const QString& control, const QString& value) {
         QCOMPARE(found.size(), 1);
         found.first()->setCheckState(Qt::Checked);
     } else {
+        // "Saudara Pria Sekandung:2": the choice, and how many persons of it are missing.
+        const QString choice = value.section(u':', 0, 0);
         auto& box = m_app->child<QComboBox>(Division, control);
-        QVERIFY2(box.findText(value) >= 0, qPrintable(value));
-        box.setCurrentIndex(box.findText(value));
+        QVERIFY2(box.findText(choice) >= 0, qPrintable(choice));
+        box.setCurrentIndex(box.findText(choice));
+        if (value.contains(u':'))
+            m_app->child<QSpinBox>(Division, u"HilangOrang"_s)
+                .setValue(value.section(u':', 1).toInt());
     }
 }
 
@@ -630,6 +636,13 @@ void WarisFormsTest::specialCaseDividesInTheWindow_data() {
         << true << Kinds{SaudaraPriaSekandung, Istri} << QStringList{u"1"_s, u"1"_s} << u"Hilang"_s
         << u"Saudara Pria Sekandung"_s
         << QStringList{u"Saudara Pria Sekandung (hilang)"_s, u"Istri"_s, u"Ditangguhkan"_s,
+                       u"Jumlah"_s}
+        << u"0.00"_s;
+    QTest::newRow("two missing brothers: both parts held")
+        << true << Kinds{SaudaraPriaSekandung, Istri} << QStringList{u"2"_s, u"1"_s} << u"Hilang"_s
+        << u"Saudara Pria Sekandung:2"_s
+        << QStringList{u"Saudara Pria Sekandung 1 (hilang)"_s,
+                       u"Saudara Pria Sekandung 2 (hilang)"_s, u"Istri"_s, u"Ditangguhkan"_s,
                        u"Jumlah"_s}
         << u"0.00"_s;
     QTest::newRow("intersex child beside the mother")
