@@ -662,8 +662,7 @@ void Division::collectHeirs() {
     }
 }
 
-// The living children of a kind, then each predeceased child's sons and daughters sharing its
-// part, a male twice a female.
+// The living persons of a kind, then each predeceased one's sons and daughters sharing its part.
 void Division::addBranches(const FaraidHeir& child) {
     if (m_distantKinInherit) {
         addDistantBranches(child);

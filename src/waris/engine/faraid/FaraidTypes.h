@@ -140,7 +140,7 @@ enum class FaraidBasis : std::uint8_t {
     SiblingWithGrandfather,
     Akdariyyah,
     Substitute, // KHI art. 185: a predeceased child's children in its place
-    DistantKin, // classical: a predeceased daughter's children (dzawil arham)
+    DistantKin, // distant kin (dzawil arham), when no one but a spouse inherits
 };
 
 // One group of heirs that receives one share of the base together.
@@ -154,8 +154,8 @@ struct FaraidGroup {
 
 struct FaraidHeir {
     HeirKind kind = HeirKind::Suami;
-    // The sons (or the daughters) of a predeceased child, branch 1, 2, ... in the input's order;
-    // kind is then the child replaced, AnakPria or AnakWanita.
+    // The sons (or the daughters) of a predeceased heir, branch 1, 2, ... in the input's order;
+    // kind is then the heir replaced.
     int branch = 0;
     bool branchDaughters = false;
     int count = 0;
@@ -169,7 +169,7 @@ struct FaraidHeir {
     Fraction perPerson; // share / count
     HeirSet blockedBy;  // the heirs that block this one
     bool receivesRadd = false;
-    bool exceedsLivingChild = false; // a substitute who gets more than a child would (art. 185(2))
+    bool exceedsLivingChild = false; // more than a living heir of the replaced degree (art. 185(2))
     std::int64_t partsPerPerson = 0; // of the final base (after tashih)
 
     // FaraidDetail::Full only.
@@ -230,7 +230,7 @@ struct DistantDivision {
 struct FaraidResult {
     Law law = Law::Classical;
     std::vector<PredeceasedChild> predeceased; // as given
-    // Every given kind in kind order, a predeceased child's branch after the kind it replaces.
+    // Every given kind in kind order, a predeceased heir's branch after the kind it replaces.
     std::vector<FaraidHeir> heirs;
     std::vector<FaraidGroup> groups; // the receiving groups, as the base lists them
     std::int64_t base = 0;           // asal masalah
