@@ -287,8 +287,7 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
                                                  {u"daughter"_s, HeirKind::AnakWanita}});
         if (!replaces && colon > 0) {
             replaces = heirKindNamed(value.left(colon));
-            if (replaces &&
-                std::ranges::find(predeceasedPlaces(), *replaces) == predeceasedPlaces().end())
+            if (replaces && !isPredeceasedPlace(*replaces))
                 replaces.reset();
         }
         const QStringList counts = value.mid(colon + 1).split(u',');

@@ -25,20 +25,6 @@ int personKey(HeirKind kind, int person) {
     return index(kind) * (MaxPersons + 1) + person;
 }
 
-// "Anak Pria = 2" and "Saudara Pria Se-Bapak" as the identifiers read them.
-QStringList heirEntries(const QString& text) {
-    QStringList entries;
-    for (const QString& piece : text.split(u',', Qt::SkipEmptyParts)) {
-        const qsizetype equals = piece.indexOf(u'=');
-        QString name = piece.left(equals < 0 ? piece.size() : equals);
-        name.removeIf([](QChar c) { return c.isSpace() || c == u'-'; });
-        if (name.isEmpty() && equals < 0)
-            continue;
-        entries.append(equals < 0 ? name : name % u'=' % piece.mid(equals + 1).trimmed());
-    }
-    return entries;
-}
-
 } // namespace
 
 LaterDeathTable::LaterDeathTable(QWidget* parent)
@@ -109,7 +95,7 @@ std::variant<std::vector<LaterDeath>, QString> LaterDeathTable::deaths() const {
         const int key = box->currentData().toInt();
         LaterDeath death{heirKind(key / (MaxPersons + 1)), key % (MaxPersons + 1), {}};
         const QString where = u"Ahli waris "_s % box->currentText() % u" yang meninggal kemudian"_s;
-        const QStringList entries = heirEntries(m_table->item(row, Heirs)->text());
+        const QStringList entries = heirListEntries(m_table->item(row, Heirs)->text());
         if (entries.isEmpty())
             return where % u": ahli warisnya belum diisi, misalnya "_s % Example % u'.';
         const QString hint = u" (tulis misalnya "_s % Example % u')';

@@ -221,15 +221,10 @@ std::variant<SpecialInput, QString> SpecialCasesBox::special() const {
 }
 
 QString SpecialCasesBox::addDistantKin(FaraidInput& input) const {
-    const QString text = m_distantKin->text().trimmed();
     FaraidPerKind<int> named{};
-    if (!text.isEmpty()) {
-        QStringList entries = text.split(u',');
-        for (QString& entry : entries)
-            entry = entry.trimmed();
-        if (QString problem = readHeirList(entries, named); !problem.isEmpty())
-            return u"Dzawil arham: "_s % problem;
-    }
+    if (QString problem = readHeirList(heirListEntries(m_distantKin->text()), named);
+        !problem.isEmpty())
+        return u"Dzawil arham: "_s % problem;
     for (int k = 0; k < FaraidKindCount; ++k) {
         const HeirKind kind = heirKind(k);
         if (named[kind] > 0 && !distantKinds().contains(kind))

@@ -49,16 +49,14 @@ FaraidResult dividePlaces(const FaraidPerKind<int>& counts) {
 // Each stands in the place of the heir through whom related; the places are divided as heirs,
 // and a place's share among those in it as among that heir's own heirs.
 void tanzil(DistantDivision& d) {
-    for (const DistantPortion& p : d.portions) {
-        if (p.branch > 0)
-            ++d.places[p.kind];
-        else
-            d.places[placeOf(p.kind)] = 1;
-    }
     // A branch's entries (its sons, its daughters) count its place once.
-    for (std::size_t i = 1; i < d.portions.size(); ++i) {
-        if (d.portions[i].branch > 0 && d.portions[i].branch == d.portions[i - 1].branch)
-            --d.places[d.portions[i].kind];
+    int lastBranch = 0;
+    for (const DistantPortion& p : d.portions) {
+        if (p.branch == 0)
+            d.places[placeOf(p.kind)] = 1;
+        else if (p.branch != lastBranch)
+            ++d.places[p.kind];
+        lastBranch = p.branch;
     }
     const FaraidResult places = dividePlaces(d.places);
     FaraidPerKind<HeirSet> blockedBy{};
@@ -208,10 +206,10 @@ void qarabah(DistantDivision& d) {
         return rankOf(p).strength;
     };
     const auto near = nearest(nearest(all, klass), degree);
-    // Degree three of the fourth class: the deceased's own aunts and uncles.
     std::vector<DistantPortion*> winners;
     if (rankOf(*near.front()).klass == 4 && rankOf(*near.front()).degree == 3) {
-        // The father's side takes two thirds and the mother's one third, each its strongest.
+        // The deceased's own aunts and uncles: the father's side takes two thirds and the
+        // mother's one third, each its strongest.
         std::vector<DistantPortion*> sides[2];
         for (DistantPortion* p : near)
             sides[rankOf(*p).side].push_back(p);
@@ -250,6 +248,10 @@ const std::vector<HeirKind>& predeceasedPlaces() {
                                               PamanSekandung,
                                               PamanSeBapak};
     return places;
+}
+
+bool isPredeceasedPlace(HeirKind kind) {
+    return std::ranges::find(predeceasedPlaces(), kind) != predeceasedPlaces().end();
 }
 
 bool distantChildren(HeirKind place, bool daughters) {

@@ -13,6 +13,7 @@ namespace zw::waris {
 
 // The kinds a predeceased heir may be, in the order the command and the window offer them.
 const std::vector<HeirKind>& predeceasedPlaces();
+bool isPredeceasedPlace(HeirKind kind);
 
 // Whether the sons (or daughters) of a predeceased heir of kind `place` are distant kin under
 // the classical law; the others are heirs of a kind of their own (a son's son, a brother's son).

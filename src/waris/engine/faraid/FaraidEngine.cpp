@@ -631,10 +631,8 @@ void Division::collectHeirs() {
         const HeirKind kind = heirKind(k);
         if (!m_ticked.contains(kind))
             continue;
-        const bool replaced =
-            (khi() || m_distantKinInherit) &&
-            std::ranges::find(predeceasedPlaces(), kind) != predeceasedPlaces().end() &&
-            m_counts[kind] != m_in.counts[kind];
+        const bool replaced = (khi() || m_distantKinInherit) && isPredeceasedPlace(kind) &&
+                              m_counts[kind] != m_in.counts[kind];
         if (replaced) {
             addBranches(heirOf(kind));
             continue;

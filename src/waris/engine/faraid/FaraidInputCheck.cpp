@@ -45,7 +45,7 @@ std::optional<FaraidError> checkCounts(const FaraidInput& input) {
 std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>& children,
                                             Law law) {
     for (const PredeceasedChild& child : children) {
-        if (std::ranges::find(predeceasedPlaces(), child.replaces) == predeceasedPlaces().end())
+        if (!isPredeceasedPlace(child.replaces))
             return FaraidError{u"Yang meninggal lebih dahulu hanya anak, cucu wanita dari anak "
                                u"pria, saudara atau paman."_s};
         if (law == Law::Khi && child.replaces == CucuWanita)

@@ -85,9 +85,18 @@ bool distantRule(const FaraidResult& result, DistantKinRule rule) {
     return result.distant && result.distant->rule == rule;
 }
 
-// "anak wanita", the heir a predeceased heir's children descend from.
-QString parentWords(const FaraidHeir& heir) {
-    return u"anak dari "_s % heirInfo(heir.kind).name.toLower();
+// "dzawil arham (anak dari anak wanita)", or "dzawil arham" for a distant kind.
+QString distantWho(const FaraidHeir& heir) {
+    return heir.inBranch()
+               ? QString(u"dzawil arham (anak dari "_s % heirInfo(heir.kind).name.toLower() % u')')
+               : u"dzawil arham"_s;
+}
+
+// "A", "A dan B", "A, B dan C".
+QString joinNames(const QStringList& names) {
+    if (names.size() > 1)
+        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
+    return names.join(QString());
 }
 
 // Where a distant relative stands: the place of the parent, or of the mother or the father.
@@ -98,8 +107,7 @@ QString placeWords(const FaraidHeir& heir) {
 }
 
 QString distantBasis(const FaraidHeir& heir, const FaraidResult& result) {
-    const QString who = heir.inBranch() ? QString(u"dzawil arham ("_s % parentWords(heir) % u')')
-                                        : u"dzawil arham"_s;
+    const QString who = distantWho(heir);
     if (distantRule(result, DistantKinRule::Qarabah))
         return who % u": kerabat terdekat menurut golongan, derajat dan kekuatan hubungan "
                      u"(qarabah, Abu Yusuf), laki-laki dua kali perempuan, karena tidak ada "
@@ -124,9 +132,7 @@ QString blockerNames(HeirSet kinds, const FaraidResult& result) {
 QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
     const bool khi = result.law == Law::Khi;
     if (heir.status == FaraidStatus::Blocked && result.distant) {
-        const QString who = heir.inBranch()
-                                ? QString(u"dzawil arham ("_s % parentWords(heir) % u')')
-                                : u"dzawil arham"_s;
+        const QString who = distantWho(heir);
         if (distantRule(result, DistantKinRule::Qarabah))
             return who % u": terhalang oleh kerabat yang lebih dekat (qarabah): "_s %
                    distantKinNames(heir.blockedBy, u"anak dari ");
@@ -139,8 +145,7 @@ QString fullBasis(const FaraidHeir& heir, const FaraidResult& result) {
     if (heir.status == FaraidStatus::Blocked) {
         const QString by = u"terhalang oleh "_s % blockerNames(heir.blockedBy, result);
         if (heir.inBranch() || distantKinds().contains(heir.kind))
-            return (heir.inBranch() ? QString(u"dzawil arham ("_s % parentWords(heir) % u')')
-                                    : u"dzawil arham"_s) %
+            return distantWho(heir) %
                    u": tidak mewarisi selama ada ashabul furudh selain suami/istri atau "
                    u"ashabah, "_s %
                    by;
@@ -250,21 +255,14 @@ QString distantKinNames(HeirSet kinds, QStringView childrenOf) {
     QStringList names;
     for (const HeirKind k : kinds)
         names.append(distantKinds().contains(k) ? heirInfo(k).name : childrenOf % heirInfo(k).name);
-    if (names.size() > 1)
-        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
-    return names.join(QString());
+    return joinNames(names);
 }
 
 QString faraidKindNames(HeirSet kinds) {
-    QString names;
-    int left = kinds.size();
-    for (const HeirKind k : kinds) {
-        if (!names.isEmpty())
-            names += left == 1 ? u" dan "_s : u", "_s;
-        names += heirInfo(k).name;
-        --left;
-    }
-    return names;
+    QStringList names;
+    for (const HeirKind k : kinds)
+        names.append(heirInfo(k).name);
+    return joinNames(names);
 }
 
 QString specialCaseName(SpecialCase c) {

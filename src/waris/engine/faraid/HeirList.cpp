@@ -31,4 +31,17 @@ QString readHeirList(const QStringList& entries, FaraidPerKind<int>& counts,
     return {};
 }
 
+QStringList heirListEntries(const QString& text) {
+    QStringList entries;
+    for (const QString& piece : text.split(u',', Qt::SkipEmptyParts)) {
+        const qsizetype equals = piece.indexOf(u'=');
+        QString name = piece.left(equals < 0 ? piece.size() : equals);
+        name.removeIf([](QChar c) { return c.isSpace() || c == u'-'; });
+        if (name.isEmpty() && equals < 0)
+            continue;
+        entries.append(equals < 0 ? name : name % u'=' % piece.mid(equals + 1).trimmed());
+    }
+    return entries;
+}
+
 } // namespace zw::waris

@@ -16,4 +16,8 @@ namespace zw::waris {
 QString readHeirList(const QStringList& entries, FaraidPerKind<int>& counts,
                      QStringView unknownHint = {});
 
+// The entries of a list typed in a window, comma-separated: "Anak Pria = 2" and "Saudara Pria
+// Se-Bapak" as the identifiers read them.
+QStringList heirListEntries(const QString& text);
+
 } // namespace zw::waris
