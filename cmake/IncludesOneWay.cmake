@@ -7,14 +7,15 @@ if(NOT IS_DIRECTORY "${SOURCE_DIR}")
 endif()
 
 # Longest first, so that a file takes the deepest layer its path starts with.
-set(layers waris/engine waris/forms zakat/engine zakat/forms common ui app)
+set(layers waris/engine waris/forms zakat/engine zakat/forms common ui cli app)
 set(below_common "")
 set(below_ui common)
 set(below_waris/engine common)
 set(below_zakat/engine common)
 set(below_waris/forms common ui waris/engine)
 set(below_zakat/forms common ui zakat/engine)
-set(below_app common ui waris/engine zakat/engine waris/forms zakat/forms)
+set(below_cli common waris/engine zakat/engine)
+set(below_app common ui waris/engine zakat/engine waris/forms zakat/forms cli)
 
 function(layer_of path result)
   foreach(layer IN LISTS layers)

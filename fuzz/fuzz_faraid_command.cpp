@@ -3,8 +3,8 @@
 // division that completes hands out exactly the net estate, sen for sen, and the whole of it in
 // shares.
 #include "FuzzArguments.h"
-#include "app/FaraidArguments.h"
-#include "app/FaraidCommand.h"
+#include "cli/FaraidArguments.h"
+#include "cli/FaraidCommand.h"
 #include "waris/engine/faraid/FaraidEngine.h"
 
 #include <QJsonDocument>

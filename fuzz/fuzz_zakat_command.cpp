@@ -3,7 +3,7 @@
 // is the sum of the kinds' amounts due.
 #include "FuzzArguments.h"
 
-#include "app/ZakatCommand.h"
+#include "cli/ZakatCommand.h"
 #include "common/Rupiah.h"
 
 #include <QJsonArray>

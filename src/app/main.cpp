@@ -1,6 +1,6 @@
 #include "app/Application.h"
-#include "app/FaraidCommand.h"
-#include "app/ZakatCommand.h"
+#include "cli/FaraidCommand.h"
+#include "cli/ZakatCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -18,8 +18,6 @@
 #include <QTextDocument>
 #include <QtMath>
 
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace zw {
@@ -52,8 +50,15 @@ QHBoxLayout* ReportWindow::makeOutputButtons(const OutputButtons& buttons) {
         row->addWidget(button);
         if (spec.action == &ReportWindow::hide)
             setEscapeButton(button);
+        else
+            m_outputButtons.push_back(button);
     }
     return row;
+}
+
+void ReportWindow::enableOutput(bool resultShown) {
+    for (QPushButton* button : m_outputButtons)
+        button->setEnabled(resultShown);
 }
 
 QTableWidget* ReportWindow::makeReportTable(QWidget* parent, const QString& name) {

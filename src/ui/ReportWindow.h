@@ -7,10 +7,12 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QHBoxLayout;
 class QPagedPaintDevice;
 class QPlainTextEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace zw {
@@ -37,8 +39,10 @@ protected:
     QPlainTextEdit* makeStepsBox(QWidget* parent);
     static void showSteps(QPlainTextEdit& box, const QStringList& steps);
 
-    // The report as the window shows it, stamped with `now`; none before a first result.
+    // The report as the window shows it, stamped with `now`; none while no result is shown.
     virtual std::optional<report::Report> currentReport(const QDateTime& now) const = 0;
+    // Simpan, Cetak, Pratinjau and PDF: enabled only while a result is shown.
+    void enableOutput(bool resultShown);
 
 private:
     void save();
@@ -46,6 +50,8 @@ private:
     void preview();
     void writePdf();
     void paint(const report::Report& report, QPagedPaintDevice& device) const;
+
+    std::vector<QPushButton*> m_outputButtons;
 };
 
 } // namespace zw

@@ -1,6 +1,6 @@
-#include "app/FaraidArguments.h"
+#include "cli/FaraidArguments.h"
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/HeirList.h"
 
@@ -279,29 +279,34 @@ QString checkKhiOnly(const CommandLine& line, const FaraidInput& input) {
     return {};
 }
 
+// "son", "daughter" or a kind whose children may stand in its place.
+std::optional<HeirKind> predeceasedKind(const QString& name) {
+    if (name.compare(u"son"_s, Qt::CaseInsensitive) == 0)
+        return HeirKind::AnakPria;
+    if (name.compare(u"daughter"_s, Qt::CaseInsensitive) == 0)
+        return HeirKind::AnakWanita;
+    const std::optional<HeirKind> kind = heirKindNamed(name);
+    if (kind && isPredeceasedPlace(*kind))
+        return kind;
+    return std::nullopt;
+}
+
 QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>& children) {
     for (const QString& value : values) {
         const qsizetype colon = value.indexOf(u':');
-        std::optional<HeirKind> replaces =
-            choice<HeirKind>(value.left(colon), {{u"son"_s, HeirKind::AnakPria},
-                                                 {u"daughter"_s, HeirKind::AnakWanita}});
-        if (!replaces && colon > 0) {
-            replaces = heirKindNamed(value.left(colon));
-            if (replaces && !isPredeceasedPlace(*replaces))
-                replaces.reset();
-        }
         const QStringList counts = value.mid(colon + 1).split(u',');
         bool sonsOk = false;
         bool daughtersOk = false;
         const int sons = counts.value(0).toInt(&sonsOk);
         const int daughters = counts.value(1).toInt(&daughtersOk);
-        if (colon < 0 || !replaces || counts.size() != 2 || !sonsOk || !daughtersOk ||
-            !counts[0].front().isDigit() || !counts[1].front().isDigit())
+        const HeirKind replaces = predeceasedKind(value.left(colon)).value_or(HeirKind::Suami);
+        if (colon <= 0 || replaces == HeirKind::Suami || counts.size() != 2 || !sonsOk ||
+            !daughtersOk || !counts[0].front().isDigit() || !counts[1].front().isDigit())
             return u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau "
                    u"JENIS:PUTRA,PUTRI "
                    u"(lihat --help), misalnya son:2,1: "_s %
                    value;
-        children.push_back({*replaces, sons, daughters});
+        children.push_back({replaces, sons, daughters});
     }
     return {};
 }

@@ -1,7 +1,7 @@
-#include "app/FaraidCommand.h"
+#include "cli/FaraidCommand.h"
 
-#include "app/CommandLocale.h"
-#include "app/FaraidArguments.h"
+#include "cli/CommandLocale.h"
+#include "cli/FaraidArguments.h"
 #include "common/LineWriter.h"
 #include "common/NumberFormat.h"
 #include "common/TextFileSink.h"

@@ -1,4 +1,4 @@
-#include "app/CommandLocale.h"
+#include "cli/CommandLocale.h"
 
 namespace zw {
 

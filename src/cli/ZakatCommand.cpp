@@ -1,7 +1,7 @@
-#include "app/ZakatCommand.h"
+#include "cli/ZakatCommand.h"
 
-#include "app/CommandLine.h"
-#include "app/CommandLocale.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandLocale.h"
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
 #include "common/report/ReportText.h"
