@@ -1,5 +1,5 @@
-#include "waris/engine/table/InheritanceEngine.h"
-#include "waris/engine/table/ShareRules.h"
+#include "waris/engine/designed/InheritanceEngine.h"
+#include "waris/engine/designed/ShareRules.h"
 
 #include <QTest>
 

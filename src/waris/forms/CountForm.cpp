@@ -4,7 +4,7 @@
 #include "ui/Dialogs.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
-#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/designed/InheritanceEngine.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "ui/Navigation.h"
-#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/designed/InheritanceEngine.h"
 #include "waris/forms/WarisRoad.h"
 
 #include <QGridLayout>

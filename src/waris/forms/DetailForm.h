@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "waris/engine/table/InheritanceSheet.h"
+#include "waris/engine/designed/InheritanceSheet.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 
 #include "ui/Form.h"
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/designed/InheritanceEngine.h"
 #include "waris/forms/WarisState.h"
 
 #include <array>

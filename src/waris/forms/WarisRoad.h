@@ -1,6 +1,6 @@
 #pragma once
 
-#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/designed/InheritanceEngine.h"
 #include "waris/forms/WarisState.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/table/CalculationState.h"
-#include "waris/engine/table/InheritanceSheet.h"
+#include "waris/engine/designed/CalculationState.h"
+#include "waris/engine/designed/InheritanceSheet.h"
 
 namespace zw::waris {
 

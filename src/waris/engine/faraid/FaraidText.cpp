@@ -1,7 +1,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 
 #include "waris/engine/faraid/DistantKin.h"
-#include "waris/engine/table/ShareRules.h"
+#include "waris/engine/designed/ShareRules.h"
 
 using namespace Qt::StringLiterals;
 

@@ -8,7 +8,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/LawComparison.h"
 #include "waris/engine/render/DivisionTitles.h"
-#include "waris/engine/table/InheritanceSheet.h"
+#include "waris/engine/designed/InheritanceSheet.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/OutputLayout.h"
-#include "waris/engine/table/InheritanceSheet.h"
+#include "waris/engine/designed/InheritanceSheet.h"
 
 #include <QDateTime>
 #include <QLocale>

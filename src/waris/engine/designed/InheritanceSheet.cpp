@@ -1,4 +1,4 @@
-#include "waris/engine/table/InheritanceSheet.h"
+#include "waris/engine/designed/InheritanceSheet.h"
 
 namespace zw::waris {
 

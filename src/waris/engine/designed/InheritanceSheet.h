@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/Money.h"
-#include "waris/engine/table/HeirAmount.h"
-#include "waris/engine/table/InheritanceEngine.h"
-#include "waris/engine/table/ShareRules.h"
+#include "waris/engine/designed/HeirAmount.h"
+#include "waris/engine/designed/InheritanceEngine.h"
+#include "waris/engine/designed/ShareRules.h"
 
 #include <QString>
 #include <QStringView>

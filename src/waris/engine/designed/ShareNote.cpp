@@ -1,4 +1,4 @@
-#include "waris/engine/table/ShareNote.h"
+#include "waris/engine/designed/ShareNote.h"
 
 using namespace Qt::StringLiterals;
 

@@ -16,8 +16,8 @@
 #include "common/Money.h"
 #include "common/NumberFormat.h"
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/table/CalculationState.h"
-#include "waris/engine/table/ShareRules.h"
+#include "waris/engine/designed/CalculationState.h"
+#include "waris/engine/designed/ShareRules.h"
 
 #include <QList>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "waris/engine/table/InheritanceEngine.h"
+#include "waris/engine/designed/InheritanceEngine.h"
 
 #include "common/NumberFormat.h"
 #include "common/NumberReader.h"

@@ -1,4 +1,4 @@
-#include "waris/engine/table/ShareRules.h"
+#include "waris/engine/designed/ShareRules.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/table/ShareNote.h"
+#include "waris/engine/designed/ShareNote.h"
 
 #include <QString>
 

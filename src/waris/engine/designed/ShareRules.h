@@ -5,8 +5,8 @@
 
 #include "common/Money.h"
 #include "waris/engine/HeirKind.h"
-#include "waris/engine/table/HeirAmount.h"
-#include "waris/engine/table/ShareNote.h"
+#include "waris/engine/designed/HeirAmount.h"
+#include "waris/engine/designed/ShareNote.h"
 
 #include <array>
 #include <cstdint>
