@@ -43,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::runCommand(runFaraidCommand, arguments, u"zakat-waris faraid: "_s);
 
     const auto read = readFaraidArguments(arguments);
-    if (const auto* request = std::get_if<FaraidRequest>(&read)) {
-        if (run.status == 0 && request->json && !request->help &&
+    if (const auto* given = std::get_if<FaraidArguments>(&read)) {
+        if (run.status == 0 && given->json && !given->help &&
             QJsonDocument::fromJson(run.out.toUtf8()).isNull())
             fuzz::fail("the JSON does not parse", arguments, run.out.left(200));
-        if (!request->help)
-            checkDivision(request->input, arguments);
+        if (!given->help)
+            checkDivision(given->request.input, arguments);
     }
     return 0;
 }

@@ -2,7 +2,6 @@
 // values, the text report or the JSON. Beside the command's protocol, the JSON parses and its total
 // is the sum of the kinds' amounts due.
 #include "FuzzArguments.h"
-
 #include "cli/ZakatCommand.h"
 #include "common/Rupiah.h"
 

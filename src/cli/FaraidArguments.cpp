@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "waris/engine/faraid/DistantKin.h"
+#include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/faraid/HeirList.h"
 
 #include <algorithm>
@@ -29,21 +30,21 @@ Pilihan:
   --funeral JUMLAH       biaya pengurusan jenazah
   --debts JUMLAH         utang
   --bequest JUMLAH       wasiat (paling banyak 1/3 sisa setelah biaya dan utang)
-  --grandfather zayd|hanafi
+  --grandfather {grandfather}
                          kakek bersama saudara: cara Zaid (bawaan) atau
                          kakek menghalangi saudara seperti bapak
-  --mushtaraka share|none
+  --mushtaraka {mushtaraka}
                          saudara sekandung ikut berbagi 1/3 saudara seibu
                          (bawaan) atau tidak mendapat apa-apa
-  --grandmother maternal|paternal
+  --grandmother {grandmother}
                          nenek dari pihak ibu (bawaan) atau pihak bapak
                          (juga terhalang oleh bapak)
                          NenekDariIbu dan NenekDariBapak: kedua nenek
                          terpisah, bersama 1/6 dibagi rata (tanpa Nenek)
-  --spouse-alone treasury|rest-to-spouse
+  --spouse-alone {spouse-alone}
                          bila hanya suami/istri: sisa ke Baitul Mal (bawaan)
                          atau dikembalikan kepada suami/istri
-  --law classical|khi    fikih klasik (bawaan) atau Kompilasi Hukum Islam
+  --law {law}    fikih klasik (bawaan) atau Kompilasi Hukum Islam
   --joint-property JUMLAH
                          harta bersama dengan suami/istri yang masih hidup;
                          separuhnya milik suami/istri, separuh lainnya
@@ -65,7 +66,7 @@ Pilihan:
                          PamanSeBapak yang meninggal lebih dahulu; klasik:
                          anak pria saudara atau paman menjadi ahli waris,
                          anak lainnya dzawil arham; KHI: pengganti
-  --distant-kin tanzil|hanbali|qarabah
+  --distant-kin {distant-kin}
                          dzawil arham, bila tidak ada ahli waris selain
                          suami/istri: menempati tempat ahli waris yang
                          menghubungkannya, laki-laki dua kali perempuan
@@ -76,15 +77,15 @@ Pilihan:
                          Abu Yusuf); KakekDariIbu, SaudaraPriaIbu,
                          SaudaraWanitaIbu, SaudaraWanitaBapak dan PamanSeIbu
                          (saudara pria bapak seibu) selalu dzawil arham
-  --daughter-blocks-siblings yes|no
+  --daughter-blocks-siblings {daughter-blocks-siblings}
                          KHI: anak wanita menghalangi saudara (bawaan,
                          Putusan MA 86 K/AG/1994) atau pendapat jumhur
-  --khi-radd all|blood   KHI: radd kepada semua termasuk suami/istri
+  --khi-radd {khi-radd}   KHI: radd kepada semua termasuk suami/istri
                          (bawaan, Pasal 193) atau hanya kepada kerabat
   --obligatory-bequest JUMLAH
                          KHI: wasiat wajibah (Pasal 209); bersama wasiat
                          paling banyak 1/3, wasiat wajibah didahulukan
-  --obligatory-bequest-to adopted-child|adoptive-parent|non-muslim-relative
+  --obligatory-bequest-to {obligatory-bequest-to}
                          penerima wasiat wajibah: anak angkat, orang tua
                          angkat atau kerabat non-Muslim
   --then-dies JENIS[:N]=AHLIWARIS,...
@@ -93,11 +94,11 @@ Pilihan:
                          waris yang disebut (seperti AHLIWARIS di atas,
                          dipisah koma); boleh diulang, urut menurut waktu
                          meninggal, paling banyak %2 kali
-  --unborn child|grandchild
+  --unborn {unborn}
                          haml: istri pewaris (atau istri anak pria yang
                          meninggal) sedang mengandung anak atau cucu
   --unborn-max N         jumlah bayi yang diperhitungkan, 1-%3 (bawaan 2)
-  --reserve hanbali|shafii|hanafi
+  --reserve {reserve}
                          bagian saudara kandungan: paling sedikit di antara
                          semua kemungkinan (Hanbali, bawaan), tidak diberi
                          sampai lahir (Syafi'i) atau cadangan satu anak
@@ -106,7 +107,7 @@ Pilihan:
                          bagiannya ditangguhkan sampai diputuskan hakim
   --intersex JENIS       khuntsa: seorang dari JENIS itu (anak, cucu atau
                          saudara) tidak diketahui jenis kelaminnya
-  --intersex-view shafii|hanafi|average
+  --intersex-view {intersex-view}
                          semua menerima yang lebih kecil, sisa ditangguhkan
                          (Syafi'i, bawaan); khuntsa saja yang lebih kecil
                          (Hanafi); atau rata-rata kedua kemungkinan
@@ -157,16 +158,6 @@ const std::vector<OptionSpec>& optionSpecs() {
     return specs;
 }
 
-template<typename Enum>
-std::optional<Enum> choice(const QString& value,
-                           std::initializer_list<std::pair<QString, Enum>> choices) {
-    for (const auto& [name, e] : choices) {
-        if (value.compare(name, Qt::CaseInsensitive) == 0)
-            return e;
-    }
-    return std::nullopt;
-}
-
 // Reads an amount option into `target`; the refusal, or nothing.
 QString readAmount(const CommandLine& line, const QString& name, std::optional<Rupiah>& target) {
     if (!line.isSet(name))
@@ -201,26 +192,20 @@ QString readAmounts(const CommandLine& line, FaraidInput& input) {
         if (QString problem = readAmount(line, name, *target); !problem.isEmpty())
             return problem;
     }
-    if (!input.estate && (input.jointProperty || input.funeral || input.zakat || input.debts ||
-                          input.obligatoryBequest || input.bequest))
-        return u"--joint-property, --funeral, --zakat, --debts, --obligatory-bequest dan "
-               u"--bequest memerlukan --estate."_s;
     return {};
 }
 
-// A choice option: the value among `choices`, the default when it is not given.
-template<typename Enum>
-QString readChoice(const CommandLine& line, const QString& name,
-                   std::initializer_list<std::pair<QString, Enum>> choices, Enum& target) {
+// A choice option: the value its word names, the default when it is not given.
+template<typename Value>
+QString readChoice(const CommandLine& line, const ChoiceOption<Value>& option, Value& target) {
+    const QString name = option.option.toString();
     if (!line.isSet(name))
         return {};
-    if (const auto chosen = choice<Enum>(line.value(name), choices)) {
+    if (const auto chosen = option.read(line.value(name))) {
         target = *chosen;
         return {};
     }
-    QStringList names;
-    for (const auto& entry : choices)
-        names.append(entry.first);
+    QStringList names = option.words();
     const QString last = names.takeLast();
     return u"--"_s % name % u" harus "_s % names.join(u", "_s) % u" atau "_s % last % u'.';
 }
@@ -228,53 +213,19 @@ QString readChoice(const CommandLine& line, const QString& name,
 QString readOptions(const CommandLine& line, FaraidInput& input) {
     FaraidOptions& o = input.options;
     const QString problems[] = {
-        readChoice(line, u"law"_s, {{u"classical"_s, Law::Classical}, {u"khi"_s, Law::Khi}},
-                   input.law),
-        readChoice(line, u"grandfather"_s,
-                   {{u"zayd"_s, GrandfatherRule::Zayd}, {u"hanafi"_s, GrandfatherRule::Hanafi}},
-                   o.grandfather),
-        readChoice(line, u"mushtaraka"_s,
-                   {{u"share"_s, MushtarakaRule::Share}, {u"none"_s, MushtarakaRule::None}},
-                   o.mushtaraka),
-        readChoice(line, u"grandmother"_s,
-                   {{u"maternal"_s, GrandmotherSide::Maternal},
-                    {u"paternal"_s, GrandmotherSide::Paternal}},
-                   o.grandmother),
-        readChoice(line, u"spouse-alone"_s,
-                   {{u"treasury"_s, SpouseAloneRule::Treasury},
-                    {u"rest-to-spouse"_s, SpouseAloneRule::RestToSpouse}},
-                   o.spouseAlone),
-        readChoice(line, u"distant-kin"_s,
-                   {{u"tanzil"_s, DistantKinRule::Tanzil},
-                    {u"hanbali"_s, DistantKinRule::Hanbali},
-                    {u"qarabah"_s, DistantKinRule::Qarabah}},
-                   o.distantKin),
-        readChoice(line, u"daughter-blocks-siblings"_s,
-                   {{u"yes"_s, DaughterRule::BlocksSiblings}, {u"no"_s, DaughterRule::Majority}},
-                   o.daughter),
-        readChoice(line, u"khi-radd"_s, {{u"all"_s, KhiRadd::All}, {u"blood"_s, KhiRadd::Blood}},
-                   o.khiRadd),
-        readChoice(line, u"obligatory-bequest-to"_s,
-                   {{u"adopted-child"_s, BequestRecipient::AdoptedChild},
-                    {u"adoptive-parent"_s, BequestRecipient::AdoptiveParent},
-                    {u"non-muslim-relative"_s, BequestRecipient::NonMuslimRelative}},
-                   input.obligatoryBequestTo),
+        readChoice(line, choices::Laws, input.law),
+        readChoice(line, choices::Grandfather, o.grandfather),
+        readChoice(line, choices::Mushtaraka, o.mushtaraka),
+        readChoice(line, choices::Grandmother, o.grandmother),
+        readChoice(line, choices::SpouseAlone, o.spouseAlone),
+        readChoice(line, choices::DistantKin, o.distantKin),
+        readChoice(line, choices::Daughter, o.daughter),
+        readChoice(line, choices::KhiRaddRule, o.khiRadd),
+        readChoice(line, choices::Recipient, input.obligatoryBequestTo),
     };
     for (const QString& problem : problems) {
         if (!problem.isEmpty())
             return problem;
-    }
-    return {};
-}
-
-// KHI's own questions need KHI, or both laws side by side.
-QString checkKhiOnly(const CommandLine& line, const FaraidInput& input) {
-    if (input.law == Law::Khi || line.isSet(u"compare"_s))
-        return {};
-    for (const QString& name : {u"daughter-blocks-siblings"_s, u"khi-radd"_s,
-                                u"obligatory-bequest"_s, u"obligatory-bequest-to"_s}) {
-        if (line.isSet(name))
-            return u"--"_s % name % u" hanya berlaku dengan --law khi atau --compare."_s;
     }
     return {};
 }
@@ -369,10 +320,7 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
     }
     if (line.isSet(u"unborn"_s)) {
         UnbornKind kind = UnbornKind::Child;
-        if (QString problem = readChoice(
-                line, u"unborn"_s,
-                {{u"child"_s, UnbornKind::Child}, {u"grandchild"_s, UnbornKind::Grandchild}}, kind);
-            !problem.isEmpty())
+        if (QString problem = readChoice(line, choices::Unborn, kind); !problem.isEmpty())
             return problem;
         special.unborn = kind;
     }
@@ -385,12 +333,7 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
                    u": "_s % digits;
         special.unbornMax = n;
     }
-    if (QString problem = readChoice(line, u"reserve"_s,
-                                     {{u"hanbali"_s, UnbornReserve::Hanbali},
-                                      {u"shafii"_s, UnbornReserve::Shafii},
-                                      {u"hanafi"_s, UnbornReserve::Hanafi}},
-                                     special.reserve);
-        !problem.isEmpty())
+    if (QString problem = readChoice(line, choices::Reserve, special.reserve); !problem.isEmpty())
         return problem;
     if (line.isSet(u"intersex"_s)) {
         const auto kind = heirKindNamed(line.value(u"intersex"_s));
@@ -399,11 +342,7 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
                    u" (lihat --help)."_s;
         special.intersex = *kind;
     }
-    if (QString problem = readChoice(line, u"intersex-view"_s,
-                                     {{u"shafii"_s, IntersexView::Shafii},
-                                      {u"hanafi"_s, IntersexView::Hanafi},
-                                      {u"average"_s, IntersexView::Average}},
-                                     special.intersexView);
+    if (QString problem = readChoice(line, choices::Intersex, special.intersexView);
         !problem.isEmpty())
         return problem;
     for (const auto& [option, needs] :
@@ -412,13 +351,31 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
         if (line.isSet(option) && !line.isSet(needs))
             return u"--"_s % option % u" memerlukan --"_s % needs % u'.';
     }
-    if (special.any() && line.isSet(u"compare"_s))
-        return u"--compare tidak dapat digabung dengan --then-dies, --unborn, --missing, "
-               u"--intersex atau --died-together."_s;
     return {};
 }
 
+constexpr Choice<bool> FormatValues[]{{false, u"text", u"Teks"}, {true, u"json", u"JSON"}};
+constexpr ChoiceOption<bool> Formats{u"format", FormatValues};
+
 } // namespace
+
+QList<std::pair<QString, QStringList>> choiceWords() {
+    return {
+        {choices::Laws.option.toString(), choices::Laws.words()},
+        {choices::Grandfather.option.toString(), choices::Grandfather.words()},
+        {choices::Mushtaraka.option.toString(), choices::Mushtaraka.words()},
+        {choices::Grandmother.option.toString(), choices::Grandmother.words()},
+        {choices::SpouseAlone.option.toString(), choices::SpouseAlone.words()},
+        {choices::DistantKin.option.toString(), choices::DistantKin.words()},
+        {choices::Daughter.option.toString(), choices::Daughter.words()},
+        {choices::KhiRaddRule.option.toString(), choices::KhiRaddRule.words()},
+        {choices::Recipient.option.toString(), choices::Recipient.words()},
+        {choices::Unborn.option.toString(), choices::Unborn.words()},
+        {choices::Reserve.option.toString(), choices::Reserve.words()},
+        {choices::Intersex.option.toString(), choices::Intersex.words()},
+        {Formats.option.toString(), Formats.words()},
+    };
+}
 
 QString faraidHelp() {
     QString text = Usage;
@@ -439,28 +396,31 @@ QString faraidHelp() {
         }
         text += line % u'\n';
     }
-    return text % Options.arg(MaxPersons).arg(MaxLaterDeaths).arg(MaxUnborn);
+    QString options = Options.arg(MaxPersons).arg(MaxLaterDeaths).arg(MaxUnborn);
+    for (const auto& [option, words] : choiceWords())
+        options.replace(u'{' % option % u'}', words.join(u'|'));
+    return text % options;
 }
 
-std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments) {
+std::variant<FaraidArguments, QString> readFaraidArguments(const QStringList& arguments) {
     auto split = readCommandLine(arguments, optionSpecs());
     if (const auto* problem = std::get_if<QString>(&split))
         return *problem;
     const CommandLine& line = std::get<CommandLine>(split);
-    FaraidRequest request;
+    FaraidArguments given;
     if (line.isSet(u"help"_s) || line.isSet(u"h"_s)) {
-        request.help = true;
-        return request;
+        given.help = true;
+        return given;
     }
+    DivisionRequest& request = given.request;
     FaraidInput& input = request.input;
     request.compare = line.isSet(u"compare"_s);
-    const auto format =
-        choice<bool>(line.value(u"format"_s, u"text"_s), {{u"text"_s, false}, {u"json"_s, true}});
+    const auto format = Formats.read(line.value(u"format"_s, u"text"_s));
     if (!format)
         return u"--format harus text atau json."_s;
-    request.json = *format;
+    given.json = *format;
     for (const QString& problem :
-         {readAmounts(line, input), readOptions(line, input), checkKhiOnly(line, input),
+         {readAmounts(line, input), readOptions(line, input),
           readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
           readHeirList(line.arguments, input.counts, SeeHelp),
           readSpecialCases(line, request.special)}) {
@@ -469,7 +429,7 @@ std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& argu
     }
     if (line.isSet(u"obligatory-bequest"_s) != line.isSet(u"obligatory-bequest-to"_s))
         return u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s;
-    return request;
+    return given;
 }
 
 } // namespace zw

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "waris/engine/faraid/SpecialCases.h"
+#include "waris/engine/faraid/DivisionRequest.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,17 +10,19 @@
 namespace zw {
 
 // What `zakat-waris faraid` is asked to do.
-struct FaraidRequest {
-    waris::FaraidInput input;
-    waris::SpecialInput special; // its input is unused: `input` is the first deceased's
+struct FaraidArguments {
+    waris::DivisionRequest request;
     bool json = false;
-    bool compare = false; // both laws, side by side
     bool help = false;
 };
 
 // The arguments as QCoreApplication::arguments() gives them (program, "faraid", ...) read into a
-// request, or the refusal: one Indonesian line naming the option at fault.
-std::variant<FaraidRequest, QString> readFaraidArguments(const QStringList& arguments);
+// request, or the refusal: one Indonesian line naming the option at fault. The request itself is
+// checked when it is divided.
+std::variant<FaraidArguments, QString> readFaraidArguments(const QStringList& arguments);
+
+// Each choice option and its words, as --help lists them.
+QList<std::pair<QString, QStringList>> choiceWords();
 
 // The usage, with the heirs' identifiers from the catalogue.
 QString faraidHelp();

@@ -1,6 +1,9 @@
 // The command line of the full division, run as a separate process without a display.
 #include "DataTable.h"
 #include "Golden.h"
+#include "cli/FaraidArguments.h"
+
+#include <QFile>
 
 #include <QProcess>
 #include <QTest>
@@ -42,6 +45,7 @@ private Q_SLOTS:
     void outputMatchesItsGoldenFile();
     void refusalIsOneIndonesianLine_data();
     void refusalIsOneIndonesianLine();
+    void helpAndManPageNameEveryWord();
 };
 
 void FaraidCommandTest::outputMatchesItsGoldenFile_data() {
@@ -86,11 +90,15 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
     row("estate beyond the range", u"AnakPria --estate 1000000000000000"_s,
         u"Jumlah --estate terlalu besar (paling banyak 999999999999999.99): 1000000000000000"_s);
     row("bequest without an estate", u"AnakPria --bequest 5"_s,
-        u"--joint-property, --funeral, --zakat, --debts, --obligatory-bequest dan --bequest "
-        u"memerlukan --estate."_s);
+        u"Harta bersama, biaya, zakat, utang dan wasiat memerlukan harta peninggalan."_s);
     row("unknown law", u"AnakPria --law syafii"_s, u"--law harus classical atau khi."_s);
     row("KHI radd under the classical law", u"Istri --khi-radd blood"_s,
-        u"--khi-radd hanya berlaku dengan --law khi atau --compare."_s);
+        u"Pilihan anak wanita dan saudara serta radd dalam KHI hanya berlaku dalam KHI; pilih KHI "
+        u"atau bandingkan kedua hukum."_s);
+    row("obligatory bequest under the classical law alone",
+        u"Istri AnakPria --estate 1000 --obligatory-bequest 100 --obligatory-bequest-to "
+        u"adopted-child"_s,
+        u"Wasiat wajibah hanya dikenal dalam KHI; pilih KHI atau bandingkan kedua hukum."_s);
     row("obligatory bequest without its recipient",
         u"AnakPria --law khi --estate 9 --obligatory-bequest 1"_s,
         u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s);
@@ -149,8 +157,7 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
     row("intersex view without a khuntsa", u"AnakPria --intersex-view average"_s,
         u"--intersex-view memerlukan --intersex."_s);
     row("special case beside both laws", u"Istri AnakPria --died-together AnakPria --compare"_s,
-        u"--compare tidak dapat digabung dengan --then-dies, --unborn, --missing, --intersex atau "
-        u"--died-together."_s);
+        u"Perbandingan kedua hukum tidak dapat digabung dengan kasus khusus."_s);
     row("later death beside a missing heir",
         u"Istri AnakPria=2 --then-dies AnakPria=Ibu --missing AnakPria"_s,
         u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
@@ -167,4 +174,18 @@ void FaraidCommandTest::refusalIsOneIndonesianLine() {
 }
 
 QTEST_GUILESS_MAIN(FaraidCommandTest)
+// Each choice option with its words, as the parser reads them, in --help and in the man page.
+void FaraidCommandTest::helpAndManPageNameEveryWord() {
+    const QString help = QString::fromUtf8(faraid({u"--help"_s}).out);
+    QFile manFile(QStringLiteral(ZW_MAN_PAGE));
+    QVERIFY(manFile.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(manFile.readAll()).replace(u"\\-"_s, u"-"_s);
+    for (const auto& [option, words] : zw::choiceWords()) {
+        const QString line = u"--"_s % option % u' ' % words.join(u'|');
+        QVERIFY2(help.contains(line), qPrintable(u"--help: "_s + line));
+        QVERIFY2(man.contains(u"--"_s % option % u" \" "_s % words.join(u'|') % u'"'),
+                 qPrintable(u"man page: "_s + line));
+    }
+}
+
 #include "tst_faraidcommand.moc"

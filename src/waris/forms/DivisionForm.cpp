@@ -2,13 +2,14 @@
 
 #include "common/NumberReader.h"
 #include "ui/AppContext.h"
+#include "ui/ChoiceBox.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
-#include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/designed/InheritanceSheet.h"
+#include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/render/SpecialCasesReport.h"
-#include "waris/engine/designed/InheritanceSheet.h"
 #include "waris/forms/PredeceasedTable.h"
 #include "waris/forms/SpecialCasesBox.h"
 
@@ -104,11 +105,9 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     particulars->addWidget(makeLabel(this, u"TitikDuaHarta"_s, sheetText::Colon.toString()), 1, 1);
     particulars->addWidget(m_estate, 1, 2);
     particulars->setColumnStretch(2, 1);
-    m_law = new QComboBox(this);
-    m_law->setObjectName(u"Hukum"_s);
-    m_law->addItems({lawName(Law::Classical), lawName(Law::Khi)});
-    m_law->setToolTip(u" Fikih klasik (jumhur) atau Kompilasi Hukum Islam, seperti di Pengadilan "
-                      u"Agama  "_s);
+    m_law = makeChoiceBox(this, u"Hukum"_s, choices::Laws,
+                          u" Fikih klasik (jumhur) atau Kompilasi Hukum Islam, seperti di "
+                          u"Pengadilan Agama  "_s);
     particulars->addWidget(makeBuddyLabel(this, u"LabelHukum"_s, u"Hukum yan&g Dipakai"_s, m_law),
                            0, 3);
     particulars->addWidget(m_law, 0, 4);
@@ -134,17 +133,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
                 [this, i] { refuseIfWrong(static_cast<Deduction>(i)); });
         if (i != Obligatory)
             continue;
-        m_recipient = new QComboBox(deductionFrame);
-        m_recipient->setObjectName(u"PenerimaWasiatWajibah"_s);
-        for (const BequestRecipient recipient :
-             {BequestRecipient::AdoptedChild, BequestRecipient::AdoptiveParent,
-              BequestRecipient::NonMuslimRelative}) {
-            QString name = bequestRecipientName(recipient);
-            name[0] = name[0].toUpper();
-            m_recipient->addItem(name);
-            m_recipient->setItemData(m_recipient->count() - 1, bequestRecipientText(recipient),
-                                     Qt::ToolTipRole);
-        }
+        m_recipient = makeChoiceBox(deductionFrame, u"PenerimaWasiatWajibah"_s, choices::Recipient);
         deductionGrid->addWidget(makeBuddyLabel(deductionFrame, u"LabelPenerimaWasiatWajibah"_s,
                                                 u"Pener&ima Wasiat Wajibah"_s, m_recipient),
                                  deductionRow, 0);
@@ -182,7 +171,8 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
         const DivisionOptionInfo& info = divisionOptionInfo(AllDivisionOptions[i]);
         auto* box = new QComboBox(optionFrame);
         box->setObjectName(QString::fromUtf16(Options[i].name));
-        box->addItems({info.choices[0], info.choices[1]});
+        for (const Choice<int>& choice : info.values)
+            box->addItem(choice.label.toString(), choice.value);
         box->setToolTip(info.toolTip);
         m_options[i] = box;
         const int row = static_cast<int>(i);
@@ -271,100 +261,91 @@ void DivisionForm::showProblem(const QString& problem) {
     m_problem->setText(problem);
 }
 
-std::optional<FaraidInput> DivisionForm::input() const {
-    FaraidInput in;
-    in.law = m_law->currentIndex() == 1 ? Law::Khi : Law::Classical;
-    in.counts = m_state.lastCounts();
-    in.predeceased = m_predeceased->children();
-    for (std::size_t i = 0; i < m_options.size(); ++i)
-        setOptionChoice(in.options, AllDivisionOptions[i], m_options[i]->currentIndex());
-    in.obligatoryBequestTo = static_cast<BequestRecipient>(m_recipient->currentIndex());
-    in.estate = readAmount(m_state.calculation.estateText(), context().locale);
-    // An estate beyond the amounts the program holds is divided in parts only.
-    if (!in.estate)
-        return in;
-    std::array<std::optional<Rupiah>*, DeductionCount> targets{
-        &in.jointProperty, &in.funeral, &in.zakat, &in.debts, &in.obligatoryBequest, &in.bequest};
+bool DivisionForm::khiAsked() const {
+    return choiceValue<Law>(m_law) == Law::Khi || m_compare->isChecked();
+}
+
+// The deductions, when the estate can be read; an estate beyond the amounts the program holds is
+// divided in parts only.
+QString DivisionForm::readDeductions(FaraidInput& input) const {
+    input.estate = readAmount(m_state.calculation.estateText(), context().locale);
+    if (!input.estate)
+        return {};
+    const std::array<std::optional<Rupiah>*, DeductionCount> targets{
+        &input.jointProperty, &input.funeral,           &input.zakat,
+        &input.debts,         &input.obligatoryBequest, &input.bequest};
     for (std::size_t i = 0; i < m_deductions.size(); ++i) {
+        // The obligatory bequest is KHI's; beside the classical law it counts for the comparison.
+        if (i == Obligatory && !khiAsked())
+            continue;
         *targets[i] = readAmount(m_deductions[i]->text(), context().locale);
         if (!*targets[i])
-            return std::nullopt;
+            return QString::fromUtf16(Deductions[i].problem);
     }
-    return in;
+    input.obligatoryBequestTo = choiceValue<BequestRecipient>(m_recipient);
+    return {};
+}
+
+std::variant<DivisionRequest, QString> DivisionForm::request() const {
+    DivisionRequest request;
+    FaraidInput& in = request.input;
+    in.law = choiceValue<Law>(m_law);
+    request.compare = m_compare->isChecked();
+    in.counts = m_state.lastCounts();
+    in.predeceased = m_predeceased->children();
+    // A disabled option keeps its choice for later, but it is not asked now.
+    const Law asked = khiAsked() ? Law::Khi : Law::Classical;
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        if (optionApplies(AllDivisionOptions[i], asked))
+            setOptionValue(in.options, AllDivisionOptions[i], m_options[i]->currentData().toInt());
+    }
+    if (QString problem = readDeductions(in); !problem.isEmpty())
+        return problem;
+    auto special = m_special->special();
+    if (auto* problem = std::get_if<QString>(&special))
+        return std::move(*problem);
+    request.special = std::get<SpecialInput>(std::move(special));
+    if (QString problem = m_special->addDistantKin(in); !problem.isEmpty())
+        return problem;
+    return request;
 }
 
 void DivisionForm::divide() {
-    // The obligatory bequest is KHI's; beside the classical law it counts for the comparison.
-    const bool khi = m_law->currentIndex() == 1;
-    m_deductions[Obligatory]->setEnabled(khi || m_compare->isChecked());
-    m_recipient->setEnabled(m_deductions[Obligatory]->isEnabled());
+    m_deductions[Obligatory]->setEnabled(khiAsked());
+    m_recipient->setEnabled(khiAsked());
     m_special->setHeirs(m_state.lastCounts());
-    std::optional<FaraidInput> in = input();
-    if (!in) {
-        for (std::size_t i = 0; i < m_deductions.size(); ++i) {
-            if (!readAmount(m_deductions[i]->text(), context().locale)) {
-                showProblem(QString::fromUtf16(Deductions[i].problem));
-                break;
-            }
-        }
-        forgetOtherCase();
-        return;
-    }
-    const auto refuse = [this](const QString& problem) {
-        showProblem(problem);
-        forgetOtherCase();
-    };
-    auto special = m_special->special();
-    if (const auto* problem = std::get_if<QString>(&special))
-        return refuse(*problem);
-    if (const QString problem = m_special->addDistantKin(*in); !problem.isEmpty())
-        return refuse(problem);
-    const FaraidInput chosen = underLaw(*in, in->law);
-    if (auto& cases = std::get<SpecialInput>(special); cases.any()) {
-        if (m_compare->isChecked())
-            return refuse(u"Perbandingan kedua hukum tidak dapat digabung dengan kasus khusus."_s);
-        cases.input = chosen;
-        SpecialOutcomeOrError divided = divideSpecial(cases);
-        if (const auto* error = std::get_if<FaraidError>(&divided))
-            return refuse(error->message);
-        auto& result = std::get<SpecialResult>(divided);
-        const FaraidResult first = result.first;
-        return showDivision(chosen, first, nullptr, std::move(result));
-    }
-    const FaraidOutcome outcome = divideEstate(chosen);
-    std::optional<FaraidOutcome> other;
-    if (m_compare->isChecked())
-        other = divideEstate(underLaw(*in, khi ? Law::Classical : Law::Khi));
-    for (const FaraidOutcome* division : {&outcome, other ? &*other : &outcome}) {
-        if (const auto* error = std::get_if<FaraidError>(division))
-            return refuse(error->message);
-    }
-    showDivision(chosen, std::get<FaraidResult>(outcome),
-                 other ? &std::get<FaraidResult>(*other) : nullptr, std::nullopt);
+    const auto read = request();
+    if (const auto* problem = std::get_if<QString>(&read))
+        return showNoResult(*problem);
+    DivisionOutcome outcome = waris::divide(std::get<DivisionRequest>(read));
+    if (const auto* error = std::get_if<FaraidError>(&outcome))
+        return showNoResult(error->message);
+    showDivision(std::get<DividedEstate>(std::move(outcome)));
 }
 
-void DivisionForm::showDivision(const FaraidInput& chosen, const FaraidResult& result,
-                                const FaraidResult* other, std::optional<SpecialResult> special) {
+void DivisionForm::showDivision(DividedEstate divided) {
     showProblem(QString());
-    m_case = DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], chosen};
-    m_report.emplace(*m_case, result, context().locale, other);
-    m_specialResult = std::move(special);
+    m_case =
+        DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], divided.input};
+    m_report.emplace(*m_case, divided.result, context().locale,
+                     divided.other ? &*divided.other : nullptr);
+    m_divided = std::move(divided);
     showReport(*m_report);
+    enableOutput(true);
 }
 
-void DivisionForm::forgetOtherCase() {
-    // The last valid division stands in for a refused entry, but never for another calculation.
-    if (!m_case || (m_case->input.counts == m_state.lastCounts() &&
-                    m_case->estateText == m_state.sheet.particulars[5]))
-        return;
+// A refused entry shows no result: a division of what was half typed is no answer.
+void DivisionForm::showNoResult(const QString& problem) {
+    showProblem(problem);
     m_case.reset();
     m_report.reset();
-    m_specialResult.reset();
+    m_divided.reset();
     m_table->setRowCount(0);
     m_net->clear();
     m_bequestNote->hide();
     m_notes->hide();
-    m_steps->clear();
+    m_steps->setPlainText(problem);
+    enableOutput(false);
 }
 
 void DivisionForm::refuseIfWrong(Deduction deduction) {
@@ -383,11 +364,11 @@ void DivisionForm::showReport(const DivisionReport& report) {
         m_options[i]->setEnabled(report.optionsMatter[i]);
     QStringList notes = report.notes;
     QStringList steps = report.steps;
-    if (m_specialResult) {
-        showTable(*m_table, specialFinalTable(*m_specialResult, context().locale));
-        notes += m_specialResult->notes;
-        steps += m_specialResult->steps;
-        steps += heldAmountSteps(*m_specialResult, context().locale);
+    if (const auto& special = m_divided->special) {
+        showTable(*m_table, specialFinalTable(*special, context().locale));
+        notes += special->notes;
+        steps += special->steps;
+        steps += heldAmountSteps(*special, context().locale);
     } else {
         showTable(*m_table, report.comparison ? *report.comparison : report.table);
     }
@@ -399,10 +380,7 @@ void DivisionForm::showReport(const DivisionReport& report) {
 std::optional<report::Report> DivisionForm::currentReport(const QDateTime& now) const {
     if (!m_report)
         return std::nullopt;
-    report::Report report = m_report->report(divisionStamp(now));
-    if (m_specialResult)
-        addSpecialSections(report, *m_specialResult, context().locale);
-    return report;
+    return fullReport(*m_report, *m_divided, context().locale, divisionStamp(now));
 }
 
 } // namespace zw::waris

@@ -3,12 +3,13 @@
 #include "ui/RefusalMemory.h"
 #include "ui/ReportWindow.h"
 #include "waris/engine/faraid/DivisionOptions.h"
-#include "waris/engine/faraid/SpecialCases.h"
+#include "waris/engine/faraid/DivisionRequest.h"
 #include "waris/engine/render/DivisionReport.h"
 #include "waris/forms/WarisState.h"
 
 #include <array>
 #include <optional>
+#include <variant>
 
 class QCheckBox;
 class QComboBox;
@@ -39,9 +40,11 @@ public:
     // every option back to the first choice.
     void clearEntry();
 
-    // The case and the report now shown; none before a first valid division.
+    // The case and the report now shown; none while the entry cannot be divided.
     const std::optional<DivisionCase>& divisionCase() const { return m_case; }
     const std::optional<DivisionReport>& report() const { return m_report; }
+    // The entry read into one request, or why it cannot be (one line naming the field).
+    std::variant<DivisionRequest, QString> request() const;
 
 protected:
     void activate() override;
@@ -51,12 +54,12 @@ private:
     enum Deduction { JointProperty, Funeral, Zakat, Debts, Obligatory, Bequest, DeductionCount };
 
     void divide();
-    void forgetOtherCase();
+    bool khiAsked() const;
+    QString readDeductions(FaraidInput& input) const;
     void refuseIfWrong(Deduction deduction);
     void showProblem(const QString& problem);
-    std::optional<FaraidInput> input() const;
-    void showDivision(const FaraidInput& chosen, const FaraidResult& result,
-                      const FaraidResult* other, std::optional<SpecialResult> special);
+    void showNoResult(const QString& problem);
+    void showDivision(DividedEstate divided);
     void showReport(const DivisionReport& report);
 
     const WarisState& m_state;
@@ -79,7 +82,7 @@ private:
     QPlainTextEdit* m_steps = nullptr;
     std::optional<DivisionCase> m_case;
     std::optional<DivisionReport> m_report;
-    std::optional<SpecialResult> m_specialResult; // with m_report, when a special case is set
+    std::optional<DividedEstate> m_divided; // with m_report
 };
 
 } // namespace zw::waris

@@ -1,7 +1,9 @@
 #include "waris/forms/SpecialCasesBox.h"
 
+#include "ui/ChoiceBox.h"
 #include "ui/FormWidgets.h"
 #include "waris/engine/faraid/DistantKin.h"
+#include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/faraid/HeirList.h"
 #include "waris/forms/LaterDeathTable.h"
 
@@ -51,11 +53,11 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     : QGroupBox(u"Kasus khusus"_s, parent) {
     setObjectName(u"FrameKasusKhusus"_s);
     m_deaths = new LaterDeathTable(this);
-    m_unborn =
-        makeCombo(this, u"Kandungan"_s,
-                  {u"(tidak ada)"_s, u"Anak dari yang meninggal"_s, u"Cucu dari anak pria"_s},
-                  u" Istri pewaris, atau istri anak pria yang meninggal, sedang "
-                  u"mengandung  "_s);
+    m_unborn = makeChoiceBox(this, u"Kandungan"_s, choices::Unborn,
+                             u" Istri pewaris, atau istri anak pria yang meninggal, sedang "
+                             u"mengandung  "_s);
+    m_unborn->insertItem(0, u"(tidak ada)"_s);
+    m_unborn->setCurrentIndex(0);
     m_unbornMax = new QSpinBox(this);
     m_unbornMax->setObjectName(u"KandunganPalingBanyak"_s);
     m_unbornMax->setRange(1, MaxUnborn);
@@ -63,10 +65,8 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     m_unbornMax->setToolTip(u" Jumlah bayi yang diperhitungkan  "_s);
     // Screen readers reach the spin box's own field too.
     m_unbornMax->findChild<QLineEdit*>()->setAccessibleName(u"Bayi"_s);
-    m_reserve = makeCombo(
-        this, u"CadanganKandungan"_s,
-        {u"Hanbali: yang terbesar"_s, u"Syafi'i: saudaranya menunggu"_s, u"Hanafi: satu anak"_s},
-        u" Bagian yang ditahan untuk kandungan  "_s);
+    m_reserve = makeChoiceBox(this, u"CadanganKandungan"_s, choices::Reserve,
+                              u" Bagian yang ditahan untuk kandungan  "_s);
     m_missing = makeCombo(this, u"Hilang"_s, {}, u" Ahli waris yang hilang (mafqud)  "_s);
     m_missingCount = new QSpinBox(this);
     m_missingCount->setObjectName(u"HilangOrang"_s);
@@ -75,11 +75,10 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
     m_missingCount->findChild<QLineEdit*>()->setAccessibleName(u"Orang hilang"_s);
     m_intersex = makeCombo(this, u"Khuntsa"_s, {},
                            u" Seorang dari jenis ini tidak diketahui jenis kelaminnya  "_s);
-    m_intersexView =
-        makeCombo(this, u"PandanganKhuntsa"_s, {u"Syafi'i"_s, u"Hanafi"_s, u"Rata-rata"_s},
-                  u" Syafi'i: semua menerima yang lebih kecil, sisa ditangguhkan; "
-                  u"Hanafi: khuntsa saja yang lebih kecil; rata-rata kedua "
-                  u"kemungkinan (Hanbali dan Maliki)  "_s);
+    m_intersexView = makeChoiceBox(this, u"PandanganKhuntsa"_s, choices::Intersex,
+                                   u" Syafi'i: semua menerima yang lebih kecil, sisa ditangguhkan; "
+                                   u"Hanafi: khuntsa saja yang lebih kecil; rata-rata kedua "
+                                   u"kemungkinan (Hanbali dan Maliki)  "_s);
     m_intersexView->setAccessibleName(u"Pandangan khuntsa"_s);
     m_diedTogether = new QListWidget(this);
     m_diedTogether->setObjectName(u"MeninggalBersama"_s);
@@ -92,9 +91,8 @@ SpecialCasesBox::SpecialCasesBox(QWidget* parent)
                              u"SaudaraPriaIbu, SaudaraWanitaIbu, SaudaraWanitaBapak, PamanSeIbu; "
                              u"anak-anak ahli waris yang meninggal lebih dahulu di tab "
                              u"Pengganti  "_s);
-    m_distantRule = makeCombo(
-        this, u"CaraKerabatJauh"_s,
-        {u"Tanzil (Syafi'i)"_s, u"Tanzil (Hanbali)"_s, u"Qarabah (Hanafi)"_s},
+    m_distantRule = makeChoiceBox(
+        this, u"CaraKerabatJauh"_s, choices::DistantKin,
         u" Tanzil: di tempat ahli waris yang menghubungkannya, laki-laki dua kali perempuan "
         u"(Syafi'i) atau sama (Hanbali); qarabah: kerabat terdekat lebih dahulu  "_s);
     m_distantRule->setAccessibleName(u"Cara dzawil arham"_s);
@@ -180,7 +178,8 @@ void SpecialCasesBox::enableViews() {
     const bool unborn = m_unborn->currentIndex() > 0;
     m_reserve->setEnabled(unborn);
     // The Hanafi reserve is one child, whatever the number.
-    m_unbornMax->setEnabled(unborn && m_reserve->currentIndex() != 2);
+    m_unbornMax->setEnabled(unborn &&
+                            choiceValue<UnbornReserve>(m_reserve) != UnbornReserve::Hanafi);
     m_intersexView->setEnabled(m_intersex->currentIndex() > 0);
     // Up to every person of the kind chosen.
     const auto missing = chosenKind(m_missing);
@@ -196,8 +195,8 @@ std::variant<SpecialInput, QString> SpecialCasesBox::special() const {
         return *problem;
     special.deaths = std::get<std::vector<LaterDeath>>(std::move(deaths));
     if (m_unborn->currentIndex() > 0) {
-        special.unborn = m_unborn->currentIndex() == 1 ? UnbornKind::Child : UnbornKind::Grandchild;
-        special.reserve = static_cast<UnbornReserve>(m_reserve->currentIndex());
+        special.unborn = choiceValue<UnbornKind>(m_unborn);
+        special.reserve = choiceValue<UnbornReserve>(m_reserve);
         if (special.reserve != UnbornReserve::Hanafi)
             special.unbornMax = m_unbornMax->value();
     }
@@ -205,7 +204,7 @@ std::variant<SpecialInput, QString> SpecialCasesBox::special() const {
         special.missing.push_back({*kind, m_missingCount->value()});
     if (const auto kind = chosenKind(m_intersex)) {
         special.intersex = *kind;
-        special.intersexView = static_cast<IntersexView>(m_intersexView->currentIndex());
+        special.intersexView = choiceValue<IntersexView>(m_intersexView);
     }
     for (int row = 0; row < m_diedTogether->count(); ++row) {
         const QListWidgetItem* item = m_diedTogether->item(row);
@@ -233,7 +232,7 @@ QString SpecialCasesBox::addDistantKin(FaraidInput& input) const {
         if (named[kind] > 0)
             input.counts[kind] = named[kind];
     }
-    input.options.distantKin = static_cast<DistantKinRule>(m_distantRule->currentIndex());
+    input.options.distantKin = choiceValue<DistantKinRule>(m_distantRule);
     return {};
 }
 

@@ -524,25 +524,59 @@ void WarisFormsTest::divisionEntryRefused_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("entry");
 
-    QTest::newRow("letters as debts") << u"Utang"_s << u"dua juta"_s;
-    QTest::newRow("negative funeral costs") << u"Biaya"_s << u"-5"_s;
+    const struct {
+        const char* name;
+        QString entry;
+    } entries[] = {
+        {"letters", u"dua juta"_s},
+        {"a negative amount", u"-5"_s},
+        {"an amount beyond the range", u"99999999999999999999"_s},
+        // Under the English locale "5.000" reads as five: the rest of the typing must not leave
+        // that division standing.
+        {"thousands typed the Indonesian way", u"5.000.000"_s},
+    };
+    for (const QString& field : {u"HartaBersama"_s, u"Biaya"_s, u"ZakatTerutang"_s, u"Utang"_s,
+                                 u"WasiatWajibah"_s, u"Wasiat"_s}) {
+        for (const auto& [name, entry] : entries)
+            QTest::addRow("%s as %s", name, qPrintable(field)) << field << entry;
+    }
     QTest::newRow("debts above the estate") << u"Utang"_s << u"2,000,000"_s;
 }
 
-// A wrong deduction is told once, shows its problem and leaves the last division standing.
+// A refused deduction is told once and shows its problem; no result stays on screen and nothing
+// can be saved or printed until it is mended.
 void WarisFormsTest::divisionEntryRefused() {
     QFETCH(QString, field);
     QFETCH(QString, entry);
 
-    openDivisionExample();
+    // Under KHI, where every deduction applies.
+    enterDeceased({});
+    calculate({Suami, Ibu, AnakWanita}, {u"3"_s});
+    click(u"Hasil"_s, u"Command8"_s);
+    m_app->child<QComboBox>(Division, u"Hukum"_s).setCurrentIndex(1);
+    type(u"Biaya"_s, u"10,000"_s);
     const QString total = cell(rowCount() - 1, 5);
+    QVERIFY(!total.isEmpty());
+    auto& edit = m_app->child<QLineEdit>(Division, field);
+    const QString before = edit.text();
+    edit.setText(entry.left(5));
     type(field, entry);
     // Leaving the field again without a change asks no second time.
     QTest::keyClick(&m_app->child<QLineEdit>(Division, field), Qt::Key_Return);
-    QVERIFY(!m_app->child<QLabel>(Division, u"Masalah"_s).text().isEmpty());
+    const QString problem = m_app->child<QLabel>(Division, u"Masalah"_s).text();
+    QVERIFY(!problem.isEmpty());
     QCOMPARE(m_app->dialogs.messages.size(), 1);
     QCOMPARE(m_app->dialogs.messages.constFirst().text, u"Anda Salah Mengisikan Data ...!"_s);
+    QCOMPARE(rowCount(), 0);
+    QCOMPARE(m_app->child<QPlainTextEdit>(Division, u"Langkah"_s).toPlainText(), problem);
+    const QStringList outputs{u"Simpan"_s, u"Cetak"_s, u"Pratinjau"_s, u"Pdf"_s};
+    for (const QString& button : outputs)
+        QVERIFY2(!m_app->child<QPushButton>(Division, button).isEnabled(), qPrintable(button));
+
+    type(field, before);
     QCOMPARE(cell(rowCount() - 1, 5), total);
+    for (const QString& button : outputs)
+        QVERIFY2(m_app->child<QPushButton>(Division, button).isEnabled(), qPrintable(button));
 }
 
 void WarisFormsTest::divisionOutputFails_data() {

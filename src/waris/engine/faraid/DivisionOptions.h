@@ -1,12 +1,14 @@
 #pragma once
 
 // The questions on which the schools divide differently, as the window and the report offer
-// them: a caption, an explanation and two choices, the first being the majority view (or, for
-// the last two, which only KHI asks, the courts' reading).
+// them: a caption, an explanation and the choices of the option's table, the first being the
+// majority view (or, for the last two, which only KHI asks, the courts' reading).
 
+#include "common/Choices.h"
 #include "waris/engine/faraid/FaraidTypes.h"
 
 #include <array>
+#include <span>
 
 namespace zw::waris {
 
@@ -34,14 +36,17 @@ QString lawName(Law law);
 struct DivisionOptionInfo {
     QString caption;
     QString toolTip;
-    std::array<QString, 2> choices;
+    QStringView word;                    // the command's option, "grandfather"
+    std::span<const Choice<int>> values; // each value's enum as an int, with its words
 };
 
 const DivisionOptionInfo& divisionOptionInfo(DivisionOption option);
 
-// 0 for the majority view, 1 for the other.
-int optionChoice(const FaraidOptions& options, DivisionOption option);
-void setOptionChoice(FaraidOptions& options, DivisionOption option, int choice);
+// The option's value as an int (its enum's), and back.
+int optionValue(const FaraidOptions& options, DivisionOption option);
+void setOptionValue(FaraidOptions& options, DivisionOption option, int value);
+// "Berbagi cara Zaid bin Tsabit": the label of the value chosen.
+QString optionLabel(const FaraidOptions& options, DivisionOption option);
 
 // Whether the law asks it and the other choice would divide this case differently; `result` is
 // the division of `input` as it is.

@@ -1,7 +1,8 @@
 #include "waris/engine/faraid/FaraidText.h"
 
-#include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/designed/ShareRules.h"
+#include "waris/engine/faraid/DistantKin.h"
+#include "waris/engine/faraid/FaraidChoices.h"
 
 using namespace Qt::StringLiterals;
 
@@ -291,27 +292,13 @@ QStringList specialCaseNames(const FaraidResult& result) {
 }
 
 QString bequestRecipientName(BequestRecipient recipient) {
-    switch (recipient) {
-    case BequestRecipient::AdoptedChild:
-        return u"anak angkat"_s;
-    case BequestRecipient::AdoptiveParent:
-        return u"orang tua angkat"_s;
-    case BequestRecipient::NonMuslimRelative:
-        return u"kerabat non-Muslim"_s;
-    }
-    return {};
+    QString name = choices::Recipient.label(recipient);
+    name[0] = name[0].toLower();
+    return name;
 }
 
 QString bequestRecipientText(BequestRecipient recipient) {
-    switch (recipient) {
-    case BequestRecipient::AdoptedChild:
-        return bequestRecipientName(recipient) % u" (Pasal 209 ayat 2 KHI)"_s;
-    case BequestRecipient::AdoptiveParent:
-        return bequestRecipientName(recipient) % u" (Pasal 209 ayat 1 KHI)"_s;
-    case BequestRecipient::NonMuslimRelative:
-        return bequestRecipientName(recipient) % u" (Putusan MA 368 K/AG/1995 dan 51 K/AG/1999)"_s;
-    }
-    return {};
+    return choices::Recipient.of(recipient).toolTip.toString();
 }
 
 QString faraidHeirName(const FaraidHeir& heir) {

@@ -3,12 +3,13 @@
 #include "common/AmountInWords.h"
 #include "common/NumberFormat.h"
 #include "common/OutputLayout.h"
+#include "waris/engine/designed/InheritanceSheet.h"
 #include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/LawComparison.h"
 #include "waris/engine/render/DivisionTitles.h"
-#include "waris/engine/designed/InheritanceSheet.h"
+#include "waris/engine/render/SpecialCasesReport.h"
 
 using namespace Qt::StringLiterals;
 
@@ -161,8 +162,7 @@ DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidRes
         if (!optionApplies(option, result.law))
             continue;
         const DivisionOptionInfo& info = divisionOptionInfo(option);
-        QString value = info.choices[static_cast<std::size_t>(
-            optionChoice(divisionCase.input.options, option))];
+        QString value = optionLabel(divisionCase.input.options, option);
         const bool matters = optionMatters(divisionCase.input, result, option);
         optionsMatter[static_cast<std::size_t>(option)] = matters;
         if (!matters)
@@ -239,6 +239,14 @@ report::Report DivisionReport::report(const QString& stamp) const {
         r.addSection(divisionTitles::Words.toString()).blocks = {report::Paragraphs{m_words}};
     r.addSection(divisionTitles::Steps.toString()).blocks = {report::Steps{steps}};
     return r;
+}
+
+report::Report fullReport(const DivisionReport& report, const DividedEstate& divided,
+                          const QLocale& locale, const QString& stamp) {
+    report::Report whole = report.report(stamp);
+    if (divided.special)
+        addSpecialSections(whole, *divided.special, locale);
+    return whole;
 }
 
 QString divisionStamp(const QDateTime& now) {

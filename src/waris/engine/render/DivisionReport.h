@@ -6,6 +6,7 @@
 
 #include "common/report/Report.h"
 #include "waris/engine/faraid/DivisionOptions.h"
+#include "waris/engine/faraid/DivisionRequest.h"
 #include "waris/engine/faraid/FaraidTypes.h"
 
 #include <QDateTime>
@@ -54,6 +55,10 @@ private:
     std::vector<report::Field> m_options; // the law and its options
     QStringList m_words;                  // each person's amount in words
 };
+
+// The whole report of a request's division: `report`'s sections, then the special cases'.
+report::Report fullReport(const DivisionReport& report, const DividedEstate& divided,
+                          const QLocale& locale, const QString& stamp = {});
 
 // "08:05:09  03-07-2026": the time and date a report is written at, as on the other sheets.
 QString divisionStamp(const QDateTime& now);

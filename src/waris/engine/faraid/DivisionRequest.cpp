@@ -1,0 +1,80 @@
+#include "waris/engine/faraid/DivisionRequest.h"
+
+#include "waris/engine/faraid/FaraidEngine.h"
+#include "waris/engine/faraid/FaraidInputCheck.h"
+
+using namespace Qt::StringLiterals;
+
+namespace zw::waris {
+
+namespace {
+
+Law otherLaw(Law law) {
+    return law == Law::Khi ? Law::Classical : Law::Khi;
+}
+
+// KHI's own questions need KHI, or both laws side by side.
+std::optional<FaraidError> checkKhiOnly(const DivisionRequest& request) {
+    const FaraidInput& in = request.input;
+    if (in.law == Law::Khi || request.compare)
+        return std::nullopt;
+    if (in.obligatoryBequest && *in.obligatoryBequest > Rupiah())
+        return FaraidError{u"Wasiat wajibah hanya dikenal dalam KHI; pilih KHI atau bandingkan "
+                           u"kedua hukum."_s};
+    const FaraidOptions defaults;
+    if (in.options.daughter != defaults.daughter || in.options.khiRadd != defaults.khiRadd)
+        return FaraidError{u"Pilihan anak wanita dan saudara serta radd dalam KHI hanya berlaku "
+                           u"dalam KHI; pilih KHI atau bandingkan kedua hukum."_s};
+    return std::nullopt;
+}
+
+std::variant<FaraidResult, FaraidError> divideOnce(const FaraidInput& input) {
+    FaraidOutcome outcome = divideEstate(input);
+    if (auto* error = std::get_if<FaraidError>(&outcome))
+        return std::move(*error);
+    return std::get<FaraidResult>(std::move(outcome));
+}
+
+} // namespace
+
+std::optional<FaraidError> check(const DivisionRequest& request) {
+    if (request.compare && request.special.any())
+        return FaraidError{u"Perbandingan kedua hukum tidak dapat digabung dengan kasus khusus."_s};
+    if (auto error = checkKhiOnly(request))
+        return error;
+    if (auto error = checkFaraidInput(underLaw(request.input, request.input.law)))
+        return error;
+    if (request.compare)
+        return checkFaraidInput(underLaw(request.input, otherLaw(request.input.law)));
+    return std::nullopt;
+}
+
+DivisionOutcome divide(const DivisionRequest& request) {
+    if (auto error = check(request))
+        return *error;
+    DividedEstate divided;
+    divided.input = underLaw(request.input, request.input.law);
+    if (request.special.any()) {
+        SpecialInput special = request.special;
+        special.input = divided.input;
+        SpecialOutcomeOrError outcome = divideSpecial(special);
+        if (auto* error = std::get_if<FaraidError>(&outcome))
+            return std::move(*error);
+        divided.special = std::get<SpecialResult>(std::move(outcome));
+        divided.result = divided.special->first;
+        return divided;
+    }
+    auto first = divideOnce(divided.input);
+    if (auto* error = std::get_if<FaraidError>(&first))
+        return std::move(*error);
+    divided.result = std::get<FaraidResult>(std::move(first));
+    if (request.compare) {
+        auto other = divideOnce(underLaw(request.input, otherLaw(request.input.law)));
+        if (auto* error = std::get_if<FaraidError>(&other))
+            return std::move(*error);
+        divided.other = std::get<FaraidResult>(std::move(other));
+    }
+    return divided;
+}
+
+} // namespace zw::waris
