@@ -4,7 +4,6 @@
 #include "cli/FaraidArguments.h"
 
 #include <QFile>
-
 #include <QProcess>
 #include <QTest>
 

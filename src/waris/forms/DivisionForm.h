@@ -43,6 +43,7 @@ public:
     // The case and the report now shown; none while the entry cannot be divided.
     const std::optional<DivisionCase>& divisionCase() const { return m_case; }
     const std::optional<DivisionReport>& report() const { return m_report; }
+    const std::optional<DividedEstate>& divided() const { return m_divided; }
     // The entry read into one request, or why it cannot be (one line naming the field).
     std::variant<DivisionRequest, QString> request() const;
 

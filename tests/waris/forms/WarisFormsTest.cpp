@@ -2,13 +2,17 @@
 #include "Golden.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "cli/FaraidCommand.h"
 #include "waris/engine/HeirKind.h"
+#include "waris/engine/render/DivisionJson.h"
+#include "waris/forms/DivisionForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -96,6 +100,8 @@ private Q_SLOTS:
     void newCalculationEmptiesTheSpecialCases();
     void distantKinDivideInTheWindow_data();
     void distantKinDivideInTheWindow();
+    void windowAndCommandDivideAlike_data();
+    void windowAndCommandDivideAlike();
 
 private:
     void enterDeceased(const Deceased& entry, bool confirm = true);
@@ -851,4 +857,87 @@ void WarisFormsTest::distantKinDivideInTheWindow() {
 }
 
 QTEST_MAIN(WarisFormsTest)
+void WarisFormsTest::windowAndCommandDivideAlike_data() {
+    QTest::addColumn<bool>("male");
+    QTest::addColumn<Kinds>("kinds");
+    QTest::addColumn<QStringList>("counts");   // the count questions' answers
+    QTest::addColumn<QStringList>("controls"); // "control=value", set in the window in turn
+    QTest::addColumn<QString>("arguments");    // of the command, after the heirs and the estate
+
+    const auto row = [&](const char* name, const QStringList& controls, const QString& arguments,
+                         const Kinds& kinds = {Suami, Ibu, AnakWanita},
+                         const QStringList& counts = {u"3"_s}) {
+        QTest::newRow(name) << kinds.contains(Istri) << kinds << counts << controls << arguments;
+    };
+    row("classical law", {}, {});
+    row("KHI", {u"Hukum=Kompilasi Hukum Islam (KHI)"_s}, u"--law khi"_s);
+    row("both laws", {u"Bandingkan=1"_s}, u"--compare"_s);
+    row("both laws with an obligatory bequest",
+        {u"Bandingkan=1"_s, u"WasiatWajibah=100000"_s, u"PenerimaWasiatWajibah=Orang tua angkat"_s},
+        u"--compare --obligatory-bequest 100000 --obligatory-bequest-to adoptive-parent"_s);
+    row("deductions under KHI",
+        {u"Hukum=Kompilasi Hukum Islam (KHI)"_s, u"Biaya=10000"_s, u"Utang=5000"_s,
+         u"Wasiat=400000"_s, u"RaddKhi=Hanya kepada kerabat"_s},
+        u"--law khi --funeral 10000 --debts 5000 --bequest 400000 --khi-radd blood"_s);
+    row("a later death", {u"MeninggalKemudian=Suami=Bapak"_s}, u"--then-dies Suami=Bapak"_s);
+    row("an unborn child", {u"Kandungan=Anak dari yang meninggal"_s}, u"--unborn child"_s,
+        {Istri, Bapak, Ibu}, {u"1"_s});
+    row("the Hanafi reserve",
+        {u"Kandungan=Anak dari yang meninggal"_s, u"CadanganKandungan=Hanafi: satu anak"_s},
+        u"--unborn child --reserve hanafi"_s, {Istri, Bapak, Ibu}, {u"1"_s});
+    row("a missing daughter", {u"Hilang=Anak Wanita:2"_s}, u"--missing AnakWanita:2"_s);
+    row("a khuntsa", {u"Khuntsa=Anak Wanita"_s, u"PandanganKhuntsa=Rata-rata"_s},
+        u"--intersex AnakWanita --intersex-view average"_s);
+    row("died together", {u"MeninggalBersama=Ibu"_s}, u"--died-together Ibu"_s);
+    row("distant kin",
+        {u"KerabatJauh=SaudaraWanitaIbu=2, KakekDariIbu"_s, u"CaraKerabatJauh=Qarabah (Hanafi)"_s},
+        u"SaudaraWanitaIbu=2 KakekDariIbu --distant-kin qarabah"_s, {Suami}, {});
+}
+
+// The same case entered in Pembagian and given to the command divides to the same JSON: every
+// share, amount and step.
+void WarisFormsTest::windowAndCommandDivideAlike() {
+    QFETCH(bool, male);
+    QFETCH(Kinds, kinds);
+    QFETCH(QStringList, counts);
+    QFETCH(QStringList, controls);
+    QFETCH(QString, arguments);
+
+    enterDeceased({.male = male});
+    calculate(kinds, counts);
+    click(u"Hasil"_s, u"Command8"_s);
+    for (const QString& control : controls) {
+        const QString name = control.section(u'=', 0, 0);
+        const QString value = control.section(u'=', 1);
+        if (m_app->form(Division).findChild<QLineEdit*>(name))
+            type(name, value);
+        else if (auto* check = m_app->form(Division).findChild<QCheckBox*>(name))
+            check->setChecked(value == u"1");
+        else if (!QStringList{u"Hilang"_s, u"Khuntsa"_s, u"Kandungan"_s, u"MeninggalKemudian"_s,
+                              u"MeninggalBersama"_s}
+                      .contains(name))
+            m_app->child<QComboBox>(Division, name).setCurrentText(value);
+        else
+            setSpecial(name, value);
+    }
+    const auto& form = static_cast<zw::waris::DivisionForm&>(m_app->form(Division));
+    QVERIFY2(form.divided(), qPrintable(m_app->child<QLabel>(Division, u"Masalah"_s).text()));
+    const QByteArray window =
+        QJsonDocument(zw::waris::divisionJson(*form.divided())).toJson(QJsonDocument::Compact);
+
+    QStringList command{u"zakat-waris"_s, u"faraid"_s,   u"--format"_s,
+                        u"json"_s,        u"--estate"_s, u"1000000"_s};
+    for (const auto kind : kinds)
+        command.append(heirInfo(kind).identifier %
+                       (heirInfo(kind).several ? u'=' % counts.value(0, u"1"_s) : QString()));
+    if (!arguments.isEmpty())
+        command += arguments.split(u' ');
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    QCOMPARE(zw::runFaraidCommand(command, outStream, errStream), 0);
+    QCOMPARE(QJsonDocument::fromJson(out.toUtf8()).toJson(QJsonDocument::Compact), window);
+}
+
 #include "WarisFormsTest.moc"
