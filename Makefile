@@ -14,7 +14,7 @@ build: deps
 run: build
 	@scripts/run.sh
 
-test: deps test-dev test-asan fuzz-quick
+test: deps test-dev test-asan release fuzz-quick
 
 test-dev:
 	cmake --preset dev

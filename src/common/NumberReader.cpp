@@ -169,4 +169,13 @@ AmountReading readRupiah(QStringView text, const QLocale& locale) {
     return Rupiah::fromSen(sen);
 }
 
+std::optional<Rupiah> readFieldAmount(QStringView text, const QLocale& locale) {
+    if (text.trimmed().isEmpty())
+        return Rupiah();
+    const AmountReading reading = readRupiah(text, locale);
+    if (const auto* amount = std::get_if<Rupiah>(&reading))
+        return *amount;
+    return std::nullopt;
+}
+
 } // namespace zw

@@ -26,4 +26,8 @@ std::optional<Money> readMoney(QStringView text, const QLocale& locale);
 // a negative amount and one beyond Rupiah::max() are told apart from a text that is no number.
 AmountReading readRupiah(QStringView text, const QLocale& locale);
 
+// A field's amount: empty is 0; a negative amount, one beyond the range and a text that is no
+// number give none.
+std::optional<Rupiah> readFieldAmount(QStringView text, const QLocale& locale);
+
 } // namespace zw

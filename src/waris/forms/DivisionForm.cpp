@@ -75,16 +75,6 @@ constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
     {u"RaddKhi", u"Ra&dd dalam KHI"},
 }};
 
-// Empty is 0; a negative amount, one beyond the range and a text that is no number are refused.
-std::optional<Rupiah> readAmount(const QString& text, const QLocale& locale) {
-    if (text.trimmed().isEmpty())
-        return Rupiah();
-    const AmountReading reading = readRupiah(text, locale);
-    if (const auto* amount = std::get_if<Rupiah>(&reading))
-        return *amount;
-    return std::nullopt;
-}
-
 } // namespace
 
 DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
@@ -268,7 +258,7 @@ bool DivisionForm::khiAsked() const {
 // The deductions, when the estate can be read; an estate beyond the amounts the program holds is
 // divided in parts only.
 QString DivisionForm::readDeductions(FaraidInput& input) const {
-    input.estate = readAmount(m_state.calculation.estateText(), context().locale);
+    input.estate = m_state.estate;
     if (!input.estate)
         return {};
     const std::array<std::optional<Rupiah>*, DeductionCount> targets{
@@ -278,7 +268,7 @@ QString DivisionForm::readDeductions(FaraidInput& input) const {
         // The obligatory bequest is KHI's; beside the classical law it counts for the comparison.
         if (i == Obligatory && !khiAsked())
             continue;
-        *targets[i] = readAmount(m_deductions[i]->text(), context().locale);
+        *targets[i] = readFieldAmount(m_deductions[i]->text(), context().locale);
         if (!*targets[i])
             return QString::fromUtf16(Deductions[i].problem);
     }

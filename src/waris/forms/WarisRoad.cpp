@@ -1,5 +1,6 @@
 #include "waris/forms/WarisRoad.h"
 
+#include "common/NumberReader.h"
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
 #include "waris/forms/CountForm.h"
@@ -73,6 +74,7 @@ std::optional<CalculationError> WarisRoad::calculate(const HeirSelection& chosen
 
     m_state.sheet.setCalculation(std::get<CalculationResult>(outcome));
     m_state.lastSelection = chosen;
+    m_state.estate = readFieldAmount(m_state.calculation.estateText(), m_context.locale);
     if (registry.exists(forms::Pembagian)) {
         auto& division = registry.get<DivisionForm>(forms::Pembagian);
         if (division.isVisible())

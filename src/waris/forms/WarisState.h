@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/Rupiah.h"
 #include "waris/engine/HeirKind.h"
 #include "waris/engine/designed/CalculationState.h"
 #include "waris/engine/designed/InheritanceSheet.h"
+
+#include <optional>
 
 namespace zw::waris {
 
@@ -14,6 +17,9 @@ struct WarisState {
     InheritanceSheet sheet;
     // The kinds ticked in the last calculation that reached Hasil.
     HeirSelection lastSelection;
+    // Its estate, exact, read once; none when beyond the amounts the program holds (the full
+    // division then divides in parts only).
+    std::optional<Rupiah> estate;
 
     // The persons of every kind of the last calculation (0: not among its heirs): what the full
     // division divides.
