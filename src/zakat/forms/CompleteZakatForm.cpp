@@ -316,11 +316,12 @@ complete::ZakatEntry CompleteZakatForm::entry() const {
 
 void CompleteZakatForm::recompute() {
     auto outcome = complete::calculateZakat(entry(), context().locale);
-    // A refused entry leaves the last good result in view.
+    // A refused entry shows no result: one kept from before would be saved as if it were this one.
     if (auto* refusal = std::get_if<complete::Refusal>(&outcome)) {
         m_problem->setText(refusal->message);
         m_problem->show();
         m_refusal = std::move(*refusal);
+        hideReport();
         return;
     }
     m_refusal.reset();
@@ -355,6 +356,16 @@ void CompleteZakatForm::showReport() {
     showTable(*m_summary, m_report->summary());
     m_total->setText(u"Jumlah zakat: "_s + m_report->total());
     showSteps(*m_steps, m_report->steps());
+    enableOutput(true);
+}
+
+void CompleteZakatForm::hideReport() {
+    m_report.reset();
+    m_nishab->clear();
+    m_summary->setRowCount(0);
+    m_total->clear();
+    m_steps->clear();
+    enableOutput(false);
 }
 
 std::optional<report::Report> CompleteZakatForm::currentReport(const QDateTime& now) const {
