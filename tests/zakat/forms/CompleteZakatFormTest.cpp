@@ -3,6 +3,7 @@
 #include "Golden.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "ui/ChoiceBox.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -79,7 +80,8 @@ void CompleteZakatFormTest::fromThePayerFormToASavedReport() {
         {u"FitrahOrang"_s, u"5"_s}};
     for (const auto& [field, text] : entries)
         type(window, field, text);
-    app.child<QComboBox>(u"ZakatLengkap"_s, u"FitrahBentuk"_s).setCurrentIndex(2);
+    zw::setChoiceValue(&app.child<QComboBox>(u"ZakatLengkap"_s, u"FitrahBentuk"_s),
+                       zw::zakat::complete::FitrahForm::RiceLitre);
     type(window, u"FitrahNilai"_s, u"14.000"_s);
     QCOMPARE(labelText(window, u"LabelFitrahNilai"_s), u"Harga beras/liter (Rp)"_s);
 
