@@ -5,14 +5,11 @@
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
 #include "common/report/ReportText.h"
+#include "zakat/engine/complete/CompleteJson.h"
 #include "zakat/engine/complete/CompleteReport.h"
 #include "zakat/engine/complete/CompleteZakat.h"
 #include "zakat/engine/complete/ZakatChoices.h"
-#include "zakat/engine/complete/ZakatWorking.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
 
@@ -178,46 +175,6 @@ QString parse(const QStringList& arguments, Parsed& parsed) {
     return {};
 }
 
-QJsonValue plain(const Measure& measure) {
-    if (const auto* amount = std::get_if<Rupiah>(&measure))
-        return amount->toPlainDecimal();
-    return std::get<Quantity>(measure).toPlainDecimal();
-}
-
-QByteArray toJson(const ZakatResult& result, const QLocale& locale) {
-    QJsonArray kinds;
-    for (const KindResult& r : result.kinds) {
-        QJsonObject kind;
-        kind[u"kind"_s] = kindKey(r.kind);
-        kind[u"base"_s] = plain(r.base);
-        kind[u"unit"_s] = unitKey(r.unit);
-        kind[u"nishab"_s] = r.nishab ? plain(*r.nishab) : QJsonValue(QJsonValue::Null);
-        kind[u"reached"_s] = r.reached;
-        kind[u"haul"_s] = r.haul ? QJsonValue(*r.haul) : QJsonValue(QJsonValue::Null);
-        kind[u"rate"_s] = r.rate ? QJsonValue(QString::number(r.rate->numerator) % u'/' %
-                                              QString::number(r.rate->denominator))
-                                 : QJsonValue(QJsonValue::Null);
-        kind[u"due"_s] =
-            r.dueAmount ? QJsonValue(r.dueAmount->toPlainDecimal()) : QJsonValue(QJsonValue::Null);
-        QJsonArray inKind;
-        for (const InKind& item : r.dueInKind)
-            inKind.append(QJsonObject{{u"count"_s, item.count.toPlainDecimal()},
-                                      {u"unit"_s, inKindName(item.unit)}});
-        kind[u"dueInKind"_s] = inKind;
-        kind[u"note"_s] = kindNote(r, result, locale);
-        kinds.append(kind);
-    }
-    QJsonObject root;
-    root[u"year"_s] = result.year.year;
-    root[u"nishabBasis"_s] = nishabOption().word(result.input.basis);
-    root[u"nishabYear"_s] = result.nishabYear.toPlainDecimal();
-    root[u"nishabMonth"_s] = result.nishabMonth.toPlainDecimal();
-    root[u"kinds"_s] = kinds;
-    root[u"totalDue"_s] = result.total.toPlainDecimal();
-    root[u"steps"_s] = QJsonArray::fromStringList(zakatSteps(result, locale));
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
 int refuse(QTextStream& err, const QString& message) {
     err << u"zakat-waris zakat: "_s << message << u'\n';
     err.flush();
@@ -243,7 +200,7 @@ int runZakatCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const auto& result = std::get<ZakatResult>(outcome);
     const QLocale locale = commandLocale();
     if (parsed.json) {
-        out << QString::fromUtf8(toJson(result, locale));
+        out << QString::fromUtf8(completeJson(result, locale));
     } else {
         TextFileSink sink;
         LineWriter writer(sink);
