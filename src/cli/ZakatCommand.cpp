@@ -5,18 +5,15 @@
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
 #include "common/report/ReportText.h"
+#include "zakat/engine/complete/CompleteJson.h"
 #include "zakat/engine/complete/CompleteReport.h"
 #include "zakat/engine/complete/CompleteZakat.h"
-#include "zakat/engine/complete/ZakatWorking.h"
+#include "zakat/engine/complete/ZakatChoices.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +24,7 @@ namespace {
 
 using namespace zw::zakat::complete;
 
+// %1 to %6: the choices' lines, in the order of choiceOptions().
 const QString HelpText = uR"(Pemakaian: zakat-waris zakat [pilihan]
 
 Menghitung zakat lengkap menurut ketentuan sekarang (PMA 52/2014 jo. PMA 31/2019,
@@ -35,18 +33,17 @@ satu pilihannya sendiri diberikan.
 
 Pengaturan:
   --year TAHUN              tahun nilai acuan (bawaan: tahun terakhir yang ada)
-  --nishab baznas|gold|silver
-                            dasar nishab uang: angka BAZNAS (bawaan), 85 g emas
+%1dasar nishab uang: angka BAZNAS (bawaan), 85 g emas
                             atau 595 g perak
   --gold-price JUMLAH       harga 1 gram emas murni
   --silver-price JUMLAH     harga 1 gram perak
-  --haul yes|no             harta sudah dimiliki satu tahun (bawaan yes)
+%2harta sudah dimiliki satu tahun (bawaan yes)
 Penghasilan:
   --income JUMLAH           penghasilan
   --income-other JUMLAH     penghasilan lain
   --income-deductions JUMLAH
                             kebutuhan pokok atau cicilan yang dikurangkan
-  --period month|year       per bulan (bawaan) atau per tahun
+%3per bulan (bawaan) atau per tahun
 Simpanan:
   --cash JUMLAH             uang tunai, tabungan dan deposito
   --securities JUMLAH       surat berharga
@@ -63,8 +60,7 @@ Perdagangan:
   --trade-debts JUMLAH      utang jangka pendek
 Pertanian:
   --harvest-kg BERAT        hasil panen dalam kg gabah
-  --irrigation rain|paid|mixed
-                            tadah hujan 10% (bawaan), irigasi berbiaya 5%,
+%4tadah hujan 10% (bawaan), irigasi berbiaya 5%,
                             campuran 7,5%
   --harvest-price JUMLAH    harga 1 kg gabah
 Ternak (digembalakan):
@@ -74,51 +70,16 @@ Rikaz dan tambang:
   --mining JUMLAH           hasil tambang (2,5% bila mencapai nishab)
 Zakat fitrah:
   --fitrah-persons ORANG    jumlah jiwa
-  --fitrah-in money|rice-kg|rice-litre
-                            uang (bawaan), 2,5 kg beras atau 3,5 liter beras
+%5uang (bawaan), 2,5 kg beras atau 3,5 liter beras
   --fitrah-value JUMLAH     uang per orang (bawaan: nilai tahun itu), atau
                             harga 1 kg / 1 liter beras
 Keluaran:
-  --format text|json        ringkasan dan langkah (bawaan) atau JSON
+%6ringkasan dan langkah (bawaan) atau JSON
   -h, --help                menampilkan bantuan ini
 
 Jumlah dan berat ditulis dengan angka saja dan titik sebagai pemisah desimal,
 paling banyak dua angka desimal. Status keluar: 0 berhasil, 2 masukan salah.
 )"_s;
-
-struct ValueOption {
-    const char16_t* name;
-    Field field;
-};
-
-// In the order of Field.
-constexpr std::array<ValueOption, FieldCount> ValueOptions{{
-    {u"year", Field::Year},
-    {u"gold-price", Field::GoldPrice},
-    {u"silver-price", Field::SilverPrice},
-    {u"income", Field::Income},
-    {u"income-other", Field::IncomeOther},
-    {u"income-deductions", Field::IncomeDeductions},
-    {u"cash", Field::Cash},
-    {u"securities", Field::Securities},
-    {u"receivables", Field::Receivables},
-    {u"debts", Field::Debts},
-    {u"gold-grams", Field::GoldGrams},
-    {u"gold-karat", Field::Carat},
-    {u"silver-grams", Field::SilverGrams},
-    {u"trade-assets", Field::TradeAssets},
-    {u"trade-receivables", Field::TradeReceivables},
-    {u"trade-debts", Field::TradeDebts},
-    {u"harvest-kg", Field::HarvestKg},
-    {u"harvest-price", Field::HarvestPrice},
-    {u"camels", Field::Camels},
-    {u"cattle", Field::Cattle},
-    {u"goats", Field::Goats},
-    {u"rikaz", Field::Rikaz},
-    {u"mining", Field::Mining},
-    {u"fitrah-persons", Field::FitrahPersons},
-    {u"fitrah-value", Field::FitrahValue},
-}};
 
 struct Parsed {
     ZakatEntry entry;
@@ -126,63 +87,65 @@ struct Parsed {
     bool help = false;
 };
 
-// A choice among words: sets its value and tells whether the word was one of them.
-struct ChoiceOption {
-    const char16_t* name;
-    QStringList words;
-    std::function<void(Parsed&, qsizetype)> choose;
-};
+constexpr std::array<Choice<bool>, 2> Formats{{
+    {false, u"text", u"ringkasan dan langkah"},
+    {true, u"json", u"JSON"},
+}};
+constexpr ChoiceOption<bool> FormatOption{u"format", Formats};
 
-const std::vector<ChoiceOption>& choiceOptions() {
-    static const std::vector<ChoiceOption> options{
-        {u"nishab",
-         {u"baznas"_s, u"gold"_s, u"silver"_s},
-         [](Parsed& p, qsizetype i) {
-             p.entry.basis = static_cast<NishabBasis>(i);
-         }},
-        {u"period",
-         {u"month"_s, u"year"_s},
-         [](Parsed& p, qsizetype i) {
-             p.entry.period = static_cast<Period>(i);
-             p.entry.given.set(static_cast<std::size_t>(Kind::Penghasilan));
-         }},
-        {u"haul",
-         {u"yes"_s, u"no"_s},
-         [](Parsed& p, qsizetype i) {
-             p.entry.haulComplete = i == 0;
-         }},
-        {u"irrigation",
-         {u"rain"_s, u"paid"_s, u"mixed"_s},
-         [](Parsed& p, qsizetype i) {
-             p.entry.irrigation = static_cast<Irrigation>(i);
-             p.entry.given.set(static_cast<std::size_t>(Kind::Pertanian));
-         }},
-        {u"fitrah-in",
-         {u"money"_s, u"rice-kg"_s, u"rice-litre"_s},
-         [](Parsed& p, qsizetype i) {
-             p.entry.fitrahForm = static_cast<FitrahForm>(i);
-             p.entry.given.set(static_cast<std::size_t>(Kind::Fitrah));
-         }},
-        {u"format",
-         {u"text"_s, u"json"_s},
-         [](Parsed& p, qsizetype i) {
-             p.json = i == 1;
-         }},
-    };
+// The entry's choices and the output's, in the order of the help.
+std::vector<OptionWords> choiceOptions() {
+    std::vector<OptionWords> options = choiceWords();
+    options.push_back({FormatOption.option, FormatOption.words()});
     return options;
 }
 
+// Where the help's explanations begin.
+constexpr qsizetype HelpColumn = 28;
+
+// "  --haul yes|no" up to the explanation's column, or on a line of its own when too long.
+QString helpHead(const OptionWords& option) {
+    const QString head = u"  --"_s % option.option % u' ' % option.words.join(u'|');
+    if (head.size() < HelpColumn)
+        return head.leftJustified(HelpColumn);
+    return head % u'\n' % QString(HelpColumn, u' ');
+}
+
+QString helpText() {
+    const std::vector<OptionWords> options = choiceOptions();
+    QString text = HelpText;
+    for (const OptionWords& option : options)
+        text = text.arg(helpHead(option));
+    return text;
+}
+
 QString optionOf(Field field) {
-    return u"--"_s + QString::fromUtf16(ValueOptions[static_cast<std::size_t>(field)].name);
+    return u"--"_s % fieldOption(field);
 }
 
 std::vector<OptionSpec> optionSpecs() {
     std::vector<OptionSpec> specs{{u"help"_s, Takes::Nothing}, {u"h"_s, Takes::Nothing}};
-    for (const ValueOption& option : ValueOptions)
-        specs.push_back({QString::fromUtf16(option.name), Takes::Value});
-    for (const ChoiceOption& option : choiceOptions())
-        specs.push_back({QString::fromUtf16(option.name), Takes::Value});
+    for (int f = 0; f < FieldCount; ++f)
+        specs.push_back({fieldOption(static_cast<Field>(f)), Takes::Value});
+    for (const OptionWords& option : choiceOptions())
+        specs.push_back({option.option.toString(), Takes::Value});
     return specs;
+}
+
+// Sets the choice `name` to `text`, or says which words it takes.
+QString choose(const QString& name, const QString& text, Parsed& parsed) {
+    if (name == FormatOption.option) {
+        if (const auto json = FormatOption.read(text.trimmed())) {
+            parsed.json = *json;
+            return {};
+        }
+    } else if (parsed.entry.choose(name, text)) {
+        return {};
+    }
+    const std::vector<OptionWords> options = choiceOptions();
+    const auto option = std::find_if(options.cbegin(), options.cend(),
+                                     [&name](const OptionWords& o) { return o.option == name; });
+    return u"--"_s % name % u" harus "_s % option->words.join(u", "_s) % u'.';
 }
 
 // Fills `parsed`, or returns the message of the first problem.
@@ -202,61 +165,14 @@ QString parse(const QStringList& arguments, Parsed& parsed) {
         const QString text = option.value().value(0);
         if (text.trimmed().isEmpty())
             return u"Pilihan --"_s % name % u" memerlukan nilai."_s;
-        const auto value = std::find_if(ValueOptions.cbegin(), ValueOptions.cend(),
-                                        [&name](const ValueOption& o) { return name == o.name; });
-        if (value != ValueOptions.cend()) {
-            parsed.entry[value->field] = text;
+        if (const auto field = fieldOfOption(name)) {
+            parsed.entry[*field] = text;
             continue;
         }
-        const auto& choices = choiceOptions();
-        const auto choice = std::find_if(choices.cbegin(), choices.cend(),
-                                         [&name](const ChoiceOption& o) { return name == o.name; });
-        const qsizetype word = choice->words.indexOf(text.trimmed().toLower());
-        if (word < 0)
-            return u"--"_s % name % u" harus "_s % choice->words.join(u", "_s) % u'.';
-        choice->choose(parsed, word);
+        if (QString problem = choose(name, text, parsed); !problem.isEmpty())
+            return problem;
     }
     return {};
-}
-
-QJsonValue plain(const Measure& measure) {
-    if (const auto* amount = std::get_if<Rupiah>(&measure))
-        return amount->toPlainDecimal();
-    return std::get<Quantity>(measure).toPlainDecimal();
-}
-
-QByteArray toJson(const ZakatResult& result, const QLocale& locale) {
-    QJsonArray kinds;
-    for (const KindResult& r : result.kinds) {
-        QJsonObject kind;
-        kind[u"kind"_s] = kindKey(r.kind);
-        kind[u"base"_s] = plain(r.base);
-        kind[u"unit"_s] = unitKey(r.unit);
-        kind[u"nishab"_s] = r.nishab ? plain(*r.nishab) : QJsonValue(QJsonValue::Null);
-        kind[u"reached"_s] = r.reached;
-        kind[u"haul"_s] = r.haul ? QJsonValue(*r.haul) : QJsonValue(QJsonValue::Null);
-        kind[u"rate"_s] = r.rate ? QJsonValue(QString::number(r.rate->numerator) % u'/' %
-                                              QString::number(r.rate->denominator))
-                                 : QJsonValue(QJsonValue::Null);
-        kind[u"due"_s] =
-            r.dueAmount ? QJsonValue(r.dueAmount->toPlainDecimal()) : QJsonValue(QJsonValue::Null);
-        QJsonArray inKind;
-        for (const InKind& item : r.dueInKind)
-            inKind.append(QJsonObject{{u"count"_s, item.count.toPlainDecimal()},
-                                      {u"unit"_s, inKindName(item.unit)}});
-        kind[u"dueInKind"_s] = inKind;
-        kind[u"note"_s] = kindNote(r, result, locale);
-        kinds.append(kind);
-    }
-    QJsonObject root;
-    root[u"year"_s] = result.year.year;
-    root[u"nishabBasis"_s] = basisKey(result.input.basis);
-    root[u"nishabYear"_s] = result.nishabYear.toPlainDecimal();
-    root[u"nishabMonth"_s] = result.nishabMonth.toPlainDecimal();
-    root[u"kinds"_s] = kinds;
-    root[u"totalDue"_s] = result.total.toPlainDecimal();
-    root[u"steps"_s] = QJsonArray::fromStringList(zakatSteps(result, locale));
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 int refuse(QTextStream& err, const QString& message) {
@@ -272,7 +188,7 @@ int runZakatCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (const QString problem = parse(arguments, parsed); !problem.isEmpty())
         return refuse(err, problem);
     if (parsed.help) {
-        out << HelpText;
+        out << helpText();
         out.flush();
         return 0;
     }
@@ -284,7 +200,7 @@ int runZakatCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const auto& result = std::get<ZakatResult>(outcome);
     const QLocale locale = commandLocale();
     if (parsed.json) {
-        out << QString::fromUtf8(toJson(result, locale));
+        out << QString::fromUtf8(completeJson(result, locale));
     } else {
         TextFileSink sink;
         LineWriter writer(sink);

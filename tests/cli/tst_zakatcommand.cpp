@@ -1,4 +1,7 @@
 // The command line of the complete zakat, run as a separate process without any display.
+#include "zakat/engine/complete/ZakatChoices.h"
+
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +17,8 @@ private Q_SLOTS:
     void commandLine_data();
     void commandLine();
     void jsonHasTheKeysAndKindsInOrder();
+    void everyWordOfAChoiceIsInTheHelpAndTheManPage_data();
+    void everyWordOfAChoiceIsInTheHelpAndTheManPage();
 };
 
 namespace {
@@ -35,6 +40,19 @@ Run run(const QStringList& arguments) {
         return {-1, {}, {}};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The words a document lists for `option` on the line that begins with `lead` and the option:
+// "  --haul yes|no   harta..." in the help, .BR \-\-haul " yes|no" in the man page.
+QStringList listedWords(const QString& document, const QString& lead, const QString& option) {
+    const QString start = lead + option + u' ';
+    for (const QString& line : document.split(u'\n')) {
+        if (line.startsWith(start)) {
+            const QString list = line.mid(start.size()).remove(u'"').trimmed();
+            return list.section(u' ', 0, 0).split(u'|');
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -126,6 +144,29 @@ void ZakatCommandTest::jsonHasTheKeysAndKindsInOrder() {
     QVERIFY(camels[u"rate"_s].isNull());
     QVERIFY(camels[u"dueInKind"_s].toArray().isEmpty());
     QCOMPARE(camels[u"note"_s].toString(), u"Haul belum genap: belum wajib sekarang"_s);
+}
+
+void ZakatCommandTest::everyWordOfAChoiceIsInTheHelpAndTheManPage_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("word");
+    for (const auto& option : zw::zakat::complete::choiceWords()) {
+        for (const QString& word : option.words) {
+            const QString name = option.option.toString();
+            QTest::addRow("--%s %s", qPrintable(name), qPrintable(word)) << name << word;
+        }
+    }
+}
+
+void ZakatCommandTest::everyWordOfAChoiceIsInTheHelpAndTheManPage() {
+    QFETCH(QString, option);
+    QFETCH(QString, word);
+    const Run help = run({u"--help"_s});
+    QCOMPARE(help.status, 0);
+    QFile manPage(QStringLiteral(ZW_MAN_PAGE));
+    QVERIFY(manPage.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(manPage.readAll());
+    QVERIFY(listedWords(help.out, u"  --"_s, option).contains(word));
+    QVERIFY(listedWords(man, uR"(.BR \-\-)"_s, option).contains(word));
 }
 
 QTEST_GUILESS_MAIN(ZakatCommandTest)

@@ -2,9 +2,11 @@
 
 #include "common/NumberFormat.h"
 #include "ui/AppContext.h"
+#include "ui/ChoiceBox.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
 #include "zakat/engine/complete/CompleteZakat.h"
+#include "zakat/engine/complete/ZakatChoices.h"
 #include "zakat/engine/complete/ZakatWorking.h"
 
 #include <QCheckBox>
@@ -29,15 +31,22 @@ namespace {
 
 using complete::Field;
 
-// A row of a kind's section: the field of a typed value, or a choice among `choices` when
+using ChoiceMaker = QComboBox* (*)(QWidget* parent, const QString& name);
+
+// A row of a kind's section: the field of a typed value, or a choice made by `makeChoice` when
 // `choice` is set (its `field` is then not used).
 struct RowSpec {
     const char16_t* name;
     const char16_t* caption;
     Field field;
     QComboBox* CompleteZakatForm::*choice = nullptr;
-    std::initializer_list<const char16_t*> choices = {};
+    ChoiceMaker makeChoice = nullptr;
 };
+
+// The box of the option that the function `option` returns.
+template<auto option> QComboBox* makeChoice(QWidget* parent, const QString& name) {
+    return makeChoiceBox(parent, name, option());
+}
 
 struct GroupSpec {
     const char16_t* name;
@@ -94,10 +103,8 @@ QWidget* CompleteZakatForm::buildSettings() {
         for (auto year = values->years().crbegin(); year != values->years().crend(); ++year)
             m_year->addItem(QString::number(year->year));
     }
-    m_basis = new QComboBox(frame);
-    m_basis->setObjectName(u"DasarNishab"_s);
-    m_basis->addItems({u"BAZNAS (angka tahun itu)"_s, u"Emas: 85 gram"_s, u"Perak: 595 gram"_s});
-    m_basis->setToolTip(u" Dasar nishab zakat yang diukur dengan uang  "_s);
+    m_basis = makeChoiceBox(frame, u"DasarNishab"_s, complete::nishabOption(),
+                            u" Dasar nishab zakat yang diukur dengan uang  "_s);
     m_haul = new QCheckBox(u"Sudah &haul (dimiliki satu tahun)"_s, frame);
     m_haul->setObjectName(u"Haul"_s);
     m_haul->setChecked(true);
@@ -144,10 +151,6 @@ QLineEdit* CompleteZakatForm::addField(QWidget* parent, Field field, const QStri
 }
 
 QWidget* CompleteZakatForm::buildKinds() {
-    const std::initializer_list<const char16_t*> periods{u"per bulan", u"per tahun"};
-    const std::initializer_list<const char16_t*> irrigations{
-        u"tadah hujan (10%)", u"irigasi berbiaya (5%)", u"campuran (7,5%)"};
-    const std::initializer_list<const char16_t*> fitrahForms{u"uang", u"beras kg", u"beras liter"};
     const GroupSpec groups[] = {
         {u"FramePenghasilan",
          u"Pen&ghasilan",
@@ -155,7 +158,8 @@ QWidget* CompleteZakatForm::buildKinds() {
          {{u"Penghasilan", u"Penghasilan (Rp)", Field::Income},
           {u"PenghasilanLain", u"Penghasilan lain (Rp)", Field::IncomeOther},
           {u"Pengurangan", u"Pengurangan (Rp)", Field::IncomeDeductions},
-          {u"Periode", u"Periode", Field::Year, &CompleteZakatForm::m_period, periods}}},
+          {u"Periode", u"Periode", Field::Year, &CompleteZakatForm::m_period,
+           makeChoice<&complete::periodOption>}}},
         {u"FrameSimpanan",
          u"Si&mpanan",
          u"Tabungan, deposito, saham; 2,5%",
@@ -179,7 +183,8 @@ QWidget* CompleteZakatForm::buildKinds() {
          u"Pertan&ian",
          u"Gabah tiap panen, nishab 653 kg",
          {{u"PanenKg", u"Panen (kg gabah)", Field::HarvestKg},
-          {u"Pengairan", u"Pengairan", Field::Year, &CompleteZakatForm::m_irrigation, irrigations},
+          {u"Pengairan", u"Pengairan", Field::Year, &CompleteZakatForm::m_irrigation,
+           makeChoice<&complete::irrigationOption>},
           {u"HargaGabah", u"Harga gabah/kg (Rp)", Field::HarvestPrice}}},
         {u"FrameTernak",
          u"Terna&k",
@@ -197,7 +202,7 @@ QWidget* CompleteZakatForm::buildKinds() {
          u"Per jiwa 2,5 kg/3,5 liter beras atau uang",
          {{u"FitrahOrang", u"Jumlah jiwa", Field::FitrahPersons},
           {u"FitrahBentuk", u"Dibayar dengan", Field::Year, &CompleteZakatForm::m_fitrahForm,
-           fitrahForms},
+           makeChoice<&complete::fitrahFormOption>},
           {u"FitrahNilai", u"Nilai per orang (Rp)", Field::FitrahValue}}},
     };
 
@@ -224,10 +229,7 @@ QWidget* CompleteZakatForm::buildKinds() {
             const QString name = QString::fromUtf16(row.name);
             QWidget* control = nullptr;
             if (row.choice) {
-                auto* box = new QComboBox(frame);
-                box->setObjectName(name);
-                for (const char16_t* choice : row.choices)
-                    box->addItem(QString::fromUtf16(choice));
+                QComboBox* box = row.makeChoice(frame, name);
                 connect(box, &QComboBox::currentIndexChanged, this, &CompleteZakatForm::recompute);
                 this->*row.choice = box;
                 control = box;
@@ -306,21 +308,22 @@ complete::ZakatEntry CompleteZakatForm::entry() const {
             e.texts[f] = m_fields[f]->text();
     }
     e[Field::Year] = m_year->currentText();
-    e.basis = static_cast<complete::NishabBasis>(m_basis->currentIndex());
-    e.period = static_cast<complete::Period>(m_period->currentIndex());
-    e.irrigation = static_cast<complete::Irrigation>(m_irrigation->currentIndex());
-    e.fitrahForm = static_cast<complete::FitrahForm>(m_fitrahForm->currentIndex());
+    e.basis = choiceValue<complete::NishabBasis>(m_basis);
+    e.period = choiceValue<complete::Period>(m_period);
+    e.irrigation = choiceValue<complete::Irrigation>(m_irrigation);
+    e.fitrahForm = choiceValue<complete::FitrahForm>(m_fitrahForm);
     e.haulComplete = m_haul->isChecked();
     return e;
 }
 
 void CompleteZakatForm::recompute() {
     auto outcome = complete::calculateZakat(entry(), context().locale);
-    // A refused entry leaves the last good result in view.
+    // A refused entry shows no result: one kept from before would be saved as if it were this one.
     if (auto* refusal = std::get_if<complete::Refusal>(&outcome)) {
         m_problem->setText(refusal->message);
         m_problem->show();
         m_refusal = std::move(*refusal);
+        hideReport();
         return;
     }
     m_refusal.reset();
@@ -345,8 +348,7 @@ void CompleteZakatForm::refuseIfWrong(Field field) {
 }
 
 void CompleteZakatForm::followFitrahForm() {
-    const QString caption =
-        fitrahValueCaption(static_cast<complete::FitrahForm>(m_fitrahForm->currentIndex()));
+    const QString caption = fitrahValueCaption(choiceValue<complete::FitrahForm>(m_fitrahForm));
     m_fitrahValueLabel->setText(caption);
     m_fitrahValueLabel->buddy()->setAccessibleName(caption);
 }
@@ -355,6 +357,16 @@ void CompleteZakatForm::showReport() {
     showTable(*m_summary, m_report->summary());
     m_total->setText(u"Jumlah zakat: "_s + m_report->total());
     showSteps(*m_steps, m_report->steps());
+    enableOutput(true);
+}
+
+void CompleteZakatForm::hideReport() {
+    m_report.reset();
+    m_nishab->clear();
+    m_summary->setRowCount(0);
+    m_total->clear();
+    m_steps->clear();
+    enableOutput(false);
 }
 
 std::optional<report::Report> CompleteZakatForm::currentReport(const QDateTime& now) const {

@@ -30,7 +30,7 @@ public:
     // The payer named in the report (empty: none).
     void setPayerName(const QString& name);
 
-    // The report now shown; none before a first valid entry.
+    // The report now shown; none while a field is refused.
     const std::optional<complete::CompleteReport>& report() const { return m_report; }
 
 protected:
@@ -47,6 +47,7 @@ private:
     void recompute();
     void refuseIfWrong(complete::Field field);
     void showReport();
+    void hideReport();
     void followFitrahForm();
 
     QLabel* m_name = nullptr;

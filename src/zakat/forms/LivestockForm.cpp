@@ -1,7 +1,7 @@
 #include "zakat/forms/LivestockForm.h"
 
 #include "ui/AppContext.h"
-#include "zakat/engine/ZakatRules.h"
+#include "zakat/engine/designed/ZakatRules.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/Form.h"
-#include "zakat/engine/ZakatReport.h"
+#include "zakat/engine/designed/ZakatReport.h"
 
 #include <array>
 

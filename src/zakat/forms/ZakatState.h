@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zakat/engine/ZakatReport.h"
+#include "zakat/engine/designed/ZakatReport.h"
 #include "zakat/forms/ZakatKind.h"
 
 #include <QList>

@@ -12,42 +12,16 @@ using namespace zw::zakat::complete;
 
 namespace {
 
-// The command line's option names, so that the tables read like the command.
-const QStringList FieldKeys{u"year"_s,         u"gold-price"_s,   u"silver-price"_s,
-                            u"income"_s,       u"income-other"_s, u"income-deductions"_s,
-                            u"cash"_s,         u"securities"_s,   u"receivables"_s,
-                            u"debts"_s,        u"gold-grams"_s,   u"gold-karat"_s,
-                            u"silver-grams"_s, u"trade-assets"_s, u"trade-receivables"_s,
-                            u"trade-debts"_s,  u"harvest-kg"_s,   u"harvest-price"_s,
-                            u"camels"_s,       u"cattle"_s,       u"goats"_s,
-                            u"rikaz"_s,        u"mining"_s,       u"fitrah-persons"_s,
-                            u"fitrah-value"_s};
-
-// "income=7640144 period=year" as an entry; the choices mark their kind like the command does.
+// "income=7640144 period=year" as an entry, read as the command reads its options.
 ZakatEntry entryOf(const QString& options) {
     ZakatEntry entry;
     for (const QString& option : options.split(u' ', Qt::SkipEmptyParts)) {
         const QString key = option.section(u'=', 0, 0);
         const QString value = option.section(u'=', 1);
-        if (const qsizetype field = FieldKeys.indexOf(key); field >= 0) {
-            entry.texts[static_cast<std::size_t>(field)] = value;
-        } else if (key == u"nishab") {
-            entry.basis = static_cast<NishabBasis>(
-                QStringList{u"baznas"_s, u"gold"_s, u"silver"_s}.indexOf(value));
-        } else if (key == u"period") {
-            entry.period = value == u"year" ? Period::Year : Period::Month;
-        } else if (key == u"haul") {
-            entry.haulComplete = value == u"yes";
-        } else if (key == u"irrigation") {
-            entry.irrigation = static_cast<Irrigation>(
-                QStringList{u"rain"_s, u"paid"_s, u"mixed"_s}.indexOf(value));
-        } else if (key == u"fitrah-in") {
-            entry.fitrahForm = static_cast<FitrahForm>(
-                QStringList{u"money"_s, u"rice-kg"_s, u"rice-litre"_s}.indexOf(value));
-            entry.given.set(static_cast<std::size_t>(Kind::Fitrah));
-        } else {
-            qFatal("unknown option %s", qPrintable(key));
-        }
+        if (const auto field = fieldOfOption(key))
+            entry[*field] = value;
+        else if (!entry.choose(key, value))
+            qFatal("unknown option %s", qPrintable(option));
     }
     return entry;
 }
@@ -78,6 +52,8 @@ class CompleteZakatTest : public QObject {
 private Q_SLOTS:
     void eachKindFollowsItsRule_data();
     void eachKindFollowsItsRule();
+    void aChoiceGivenAloneBringsItsKind_data();
+    void aChoiceGivenAloneBringsItsKind();
     void badEntriesAreRefusedNamingTheField_data();
     void badEntriesAreRefusedNamingTheField();
     void theShippedReferenceValuesAreReadWithTheLatestYearFirst();
@@ -116,6 +92,43 @@ void CompleteZakatTest::eachKindFollowsItsRule() {
     QCOMPARE(result.total, r.dueAmount.value_or(Rupiah()));
 }
 
+void CompleteZakatTest::aChoiceGivenAloneBringsItsKind_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("kinds"); // the kinds of the result, or "refused"
+    QTest::newRow("a period is an income of nothing")
+        << u"period"_s << u"year"_s << u"penghasilan"_s;
+    QTest::newRow("an irrigation is a harvest of 0 kg")
+        << u"irrigation"_s << u"paid"_s << u"pertanian"_s;
+    QTest::newRow("a way to pay is a zakat fitrah of nobody")
+        << u"fitrah-in"_s << u"rice-kg"_s << u"fitrah"_s;
+    QTest::newRow("a word in capitals") << u"fitrah-in"_s << u" RICE-Litre "_s << u"fitrah"_s;
+    QTest::newRow("the haul brings no kind") << u"haul"_s << u"no"_s << QString();
+    QTest::newRow("the basis brings no kind") << u"nishab"_s << u"baznas"_s << QString();
+    QTest::newRow("a word the option does not take") << u"period"_s << u"week"_s << u"refused"_s;
+    QTest::newRow("a word of another option") << u"irrigation"_s << u"month"_s << u"refused"_s;
+    QTest::newRow("an option that is no choice") << u"income"_s << u"month"_s << u"refused"_s;
+}
+
+void CompleteZakatTest::aChoiceGivenAloneBringsItsKind() {
+    QFETCH(QString, option);
+    QFETCH(QString, word);
+    QFETCH(QString, kinds);
+    ZakatEntry entry;
+    if (!entry.choose(option, word)) {
+        QCOMPARE(u"refused"_s, kinds);
+        QVERIFY(entry.given.none());
+        return;
+    }
+    const auto input = readZakatEntry(entry, std::nullopt);
+    const auto result =
+        std::get<ZakatResult>(calculateZakat(std::get<ZakatInput>(input), shipped()));
+    QStringList keys;
+    for (const KindResult& kind : result.kinds)
+        keys.append(kindKey(kind.kind));
+    QCOMPARE(keys.join(u' '), kinds);
+}
+
 void CompleteZakatTest::badEntriesAreRefusedNamingTheField_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("field");
@@ -131,7 +144,7 @@ void CompleteZakatTest::badEntriesAreRefusedNamingTheField() {
     const auto outcome = calculate(entry);
     QVERIFY(std::holds_alternative<Refusal>(outcome));
     const Refusal& refusal = std::get<Refusal>(outcome);
-    QCOMPARE(FieldKeys.value(static_cast<qsizetype>(refusal.field.value())), field);
+    QCOMPARE(fieldOption(refusal.field.value()), field);
     QCOMPARE(refusal.message, message);
 }
 

@@ -1,6 +1,9 @@
+#include "zakat/forms/CompleteZakatForm.h"
+
 #include "Golden.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "ui/ChoiceBox.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -17,6 +20,18 @@ using namespace zw::test;
 namespace {
 
 const QLocale Indonesian(QLocale::Indonesian, QLocale::Indonesia);
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+
+// Every typed money, weight and count field of the window.
+const QStringList TypedFields{
+    u"HargaEmas"_s,   u"HargaPerak"_s,    u"Penghasilan"_s,   u"PenghasilanLain"_s,
+    u"Pengurangan"_s, u"Tunai"_s,         u"SuratBerharga"_s, u"Piutang"_s,
+    u"Utang"_s,       u"EmasGram"_s,      u"Karat"_s,         u"PerakGram"_s,
+    u"AsetDagang"_s,  u"PiutangDagang"_s, u"UtangDagang"_s,   u"PanenKg"_s,
+    u"HargaGabah"_s,  u"Unta"_s,          u"Sapi"_s,          u"Kambing"_s,
+    u"Rikaz"_s,       u"Tambang"_s,       u"FitrahOrang"_s,   u"FitrahNilai"_s};
+
+const QStringList OutputButtons{u"Simpan"_s, u"Cetak"_s, u"Pratinjau"_s, u"Pdf"_s};
 
 void type(QWidget& window, const QString& field, const QString& text) {
     auto* edit = TestApp::findOrFail<QLineEdit>(window, field);
@@ -37,8 +52,10 @@ private Q_SLOTS:
     void init() { m_watchdog = std::make_unique<ModalWatchdog>(); }
     void cleanup() { QVERIFY(!m_watchdog->fired()); }
     void fromThePayerFormToASavedReport();
-    void aWrongEntryIsRefusedOnceAndKeepsTheLastResult_data();
-    void aWrongEntryIsRefusedOnceAndKeepsTheLastResult();
+    void aWrongEntryIsRefusedOnceAndHidesTheResult_data();
+    void aWrongEntryIsRefusedOnceAndHidesTheResult();
+    void noResultIsShownOrSavedWhileAFieldIsRefused_data();
+    void noResultIsShownOrSavedWhileAFieldIsRefused();
 
 private:
     std::unique_ptr<ModalWatchdog> m_watchdog;
@@ -63,7 +80,8 @@ void CompleteZakatFormTest::fromThePayerFormToASavedReport() {
         {u"FitrahOrang"_s, u"5"_s}};
     for (const auto& [field, text] : entries)
         type(window, field, text);
-    app.child<QComboBox>(u"ZakatLengkap"_s, u"FitrahBentuk"_s).setCurrentIndex(2);
+    zw::setChoiceValue(&app.child<QComboBox>(u"ZakatLengkap"_s, u"FitrahBentuk"_s),
+                       zw::zakat::complete::FitrahForm::RiceLitre);
     type(window, u"FitrahNilai"_s, u"14.000"_s);
     QCOMPARE(labelText(window, u"LabelFitrahNilai"_s), u"Harga beras/liter (Rp)"_s);
 
@@ -94,7 +112,7 @@ void CompleteZakatFormTest::fromThePayerFormToASavedReport() {
     QVERIFY(!window.isVisible());
 }
 
-void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndKeepsTheLastResult_data() {
+void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndHidesTheResult_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
@@ -108,7 +126,7 @@ void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndKeepsTheLastResult_data()
         << u"Kambing"_s << u"40,5"_s << u"Jumlah kambing/domba harus bilangan bulat: 40,5"_s;
 }
 
-void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndKeepsTheLastResult() {
+void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndHidesTheResult() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, problem);
@@ -122,7 +140,7 @@ void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndKeepsTheLastResult() {
 
     type(window, field, text);
     QCOMPARE(labelText(window, u"Masalah"_s), problem);
-    QCOMPARE(labelText(window, u"TotalZakat"_s), total);
+    QVERIFY(labelText(window, u"TotalZakat"_s).isEmpty());
     auto* edit = TestApp::findOrFail<QLineEdit>(window, field);
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClick(edit, Qt::Key_Return); // the same wrong text is not asked about again
@@ -132,6 +150,63 @@ void CompleteZakatFormTest::aWrongEntryIsRefusedOnceAndKeepsTheLastResult() {
     edit->clear();
     QVERIFY(!TestApp::findOrFail<QLabel>(window, u"Masalah"_s)->isVisibleTo(&window));
     QCOMPARE(labelText(window, u"TotalZakat"_s), total);
+}
+
+void CompleteZakatFormTest::noResultIsShownOrSavedWhileAFieldIsRefused_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal"); // how the refusal line ends
+    const struct {
+        const char* kind;
+        QString text;
+        QString refusal;
+    } wrongs[] = {
+        {"not a number", u"abc"_s, u"bukan angka yang sah: abc"_s},
+        {"negative", u"-5"_s, u"tidak boleh negatif: -5"_s},
+        {"too large", u"1000000000000000000000"_s, u"terlalu besar: 1000000000000000000000"_s},
+        // Typed key by key, "95.00" reads as ninety-five on its way to the refusal.
+        {"thousands marks of another locale", u"95.000.000"_s,
+         u"bukan angka yang sah: 95.000.000"_s},
+    };
+    for (const QString& field : TypedFields) {
+        for (const auto& wrong : wrongs) {
+            QTest::addRow("%s %s", qPrintable(field), wrong.kind)
+                << field << wrong.text << wrong.refusal;
+        }
+    }
+}
+
+void CompleteZakatFormTest::noResultIsShownOrSavedWhileAFieldIsRefused() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
+    TestApp app(English);
+    auto& window = dynamic_cast<zw::zakat::CompleteZakatForm&>(app.form(u"ZakatLengkap"_s));
+    window.show();
+    auto& summary = app.child<QTableWidget>(u"ZakatLengkap"_s, u"Ringkasan"_s);
+    const auto outputEnabled = [&app](bool enabled) {
+        for (const QString& button : OutputButtons) {
+            if (app.child<QPushButton>(u"ZakatLengkap"_s, button).isEnabled() != enabled)
+                return false;
+        }
+        return true;
+    };
+    type(window, u"Rikaz"_s, u"1,000,000"_s);
+
+    type(window, field, text);
+    QVERIFY2(labelText(window, u"Masalah"_s).endsWith(refusal),
+             qPrintable(labelText(window, u"Masalah"_s)));
+    QCOMPARE(summary.rowCount(), 0);
+    QVERIFY(labelText(window, u"TotalZakat"_s).isEmpty());
+    QVERIFY(!window.report());
+    QVERIFY(outputEnabled(false));
+
+    type(window, field, u"12"_s);
+    QVERIFY(labelText(window, u"Masalah"_s).isEmpty());
+    QVERIFY(summary.rowCount() > 0);
+    QVERIFY(labelText(window, u"TotalZakat"_s).startsWith(u"Jumlah zakat: Rp "_s));
+    QVERIFY(window.report());
+    QVERIFY(outputEnabled(true));
 }
 
 QTEST_MAIN(CompleteZakatFormTest)

@@ -4,6 +4,7 @@
 #include "common/NumberFormat.h"
 #include "common/OutputLayout.h"
 #include "zakat/engine/complete/CompleteZakat.h"
+#include "zakat/engine/complete/ZakatChoices.h"
 #include "zakat/engine/complete/ZakatWorking.h"
 
 using namespace Qt::StringLiterals;
@@ -28,8 +29,7 @@ report::Fields settings(const ZakatResult& result, const QString& payerName,
         fields.fields.push_back({u"Harga emas per gram"_s, formatRupiah(*in.goldPrice, locale)});
     if (in.silverPrice)
         fields.fields.push_back({u"Harga perak per gram"_s, formatRupiah(*in.silverPrice, locale)});
-    fields.fields.push_back(
-        {u"Haul"_s, in.haulComplete ? u"sudah genap satu tahun"_s : u"belum genap satu tahun"_s});
+    fields.fields.push_back({u"Haul"_s, haulOption().label(in.haulComplete)});
     fields.fields.push_back({u"Sumber nilai acuan"_s, result.year.source});
     return fields;
 }

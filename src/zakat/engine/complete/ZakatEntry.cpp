@@ -1,6 +1,7 @@
 #include "zakat/engine/complete/ZakatEntry.h"
 
 #include "common/NumberReader.h"
+#include "zakat/engine/complete/ZakatChoices.h"
 
 #include <algorithm>
 
@@ -14,37 +15,47 @@ enum class Reading : std::uint8_t { Amount, Quantity, Count };
 
 struct FieldInfo {
     const char16_t* name;
+    QStringView option;
     Reading reading;
 };
 
 // In the order of Field.
 constexpr std::array<FieldInfo, FieldCount> Fields{{
-    {u"Tahun", Reading::Count},
-    {u"Harga emas per gram", Reading::Amount},
-    {u"Harga perak per gram", Reading::Amount},
-    {u"Penghasilan", Reading::Amount},
-    {u"Penghasilan lain", Reading::Amount},
-    {u"Pengurangan penghasilan", Reading::Amount},
-    {u"Uang tunai dan tabungan", Reading::Amount},
-    {u"Surat berharga", Reading::Amount},
-    {u"Piutang", Reading::Amount},
-    {u"Utang", Reading::Amount},
-    {u"Berat emas", Reading::Quantity},
-    {u"Karat emas", Reading::Quantity},
-    {u"Berat perak", Reading::Quantity},
-    {u"Aset dagang", Reading::Amount},
-    {u"Piutang dagang", Reading::Amount},
-    {u"Utang dagang", Reading::Amount},
-    {u"Hasil panen", Reading::Quantity},
-    {u"Harga gabah per kg", Reading::Amount},
-    {u"Jumlah unta", Reading::Count},
-    {u"Jumlah sapi/kerbau", Reading::Count},
-    {u"Jumlah kambing/domba", Reading::Count},
-    {u"Rikaz", Reading::Amount},
-    {u"Hasil tambang", Reading::Amount},
-    {u"Jumlah jiwa zakat fitrah", Reading::Count},
-    {u"Nilai zakat fitrah", Reading::Amount},
+    {u"Tahun", u"year", Reading::Count},
+    {u"Harga emas per gram", u"gold-price", Reading::Amount},
+    {u"Harga perak per gram", u"silver-price", Reading::Amount},
+    {u"Penghasilan", u"income", Reading::Amount},
+    {u"Penghasilan lain", u"income-other", Reading::Amount},
+    {u"Pengurangan penghasilan", u"income-deductions", Reading::Amount},
+    {u"Uang tunai dan tabungan", u"cash", Reading::Amount},
+    {u"Surat berharga", u"securities", Reading::Amount},
+    {u"Piutang", u"receivables", Reading::Amount},
+    {u"Utang", u"debts", Reading::Amount},
+    {u"Berat emas", u"gold-grams", Reading::Quantity},
+    {u"Karat emas", u"gold-karat", Reading::Quantity},
+    {u"Berat perak", u"silver-grams", Reading::Quantity},
+    {u"Aset dagang", u"trade-assets", Reading::Amount},
+    {u"Piutang dagang", u"trade-receivables", Reading::Amount},
+    {u"Utang dagang", u"trade-debts", Reading::Amount},
+    {u"Hasil panen", u"harvest-kg", Reading::Quantity},
+    {u"Harga gabah per kg", u"harvest-price", Reading::Amount},
+    {u"Jumlah unta", u"camels", Reading::Count},
+    {u"Jumlah sapi/kerbau", u"cattle", Reading::Count},
+    {u"Jumlah kambing/domba", u"goats", Reading::Count},
+    {u"Rikaz", u"rikaz", Reading::Amount},
+    {u"Hasil tambang", u"mining", Reading::Amount},
+    {u"Jumlah jiwa zakat fitrah", u"fitrah-persons", Reading::Count},
+    {u"Nilai zakat fitrah", u"fitrah-value", Reading::Amount},
 }};
+
+// Sets `target` to the value `word` names in `choices`.
+template<typename Value>
+bool chooseFrom(const ChoiceOption<Value>& choices, QStringView word, Value& target) {
+    const std::optional<Value> value = choices.read(word);
+    if (value)
+        target = *value;
+    return value.has_value();
+}
 
 constexpr std::int64_t LatestYear = 9999;
 
@@ -194,6 +205,36 @@ ZakatInput inputOf(const ZakatEntry& entry, const ReadValues& v) {
 
 QString fieldName(Field field) {
     return QString::fromUtf16(Fields[static_cast<std::size_t>(field)].name);
+}
+
+QString fieldOption(Field field) {
+    return Fields[static_cast<std::size_t>(field)].option.toString();
+}
+
+std::optional<Field> fieldOfOption(QStringView option) {
+    const auto found = std::find_if(Fields.cbegin(), Fields.cend(),
+                                    [option](const FieldInfo& f) { return f.option == option; });
+    if (found == Fields.cend())
+        return std::nullopt;
+    return static_cast<Field>(found - Fields.cbegin());
+}
+
+bool ZakatEntry::choose(QStringView option, QStringView word) {
+    word = word.trimmed();
+    const auto bring = [this](Kind kind) {
+        given.set(static_cast<std::size_t>(kind));
+        return true;
+    };
+    if (option == nishabOption().option)
+        return chooseFrom(nishabOption(), word, basis);
+    if (option == haulOption().option)
+        return chooseFrom(haulOption(), word, haulComplete);
+    if (option == periodOption().option)
+        return chooseFrom(periodOption(), word, period) && bring(Kind::Penghasilan);
+    if (option == irrigationOption().option)
+        return chooseFrom(irrigationOption(), word, irrigation) && bring(Kind::Pertanian);
+    return option == fitrahFormOption().option &&
+           chooseFrom(fitrahFormOption(), word, fitrahForm) && bring(Kind::Fitrah);
 }
 
 std::optional<Refusal> fieldProblem(Field field, QStringView text,

@@ -46,6 +46,10 @@ inline constexpr int FieldCount = 25;
 
 // "Harga emas per gram": how messages name the field.
 QString fieldName(Field field);
+// "gold-price": the command's option of the field, --gold-price.
+QString fieldOption(Field field);
+// The field of an option; none when the option names no field.
+std::optional<Field> fieldOfOption(QStringView option);
 
 // Input that gives no result, and the field to correct (none when the fault is the program's own
 // reference file).
@@ -68,6 +72,11 @@ struct ZakatEntry {
 
     QString& operator[](Field field) { return texts[static_cast<std::size_t>(field)]; }
     const QString& operator[](Field field) const { return texts[static_cast<std::size_t>(field)]; }
+
+    // The choice of an option of ZakatChoices ("irrigation") named by `word` ("paid"), whatever
+    // its case. Given this way a choice brings its kind in, so that --irrigation paid alone is a
+    // harvest of 0 kg. False when the option has no such word.
+    bool choose(QStringView option, QStringView word);
 };
 
 // Numbers are read in the locale's format (a window), or as plain digits with '.' as the decimal

@@ -308,11 +308,6 @@ QString unitKey(Unit unit) {
     return QString::fromUtf16(keys[static_cast<std::size_t>(unit)]);
 }
 
-QString basisKey(NishabBasis basis) {
-    constexpr std::array<const char16_t*, 3> keys{u"baznas", u"gold", u"silver"};
-    return QString::fromUtf16(keys[static_cast<std::size_t>(basis)]);
-}
-
 QString basisName(NishabBasis basis) {
     constexpr std::array<const char16_t*, 3> names{u"BAZNAS", u"emas", u"perak"};
     return QString::fromUtf16(names[static_cast<std::size_t>(basis)]);

@@ -18,8 +18,6 @@ QString kindName(Kind kind);
 QString kindKey(Kind kind);
 // "rupiah", "gram", "kg", "ekor", "orang".
 QString unitKey(Unit unit);
-// "baznas", "gold", "silver".
-QString basisKey(NishabBasis basis);
 // "BAZNAS", "emas", "perak".
 QString basisName(NishabBasis basis);
 // "hiqqah", "bintu labun", "gram emas".

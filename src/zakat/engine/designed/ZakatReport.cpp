@@ -1,4 +1,4 @@
-#include "zakat/engine/ZakatReport.h"
+#include "zakat/engine/designed/ZakatReport.h"
 
 #include "common/LineWriter.h"
 

@@ -2,8 +2,8 @@
 #include "LocaleText.h"
 #include "common/LineWriter.h"
 #include "common/TextFileSink.h"
-#include "zakat/engine/ZakatReport.h"
-#include "zakat/engine/ZakatRules.h"
+#include "zakat/engine/designed/ZakatReport.h"
+#include "zakat/engine/designed/ZakatRules.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "zakat/engine/ZakatRules.h"
+#include "zakat/engine/designed/ZakatRules.h"
 
 #include "common/NumberFormat.h"
 #include "common/NumberReader.h"
