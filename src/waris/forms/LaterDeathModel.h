@@ -21,10 +21,10 @@ public:
     // "Anak Pria 2" among several, "Istri" alone.
     QString name(HeirPerson person) const;
 
-    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
     QVariant whoData(const LaterDeathRow& row, int role) const;
