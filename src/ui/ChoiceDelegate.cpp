@@ -53,8 +53,8 @@ void ChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 }
 
 bool ChoiceDelegate::eventFilter(QObject* /*object*/, QEvent* /*event*/) {
-    // Each choice is already stored: keys and focus act as on any combo box, not as on a cell's
-    // editor (Tab moves through the table, Escape and Return reach the form).
+    // Each choice is already stored: keys and focus act as on any combo box in a table, not as
+    // on a cell's editor, which Tab would close for the next cell's.
     return false;
 }
 
