@@ -3,9 +3,10 @@
 #include "ui/Accessibility.h"
 
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace zw {
 
@@ -43,12 +44,22 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
-bool removeCurrentRow(QTableWidget* table) {
-    const int row = table->currentRow();
-    if (row < 0)
-        return false;
-    table->removeRow(row);
-    return true;
+QTableView* makeEntryView(QWidget* parent, const QString& name, QAbstractItemModel* model,
+                          const QString& accessibleName) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->verticalHeader()->hide();
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setAccessibleName(accessibleName);
+    return view;
+}
+
+bool removeCurrentRow(QAbstractItemView* view) {
+    const QModelIndex current = view->currentIndex();
+    return current.isValid() && view->model()->removeRow(current.row());
 }
 
 QString indexedName(const QString& name, int index) {

@@ -3,10 +3,12 @@
 #include <QFont>
 #include <QString>
 
+class QAbstractItemModel;
+class QAbstractItemView;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QWidget;
 
 namespace zw {
@@ -22,8 +24,11 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 QLabel* makeBuddyLabel(QWidget* parent, const QString& name, const QString& caption,
                        QWidget* buddy);
 
-// Removes the table's current row; false when no row is current.
-bool removeCurrentRow(QTableWidget* table);
+// A table of entries over `model`, a row selected at a time, the last column stretched.
+QTableView* makeEntryView(QWidget* parent, const QString& name, QAbstractItemModel* model,
+                          const QString& accessibleName);
+// Removes the view's current row from its model; false when no row is current.
+bool removeCurrentRow(QAbstractItemView* view);
 
 // "Label4(3)", "Check(16)"
 QString indexedName(const QString& name, int index);

@@ -88,7 +88,9 @@ void ScreenshotTour::inheritance() {
     type(division, u"Wasiat"_s, u"20.000.000"_s);
     // A son who died before his father, leaving a son and a daughter.
     click(u"Pembagian"_s, u"TambahPenggantiPria"_s);
-    child<QTableWidget>(u"Pembagian"_s, u"Pengganti"_s).item(0, 2)->setData(Qt::EditRole, 1);
+    QAbstractItemModel* predeceased =
+        child<QAbstractItemView>(u"Pembagian"_s, u"Pengganti"_s).model();
+    predeceased->setData(predeceased->index(0, 2), 1);
     shoot(division, u"17-pembagian"_s);
     // The same family with the widow expecting a child instead: the child's part held back.
     click(u"Pembagian"_s, u"HapusPengganti"_s);

@@ -6,9 +6,11 @@
 
 #include <variant>
 
-class QTableWidget;
+class QTableView;
 
 namespace zw::waris {
+
+class LaterDeathModel;
 
 // The table MeninggalKemudian of Pembagian: the heirs who die before the estate is divided, in the
 // order of death, each with the heirs he or she leaves, written as the command takes them
@@ -32,10 +34,9 @@ Q_SIGNALS:
 private:
     void add();
     void removeCurrent();
-    void fillPersons(int row);
 
-    QTableWidget* m_table = nullptr;
-    PerKind<int> m_counts{};
+    LaterDeathModel* m_model = nullptr;
+    QTableView* m_table = nullptr;
 };
 
 } // namespace zw::waris

@@ -2,35 +2,25 @@
 
 #include "ui/FormWidgets.h"
 #include "waris/engine/faraid/DistantKin.h"
+#include "waris/forms/PredeceasedModel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
 namespace zw::waris {
 
-namespace {
-
-enum Column { Child, Sons, Daughters };
-
-} // namespace
-
 PredeceasedTable::PredeceasedTable(QWidget* parent)
     : QWidget(parent) {
-    m_table = new QTableWidget(0, 3, this);
-    m_table->setObjectName(u"Pengganti"_s);
-    m_table->setHorizontalHeaderLabels({u"Yang meninggal"_s, u"Putra"_s, u"Putri"_s});
-    m_table->verticalHeader()->hide();
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_model = new PredeceasedModel(this);
+    m_table =
+        makeEntryView(this, u"Pengganti"_s, m_model, u"Ahli waris yang meninggal lebih dahulu"_s);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setAccessibleName(u"Ahli waris yang meninggal lebih dahulu"_s);
     QLabel* label =
         makeLabel(this, u"LabelPengganti"_s, u"Ahli waris &yang meninggal lebih dahulu"_s);
     label->setBuddy(m_table);
@@ -77,43 +67,23 @@ PredeceasedTable::PredeceasedTable(QWidget* parent)
     layout->addWidget(other, 3, 2);
     connect(other, &QPushButton::clicked, this,
             [this] { add(heirKind(m_otherKind->currentData().toInt())); });
-    connect(m_table, &QTableWidget::itemChanged, this, &PredeceasedTable::changed);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &PredeceasedTable::changed);
 }
 
 std::vector<PredeceasedChild> PredeceasedTable::children() const {
-    std::vector<PredeceasedChild> children;
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const auto count = [this, row](Column column) {
-            return m_table->item(row, column)->data(Qt::EditRole).toInt();
-        };
-        children.push_back({heirKind(m_table->item(row, Child)->data(Qt::UserRole).toInt()),
-                            count(Sons), count(Daughters)});
-    }
-    return children;
+    return m_model->rows();
 }
 
 void PredeceasedTable::clear() {
-    if (m_table->rowCount() == 0)
+    if (m_model->rows().empty())
         return;
-    m_table->setRowCount(0);
+    m_model->clear();
     Q_EMIT changed();
 }
 
 void PredeceasedTable::add(HeirKind replaces) {
-    const QSignalBlocker quiet(m_table);
-    const int row = m_table->rowCount();
-    m_table->insertRow(row);
-    auto* child = new QTableWidgetItem(heirInfo(replaces).name);
-    child->setData(Qt::UserRole, index(replaces));
-    child->setFlags(child->flags() & ~Qt::ItemIsEditable);
-    m_table->setItem(row, Child, child);
-    for (const Column column : {Sons, Daughters}) {
-        auto* count = new QTableWidgetItem;
-        count->setData(Qt::EditRole, column == Sons ? 1 : 0);
-        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(row, column, count);
-    }
-    m_table->setCurrentCell(row, Sons);
+    const int row = m_model->append({replaces, 1, 0});
+    m_table->setCurrentIndex(m_model->index(row, PredeceasedModel::Sons));
     Q_EMIT changed();
 }
 

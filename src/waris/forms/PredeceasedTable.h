@@ -5,9 +5,11 @@
 #include <QWidget>
 
 class QComboBox;
-class QTableWidget;
+class QTableView;
 
 namespace zw::waris {
+
+class PredeceasedModel;
 
 // The table Pengganti of Pembagian: the heirs who died before the deceased (sons and daughters,
 // and of the other kinds that leave a place), each with the number of its own sons and daughters,
@@ -29,7 +31,8 @@ private:
     void add(HeirKind replaces);
     void removeCurrent();
 
-    QTableWidget* m_table = nullptr;
+    PredeceasedModel* m_model = nullptr;
+    QTableView* m_table = nullptr;
     QComboBox* m_otherKind = nullptr;
 };
 

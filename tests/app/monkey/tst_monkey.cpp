@@ -15,7 +15,7 @@
 #include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -92,10 +92,10 @@ private:
     void click(QWidget* target);
     void type(QWidget* field);
     QWidget* fullDivision();
-    QTableWidget* predeceasedTable();
-    void actOnPredeceased(QTableWidget* table);
+    QTableView* predeceasedTable();
+    void actOnPredeceased(QTableView* table);
     void actOnSpecialCases(QWidget* window);
-    void editCell(QTableWidget* table);
+    void editCell(QTableView* table);
     void note(const QString& action, QWidget* target);
 
     int m_actions = 10000;
@@ -211,7 +211,7 @@ void MonkeyTest::act() {
         }
         return widget;
     };
-    QTableWidget* table = predeceasedTable();
+    QTableView* table = predeceasedTable();
     if (table && m_random.bounded(4) != 0) {
         actOnPredeceased(table);
     } else if (QWidget* full = table ? nullptr : fullDivision(); full && m_random.bounded(4) == 0) {
@@ -312,11 +312,11 @@ QWidget* MonkeyTest::fullDivision() {
 }
 
 // The table of predeceased children, when its window takes input; it may lie on a hidden tab.
-QTableWidget* MonkeyTest::predeceasedTable() {
+QTableView* MonkeyTest::predeceasedTable() {
     if (QApplication::activeModalWidget())
         return nullptr;
     for (QWidget* window : visibleForms()) {
-        if (auto* table = window->findChild<QTableWidget*>(u"Pengganti"_s);
+        if (auto* table = window->findChild<QTableView*>(u"Pengganti"_s);
             table && window->isEnabled())
             return table;
     }
@@ -326,7 +326,7 @@ QTableWidget* MonkeyTest::predeceasedTable() {
 // The full division lies deep in the inheritance road: its button is taken often, and once the
 // table is on the screen most actions stay with it, adding and removing rows and typing
 // counts into them.
-void MonkeyTest::actOnPredeceased(QTableWidget* table) {
+void MonkeyTest::actOnPredeceased(QTableView* table) {
     const int roll = m_random.bounded(12);
     // The frames lie on tabs of one widget, as the user switches between them.
     if (auto* tabs = table->window()->findChild<QTabWidget*>(u"TabKasus"_s))
@@ -337,8 +337,8 @@ void MonkeyTest::actOnPredeceased(QTableWidget* table) {
         click(table->window()->findChild<QWidget*>(roll == 0 ? u"TambahPenggantiWanita"_s
                                                              : u"TambahPenggantiPria"_s));
     } else if (roll < 4) {
-        if (table->rowCount() > 0)
-            table->setCurrentCell(m_random.bounded(table->rowCount()), 0);
+        if (const int rows = table->model()->rowCount(); rows > 0)
+            table->setCurrentIndex(table->model()->index(m_random.bounded(rows), 0));
         click(table->window()->findChild<QWidget*>(u"HapusPengganti"_s));
     } else {
         editCell(table);
@@ -392,12 +392,12 @@ void MonkeyTest::actOnSpecialCases(QWidget* window) {
         edit->setText(text);
         QTest::keyClick(edit, Qt::Key_Return);
     } else {
-        auto* table = window->findChild<QTableWidget*>(u"MeninggalKemudian"_s);
-        if (!table || table->rowCount() == 0)
+        auto* table = window->findChild<QTableView*>(u"MeninggalKemudian"_s);
+        if (!table || table->model()->rowCount() == 0)
             return;
-        const int row = m_random.bounded(table->rowCount());
+        const int row = m_random.bounded(table->model()->rowCount());
         if (roll == 4) {
-            auto* who = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
+            auto* who = qobject_cast<QComboBox*>(table->indexWidget(table->model()->index(row, 0)));
             if (who && who->count() > 0)
                 who->setCurrentIndex(m_random.bounded(who->count()));
             note(u"who"_s, table);
@@ -408,19 +408,19 @@ void MonkeyTest::actOnSpecialCases(QWidget* window) {
             u"Sepupu"_s,   u"AnakPria=0"_s,         u""_s,           u"Saudara Pria Se-Bapak=99"_s};
         const QString text = heirs[m_random.bounded(int(std::size(heirs)))];
         note(u"heirs "_s + text, table);
-        table->item(row, 1)->setText(text);
+        table->model()->setData(table->model()->index(row, 1), text);
     }
 }
 
 // A count typed into a cell of a table (the predeceased children's), often a large one, through
 // the cell's own editor: F2, the whole text replaced, Return.
-void MonkeyTest::editCell(QTableWidget* table) {
+void MonkeyTest::editCell(QTableView* table) {
     click(table);
-    if (!table || table->rowCount() == 0)
+    if (!table || table->model()->rowCount() == 0)
         return;
-    const int row = m_random.bounded(table->rowCount());
-    const int column = m_random.bounded(table->columnCount());
-    table->setCurrentCell(row, column);
+    const int row = m_random.bounded(table->model()->rowCount());
+    const int column = m_random.bounded(table->model()->columnCount());
+    table->setCurrentIndex(table->model()->index(row, column));
     QTest::keyClick(table, Qt::Key_F2);
     QWidget* editor = QApplication::focusWidget();
     if (!editor || editor == table || !table->isAncestorOf(editor))

@@ -122,6 +122,14 @@ private:
     void openDivisionExample();
     void type(const QString& field, const QString& text);
     QString cell(int row, int column);
+    // A cell of an entry table (Pengganti, MeninggalKemudian) as the user edits it.
+    QAbstractItemModel& entries(const QString& table) {
+        return *m_app->child<QAbstractItemView>(Division, table).model();
+    }
+    void edit(const QString& table, int row, int column, const QVariant& value) {
+        QAbstractItemModel& model = entries(table);
+        QVERIFY(model.setData(model.index(row, column), value));
+    }
     int rowCount() { return m_app->child<QTableWidget>(Division, u"Rincian"_s).rowCount(); }
     // Sets one special case: "MeninggalKemudian" takes "Suami=AnakPria", the check list a
     // person, a combo the text of its choice.
@@ -444,7 +452,7 @@ void WarisFormsTest::divisionUnderKhiWithSubstitutesSideBySide() {
     // Two sons of a predeceased son: the Supreme Court's example, 16/128, 14/128 each, 7/128 each
     // for the grandsons and the daughters.
     click(Division, u"TambahPenggantiPria"_s);
-    m_app->child<QTableWidget>(Division, u"Pengganti"_s).item(0, 1)->setData(Qt::EditRole, 2);
+    edit(u"Pengganti"_s, 0, 1, 2);
     QStringList perPerson;
     for (int row = 0; row < rowCount() - 1; ++row)
         perPerson.append(cell(row, 0) % u' ' % cell(row, 4));
@@ -507,12 +515,12 @@ void WarisFormsTest::largestFamilyOfPredeceasedChildrenIsDivided() {
     calculate({Istri, AnakPria}, {u"1"_s, u"1"_s});
     click(u"Hasil"_s, u"Command8"_s);
     m_app->child<QComboBox>(Division, u"Hukum"_s).setCurrentIndex(1);
-    auto& table = m_app->child<QTableWidget>(Division, u"Pengganti"_s);
+    const QAbstractItemModel& table = entries(u"Pengganti"_s);
     for (const QString& button : {u"TambahPenggantiPria"_s, u"TambahPenggantiWanita"_s}) {
         for (int child = 0; child < zw::waris::MaxPersons; ++child) {
             click(Division, button);
             for (const int column : {1, 2})
-                table.item(table.rowCount() - 1, column)->setData(Qt::EditRole, 99);
+                edit(u"Pengganti"_s, table.rowCount() - 1, column, 99);
         }
     }
     const auto& problem = m_app->child<QLabel>(Division, u"Masalah"_s);
@@ -623,14 +631,14 @@ void WarisFormsTest::divisionOutputFails() {
 void WarisFormsTest::setSpecial(const QString& control, const QString& value) {
     if (control == u"MeninggalKemudian") {
         click(Division, u"TambahMeninggalKemudian"_s);
-        auto& table = m_app->child<QTableWidget>(Division, control);
-        const int row = table.rowCount() - 1;
-        auto* who = qobject_cast<QComboBox*>(table.cellWidget(row, 0));
+        auto& table = m_app->child<QAbstractItemView>(Division, control);
+        const int row = table.model()->rowCount() - 1;
+        auto* who = qobject_cast<QComboBox*>(table.indexWidget(table.model()->index(row, 0)));
         QVERIFY(who);
         const QString dead = value.section(u'=', 0, 0);
         QVERIFY2(who->findText(dead) >= 0, qPrintable(dead));
         who->setCurrentIndex(who->findText(dead));
-        table.item(row, 1)->setText(value.section(u'=', 1));
+        edit(control, row, 1, value.section(u'=', 1));
     } else if (control == u"MeninggalBersama") {
         const auto found =
             m_app->child<QListWidget>(Division, control).findItems(value, Qt::MatchExactly);
@@ -769,8 +777,7 @@ void WarisFormsTest::specialCaseRefusedKeepsTheEntry() {
 
     QCOMPARE(m_app->child<QLabel>(Division, u"Masalah"_s).text(), problem);
     if (control == u"MeninggalKemudian")
-        QCOMPARE(m_app->child<QTableWidget>(Division, control).item(0, 1)->text(),
-                 value.section(u'=', 1));
+        QCOMPARE(entries(control).index(0, 1).data().toString(), value.section(u'=', 1));
     else
         QCOMPARE(m_app->child<QComboBox>(Division, control).currentText(), value);
     QVERIFY(m_app->dialogs.messages.isEmpty());
@@ -799,7 +806,7 @@ void WarisFormsTest::newCalculationEmptiesTheSpecialCases() {
     const auto& together = m_app->child<QListWidget>(Division, u"MeninggalBersama"_s);
     for (int row = 0; row < together.count(); ++row)
         QCOMPARE(together.item(row)->checkState(), Qt::Unchecked);
-    QCOMPARE(m_app->child<QTableWidget>(Division, u"MeninggalKemudian"_s).rowCount(), 0);
+    QCOMPARE(entries(u"MeninggalKemudian"_s).rowCount(), 0);
     QCOMPARE(firstColumn(), plain);
 }
 
