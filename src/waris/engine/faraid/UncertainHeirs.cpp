@@ -103,31 +103,28 @@ std::optional<std::pair<HeirKind, HeirKind>> sexes(HeirKind kind) {
     return std::nullopt;
 }
 
-std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input,
-                                          int unbornMax) {
-    if (!special.deaths.empty() && (special.unborn || !special.missing.empty() || special.intersex))
-        return FaraidError{u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan "
-                           u"kandungan, ahli waris yang hilang atau khuntsa."_s};
-    if (special.unborn) {
-        if (unbornMax < 1 || unbornMax > MaxUnborn)
-            return FaraidError{u"Jumlah bayi dalam kandungan yang diperhitungkan harus antara 1 "
-                               u"dan "_s %
-                               QString::number(MaxUnborn) % u'.'};
-        if (special.reserve == UnbornReserve::Hanafi && special.unbornMax &&
-            *special.unbornMax != 1)
-            return FaraidError{u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat "
-                               u"diubah."_s};
-        if (*special.unborn == UnbornKind::Child && input.counts[Istri] == 0)
-            return FaraidError{
-                u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s};
-        if (*special.unborn == UnbornKind::Grandchild) {
-            if (input.law == Law::Khi)
-                return FaraidError{u"Dalam KHI kandungan hanya dihitung sebagai anak pewaris."_s};
-            if (input.counts[AnakPria] > 0)
-                return FaraidError{u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada "
-                                   u"yang perlu ditangguhkan."_s};
-        }
+std::optional<FaraidError> checkUnborn(const SpecialInput& special, const FaraidInput& input,
+                                       int unbornMax) {
+    if (unbornMax < 1 || unbornMax > MaxUnborn)
+        return FaraidError{u"Jumlah bayi dalam kandungan yang diperhitungkan harus antara 1 "
+                           u"dan "_s %
+                           QString::number(MaxUnborn) % u'.'};
+    if (special.reserve == UnbornReserve::Hanafi && special.unbornMax && *special.unbornMax != 1)
+        return FaraidError{u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat "
+                           u"diubah."_s};
+    if (*special.unborn == UnbornKind::Child && input.counts[Istri] == 0)
+        return FaraidError{u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s};
+    if (*special.unborn == UnbornKind::Grandchild) {
+        if (input.law == Law::Khi)
+            return FaraidError{u"Dalam KHI kandungan hanya dihitung sebagai anak pewaris."_s};
+        if (input.counts[AnakPria] > 0)
+            return FaraidError{u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada "
+                               u"yang perlu ditangguhkan."_s};
     }
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkMissing(const SpecialInput& special, const FaraidInput& input) {
     for (std::size_t m = 0; m < special.missing.size(); ++m) {
         const KindPersons& missing = special.missing[m];
         const int present = input.counts[missing.kind];
@@ -140,6 +137,10 @@ std::optional<FaraidError> checkUncertain(const SpecialInput& special, const Far
             return FaraidError{u"Ahli waris yang hilang: "_s % kindName(missing.kind) %
                                u" hanya "_s % QString::number(present) % u" orang."_s};
     }
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkIntersex(const SpecialInput& special, const FaraidInput& input) {
     if (special.intersex) {
         if (!sexes(*special.intersex))
             return FaraidError{u"Khuntsa hanya anak, cucu atau saudara."_s};
@@ -157,6 +158,97 @@ std::optional<FaraidError> checkUncertain(const SpecialInput& special, const Far
     return std::nullopt;
 }
 
+// Counted before they are made: several missing kinds multiply.
+std::optional<FaraidError> checkOutcomeCount(const SpecialInput& special, int unbornMax) {
+    std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
+    for (const KindPersons& missing : special.missing)
+        possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
+    possible *= special.intersex ? 2 : 1;
+    if (possible > MaxOutcomes)
+        return FaraidError{u"Terlalu banyak kemungkinan untuk dihitung (lebih dari "_s %
+                           QString::number(MaxOutcomes) % u")."_s};
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input,
+                                          int unbornMax) {
+    if (!special.deaths.empty() && (special.unborn || !special.missing.empty() || special.intersex))
+        return FaraidError{u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan "
+                           u"kandungan, ahli waris yang hilang atau khuntsa."_s};
+    if (special.unborn) {
+        if (auto error = checkUnborn(special, input, unbornMax))
+            return error;
+    }
+    if (auto error = checkMissing(special, input))
+        return error;
+    if (auto error = checkIntersex(special, input))
+        return error;
+    return checkOutcomeCount(special, unbornMax);
+}
+
+// What the entered heirs stand for: the kinds the unborn and the khuntsa would be, and the
+// persons entered apart from them.
+struct Setting {
+    std::pair<HeirKind, HeirKind> unbornKinds{AnakPria, AnakWanita};
+    std::pair<HeirKind, HeirKind> intersexKinds{AnakPria, AnakWanita};
+    FaraidPerKind<int> entered{};   // the khuntsa left out
+    FaraidPerKind<int> missingOf{}; // how many of the entered are missing
+    std::vector<int> missingIndex = std::vector<int>(FaraidKindCount, -1); // into missing
+};
+
+Setting settingOf(const SpecialInput& special, const FaraidInput& input) {
+    Setting s;
+    if (special.unborn == UnbornKind::Grandchild)
+        s.unbornKinds = {CucuPria, CucuWanita};
+    // Checked before: the khuntsa is a child or a sibling.
+    s.intersexKinds =
+        special.intersex ? sexes(*special.intersex).value_or(s.unbornKinds) : s.unbornKinds;
+    s.entered = input.counts;
+    if (special.intersex)
+        --s.entered[*special.intersex];
+    for (std::size_t m = 0; m < special.missing.size(); ++m) {
+        s.missingOf[special.missing[m].kind] = special.missing[m].count;
+        s.missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =
+            static_cast<int>(m);
+    }
+    return s;
+}
+
+// The first deceased's `input` as the outcome has it.
+FaraidInput inputOf(const SpecialInput& special, const FaraidInput& input, const Setting& s,
+                    const Hypothesis& h) {
+    FaraidInput in = input;
+    in.counts = s.entered;
+    in.counts[s.unbornKinds.first] += h.sons;
+    in.counts[s.unbornKinds.second] += h.daughters;
+    for (std::size_t m = 0; m < special.missing.size(); ++m)
+        in.counts[special.missing[m].kind] -= special.missing[m].count - h.missingAlive[m];
+    if (special.intersex)
+        ++in.counts[h.intersexMale ? s.intersexKinds.first : s.intersexKinds.second];
+    return in;
+}
+
+// Every outcome divided; the first in full, as the division shown.
+std::optional<FaraidError> divideOutcomes(const SpecialInput& special, const FaraidInput& input,
+                                          const Setting& s,
+                                          const std::vector<Hypothesis>& hypotheses,
+                                          SpecialResult& result) {
+    result.outcomes.reserve(hypotheses.size());
+    for (const Hypothesis& h : hypotheses) {
+        FaraidInput in = inputOf(special, input, s, h);
+        in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
+        FaraidOutcome outcome = divideEstate(in);
+        if (std::holds_alternative<FaraidError>(outcome))
+            return parts::errorOf(outcome, u"Bila "_s % h.name % u": "_s);
+        SpecialOutcome o;
+        o.name = h.name;
+        o.division = std::get<FaraidResult>(std::move(outcome));
+        o.treasury = o.division.unassigned;
+        result.outcomes.push_back(std::move(o));
+    }
+    result.first = result.outcomes.front().division;
+    return std::nullopt;
+}
 // Where a person's share is found in each outcome.
 struct PersonSlot {
     HeirKind kind = AnakPria;
@@ -180,73 +272,11 @@ Fraction perPersonOf(const FaraidResult& r, HeirKind kind) {
     return h ? h->perPerson : Fraction();
 }
 
-} // namespace
-
-bool mayBeIntersex(HeirKind kind) {
-    return sexes(kind).has_value();
-}
-
-std::optional<FaraidError> divideUncertain(const SpecialInput& special, const FaraidInput& input,
-                                           SpecialResult& result) {
-    const int unbornMax =
-        special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
-    if (auto error = checkUncertain(special, input, unbornMax))
-        return error;
-    // Counted before they are made: several missing kinds multiply.
-    std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
-    for (const KindPersons& missing : special.missing)
-        possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
-    possible *= special.intersex ? 2 : 1;
-    if (possible > MaxOutcomes)
-        return FaraidError{u"Terlalu banyak kemungkinan untuk dihitung (lebih dari "_s %
-                           QString::number(MaxOutcomes) % u")."_s};
-    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
-    const auto unbornKinds = special.unborn == UnbornKind::Grandchild
-                                 ? std::pair{CucuPria, CucuWanita}
-                                 : std::pair{AnakPria, AnakWanita};
-    // Checked above: the khuntsa is a child or a sibling.
-    const std::pair<HeirKind, HeirKind> intersexKinds =
-        special.intersex ? sexes(*special.intersex).value_or(unbornKinds) : unbornKinds;
-
-    FaraidPerKind<int> entered = input.counts;
-    if (special.intersex)
-        --entered[*special.intersex];
-    FaraidPerKind<int> missingOf{};
-    std::vector<int> missingIndex(FaraidKindCount, -1);
-    for (std::size_t m = 0; m < special.missing.size(); ++m) {
-        missingOf[special.missing[m].kind] = special.missing[m].count;
-        missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =
-            static_cast<int>(m);
-    }
-    // Every outcome: its input, divided.
-    result.outcomes.reserve(hypotheses.size());
-    for (const Hypothesis& h : hypotheses) {
-        FaraidInput in = input;
-        in.counts = entered;
-        in.counts[unbornKinds.first] += h.sons;
-        in.counts[unbornKinds.second] += h.daughters;
-        for (std::size_t m = 0; m < special.missing.size(); ++m)
-            in.counts[special.missing[m].kind] -= special.missing[m].count - h.missingAlive[m];
-        if (special.intersex)
-            ++in.counts[h.intersexMale ? intersexKinds.first : intersexKinds.second];
-        in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
-        FaraidOutcome outcome = divideEstate(in);
-        if (std::holds_alternative<FaraidError>(outcome))
-            return parts::errorOf(outcome, u"Bila "_s % h.name % u": "_s);
-        SpecialOutcome o;
-        o.name = h.name;
-        o.division = std::get<FaraidResult>(std::move(outcome));
-        o.treasury = o.division.unassigned;
-        result.outcomes.push_back(std::move(o));
-    }
-    result.first = result.outcomes.front().division;
-    result.notes.append(u"Pembagian di atas berlaku bila "_s % hypotheses.front().name %
-                        u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s);
-
-    // The persons: those entered (the missing last of their kind), then the unborn, the khuntsa.
-    std::vector<PersonSlot> slots;
-    for (const FaraidHeir& h : result.first.heirs) {
-        const int count = h.inBranch() ? h.count : entered[h.kind];
+// The persons entered, each alone; the missing last of their kind.
+void addEntered(const Setting& s, const FaraidResult& first, std::vector<PersonSlot>& slots,
+                std::vector<SpecialPerson>& persons) {
+    for (const FaraidHeir& h : first.heirs) {
+        const int count = h.inBranch() ? h.count : s.entered[h.kind];
         for (int p = 0; p < count; ++p) {
             PersonSlot slot{h.kind, h.branch, h.branchDaughters, p, -1, PersonSlot::Role::Entered};
             SpecialPerson person;
@@ -254,20 +284,28 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
             person.name = h.inBranch() ? faraidHeirName(h) %
                                              (count > 1 ? u' ' % QString::number(p + 1) : QString())
                                        : numbered(h.kind, p + 1, count);
-            const int m = h.inBranch() ? -1 : missingIndex[static_cast<std::size_t>(index(h.kind))];
-            if (m >= 0 && p >= count - missingOf[h.kind]) {
+            const int m =
+                h.inBranch() ? -1 : s.missingIndex[static_cast<std::size_t>(index(h.kind))];
+            if (m >= 0 && p >= count - s.missingOf[h.kind]) {
                 slot.missing = m;
                 person.name += u" (hilang)"_s;
             }
             slots.push_back(slot);
-            result.persons.push_back(person);
+            persons.push_back(person);
         }
     }
+}
+
+// The persons: those entered, then the unborn and the khuntsa.
+std::vector<PersonSlot> addPersons(const SpecialInput& special, const Setting& s,
+                                   SpecialResult& result) {
+    std::vector<PersonSlot> slots;
+    addEntered(s, result.first, slots, result.persons);
     if (special.unborn) {
-        slots.push_back({unbornKinds.first, 0, false, 0, -1, PersonSlot::Role::Unborn});
+        slots.push_back({s.unbornKinds.first, 0, false, 0, -1, PersonSlot::Role::Unborn});
         SpecialPerson unborn;
         unborn.name = u"Kandungan"_s;
-        unborn.kind = unbornKinds.first;
+        unborn.kind = s.unbornKinds.first;
         result.persons.push_back(unborn);
     }
     if (special.intersex) {
@@ -277,100 +315,115 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         khuntsa.kind = *special.intersex;
         result.persons.push_back(khuntsa);
     }
+    return slots;
+}
+
+Fraction shareOf(const PersonSlot& slot, const Setting& s, const FaraidResult& r,
+                 const Hypothesis& h) {
+    switch (slot.role) {
+    case PersonSlot::Role::Entered: {
+        const bool alive = slot.missing < 0 ||
+                           slot.index < s.entered[slot.kind] - s.missingOf[slot.kind] +
+                                            h.missingAlive[static_cast<std::size_t>(slot.missing)];
+        const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
+        return alive && e ? e->perPerson : Fraction();
+    }
+    case PersonSlot::Role::Unborn:
+        return perPersonOf(r, s.unbornKinds.first) * Fraction(h.sons) +
+               perPersonOf(r, s.unbornKinds.second) * Fraction(h.daughters);
+    case PersonSlot::Role::Intersex:
+        return perPersonOf(r, h.intersexMale ? s.intersexKinds.first : s.intersexKinds.second);
+    }
+    return Fraction();
+}
+
+void addShares(const std::vector<PersonSlot>& slots, const Setting& s,
+               const std::vector<Hypothesis>& hypotheses, SpecialResult& result) {
     for (std::size_t o = 0; o < result.outcomes.size(); ++o) {
         SpecialOutcome& outcome = result.outcomes[o];
-        const Hypothesis& h = hypotheses[o];
-        const FaraidResult& r = outcome.division;
         outcome.shares.reserve(slots.size());
-        for (const PersonSlot& slot : slots) {
-            Fraction share;
-            switch (slot.role) {
-            case PersonSlot::Role::Entered: {
-                const int entered_ = entered[slot.kind];
-                const bool alive =
-                    slot.missing < 0 ||
-                    slot.index < entered_ - missingOf[slot.kind] +
-                                     h.missingAlive[static_cast<std::size_t>(slot.missing)];
-                const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
-                share = alive && e ? e->perPerson : Fraction();
-                break;
-            }
-            case PersonSlot::Role::Unborn:
-                share = perPersonOf(r, unbornKinds.first) * Fraction(h.sons) +
-                        perPersonOf(r, unbornKinds.second) * Fraction(h.daughters);
-                break;
-            case PersonSlot::Role::Intersex:
-                share = perPersonOf(r, h.intersexMale ? intersexKinds.first : intersexKinds.second);
-                break;
-            }
-            outcome.shares.push_back(share);
+        for (const PersonSlot& slot : slots)
+            outcome.shares.push_back(shareOf(slot, s, outcome.division, hypotheses[o]));
+    }
+}
+
+// What is given now, before the outcome is known.
+struct Given {
+    std::vector<Fraction> shares; // per person
+    Fraction treasury;
+    std::size_t outcome = 0; // the Hanafi view: the khuntsa's lesser outcome
+};
+
+// The khuntsa, the last person, gets the lesser of the two and the rest follow that outcome.
+Given hanafiGiven(const std::vector<SpecialOutcome>& outcomes) {
+    const std::size_t khuntsa = outcomes[0].shares.size() - 1;
+    const std::size_t worse = outcomes[1].shares[khuntsa] < outcomes[0].shares[khuntsa] ? 1 : 0;
+    return {outcomes[worse].shares, outcomes[worse].treasury, worse};
+}
+
+Given averageGiven(const std::vector<SpecialOutcome>& outcomes) {
+    Given given{std::vector<Fraction>(outcomes[0].shares.size()), Fraction(), 0};
+    for (std::size_t i = 0; i < given.shares.size(); ++i)
+        given.shares[i] = (outcomes[0].shares[i] + outcomes[1].shares[i]) * Fraction::of(1, 2);
+    given.treasury = (outcomes[0].treasury + outcomes[1].treasury) * Fraction::of(1, 2);
+    return given;
+}
+
+Given leastGiven(const std::vector<SpecialOutcome>& outcomes) {
+    const auto less = [](Fraction a, Fraction b) {
+        return a < b;
+    };
+    Given given{outcomes[0].shares, outcomes[0].treasury, 0};
+    for (const SpecialOutcome& o : outcomes) {
+        for (std::size_t i = 0; i < given.shares.size(); ++i)
+            given.shares[i] = std::min(given.shares[i], o.shares[i], less);
+        given.treasury = std::min(given.treasury, o.treasury, less);
+    }
+    return given;
+}
+
+Given givenNow(const SpecialInput& special, const Setting& s, const std::vector<PersonSlot>& slots,
+               const std::vector<SpecialOutcome>& outcomes) {
+    if (special.intersex && special.intersexView == IntersexView::Hanafi)
+        return hanafiGiven(outcomes);
+    if (special.intersex && special.intersexView == IntersexView::Average)
+        return averageGiven(outcomes);
+    Given given = leastGiven(outcomes);
+    // Shafi'i: no number of children is beyond the possible, so the unborn's brothers and
+    // sisters get nothing until the birth.
+    if (special.unborn && special.reserve == UnbornReserve::Shafii) {
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (slots[i].branch == 0 &&
+                (slots[i].kind == s.unbornKinds.first || slots[i].kind == s.unbornKinds.second))
+                given.shares[i] = Fraction();
         }
     }
+    return given;
+}
 
-    // What is given now.
-    const std::size_t n = slots.size();
-    std::vector<Fraction> given(n);
-    Fraction treasury;
+void give(const Given& given, SpecialResult& result) {
+    result.held = Fraction(1) - given.treasury;
+    for (std::size_t i = 0; i < given.shares.size(); ++i) {
+        result.persons[i].share = given.shares[i];
+        result.persons[i].fromEstates = {given.shares[i]};
+        result.held -= given.shares[i];
+    }
+    result.treasury = given.treasury;
+}
+
+void addNotes(const SpecialInput& special, const FaraidInput& input, const Given& given,
+              SpecialResult& result) {
     const auto& outcomes = result.outcomes;
-    if (special.intersex && special.intersexView == IntersexView::Hanafi) {
-        const std::size_t khuntsa = n - 1;
-        const std::size_t worse = outcomes[1].shares[khuntsa] < outcomes[0].shares[khuntsa] ? 1 : 0;
-        given = outcomes[worse].shares;
-        treasury = outcomes[worse].treasury;
+    result.notes.append(u"Pembagian di atas berlaku bila "_s % outcomes.front().name %
+                        u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s);
+    if (special.intersex && special.intersexView == IntersexView::Hanafi)
         result.notes.append(u"Pandangan Hanafi: khuntsa menerima bagian yang lebih kecil ("_s %
-                            outcomes[worse].name %
+                            outcomes[given.outcome].name %
                             u"), ahli waris lain mengikutinya; tidak ada "
                             u"yang ditangguhkan."_s);
-    } else if (special.intersex && special.intersexView == IntersexView::Average) {
-        for (std::size_t i = 0; i < n; ++i)
-            given[i] = (outcomes[0].shares[i] + outcomes[1].shares[i]) * Fraction::of(1, 2);
-        treasury = (outcomes[0].treasury + outcomes[1].treasury) * Fraction::of(1, 2);
+    else if (special.intersex && special.intersexView == IntersexView::Average)
         result.notes.append(u"Pandangan Hanbali dan Maliki: setiap ahli waris menerima rata-rata "
                             u"bagiannya dari kedua kemungkinan; tidak ada yang ditangguhkan."_s);
-    } else {
-        for (std::size_t i = 0; i < n; ++i) {
-            given[i] = outcomes[0].shares[i];
-            for (const SpecialOutcome& o : outcomes)
-                given[i] =
-                    std::min(given[i], o.shares[i], [](Fraction a, Fraction b) { return a < b; });
-        }
-        treasury = outcomes[0].treasury;
-        for (const SpecialOutcome& o : outcomes)
-            treasury = std::min(treasury, o.treasury, [](Fraction a, Fraction b) { return a < b; });
-        // Shafi'i: no number of children is beyond the possible, so the unborn's brothers and
-        // sisters get nothing until the birth.
-        if (special.unborn && special.reserve == UnbornReserve::Shafii) {
-            for (std::size_t i = 0; i < n; ++i) {
-                if (slots[i].branch == 0 &&
-                    (slots[i].kind == unbornKinds.first || slots[i].kind == unbornKinds.second))
-                    given[i] = Fraction();
-            }
-        }
-    }
-    Fraction held = Fraction(1) - treasury;
-    for (std::size_t i = 0; i < n; ++i) {
-        result.persons[i].share = given[i];
-        result.persons[i].fromEstates = {given[i]};
-        held -= given[i];
-    }
-    result.held = held;
-    result.treasury = treasury;
-
-    for (const SpecialOutcome& o : outcomes) {
-        QStringList parts;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!o.shares[i].isZero())
-                parts.append(result.persons[i].name % u' ' % o.shares[i].toString());
-        }
-        if (!o.treasury.isZero())
-            parts.append(u"Baitul Mal "_s % o.treasury.toString());
-        result.steps.append(u"Bila "_s % o.name % u": "_s % parts.join(u", "_s) % u'.');
-    }
-    QStringList now;
-    for (std::size_t i = 0; i < n; ++i)
-        now.append(result.persons[i].name % u' ' % given[i].toString());
-    result.steps.append(u"Yang diberikan sekarang: "_s % now.join(u", "_s) % u"; ditangguhkan "_s %
-                        held.toString() % u'.');
     if (special.unborn) {
         static const QString reserves[] = {
             u"pendapat Hanbali: paling banyak dua anak, pria atau wanita, mana yang lebih besar"_s,
@@ -392,6 +445,49 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         result.notes.append(u"Pandangan Syafi'i: khuntsa dan setiap ahli waris menerima bagian "
                             u"yang lebih kecil dari kedua kemungkinan; sisanya ditangguhkan sampai "
                             u"jelas."_s);
+}
+
+void addSteps(SpecialResult& result) {
+    const std::size_t n = result.persons.size();
+    for (const SpecialOutcome& o : result.outcomes) {
+        QStringList parts;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!o.shares[i].isZero())
+                parts.append(result.persons[i].name % u' ' % o.shares[i].toString());
+        }
+        if (!o.treasury.isZero())
+            parts.append(u"Baitul Mal "_s % o.treasury.toString());
+        result.steps.append(u"Bila "_s % o.name % u": "_s % parts.join(u", "_s) % u'.');
+    }
+    QStringList now;
+    for (std::size_t i = 0; i < n; ++i)
+        now.append(result.persons[i].name % u' ' % result.persons[i].share.toString());
+    result.steps.append(u"Yang diberikan sekarang: "_s % now.join(u", "_s) % u"; ditangguhkan "_s %
+                        result.held.toString() % u'.');
+}
+
+} // namespace
+
+bool mayBeIntersex(HeirKind kind) {
+    return sexes(kind).has_value();
+}
+
+std::optional<FaraidError> divideUncertain(const SpecialInput& special, const FaraidInput& input,
+                                           SpecialResult& result) {
+    const int unbornMax =
+        special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
+    if (auto error = checkUncertain(special, input, unbornMax))
+        return error;
+    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
+    const Setting setting = settingOf(special, input);
+    if (auto error = divideOutcomes(special, input, setting, hypotheses, result))
+        return error;
+    const std::vector<PersonSlot> slots = addPersons(special, setting, result);
+    addShares(slots, setting, hypotheses, result);
+    const Given given = givenNow(special, setting, slots, result.outcomes);
+    give(given, result);
+    addSteps(result);
+    addNotes(special, input, given, result);
     return std::nullopt;
 }
 
