@@ -10,9 +10,11 @@
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/OutcomeName.h"
 #include "waris/engine/faraid/SpecialCases.h"
 #include "waris/engine/render/DivisionReport.h"
 #include "waris/engine/render/SpecialCasesReport.h"
+#include "waris/engine/render/SpecialCasesText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -189,7 +191,7 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
     QJsonArray outcomes;
     QJsonArray heldPerOutcome;
     for (const SpecialOutcome& o : s.outcomes) {
-        QJsonObject outcome{{u"name"_s, o.name},
+        QJsonObject outcome{{u"name"_s, outcomeName(o.fates)},
                             {u"shares"_s, fractions(o.shares)},
                             {u"amounts"_s, r.money ? amounts(r, o.amounts) : QJsonArray()},
                             {u"treasury"_s, o.treasury.toString()}};
@@ -198,7 +200,7 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
         for (std::size_t i = 0; i < s.persons.size(); ++i)
             heldShares.push_back(s.held.isZero() ? Fraction() : o.shares[i] - s.persons[i].share);
         heldPerOutcome.append(
-            QJsonObject{{u"name"_s, o.name}, {u"shares"_s, fractions(heldShares)}});
+            QJsonObject{{u"name"_s, outcomeName(o.fates)}, {u"shares"_s, fractions(heldShares)}});
     }
     root[u"outcomes"_s] = outcomes;
     root[u"held"_s] = QJsonObject{{u"share"_s, s.held.toString()},
@@ -217,8 +219,8 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
     }
     root[u"deaths"_s] = deaths;
     root[u"jamiah"_s] = static_cast<qint64>(s.jamiah);
-    root[u"notes"_s] = QJsonArray::fromStringList(s.notes);
-    root[u"specialSteps"_s] = QJsonArray::fromStringList(s.steps);
+    root[u"notes"_s] = QJsonArray::fromStringList(specialNotes(s));
+    root[u"specialSteps"_s] = QJsonArray::fromStringList(specialSteps(s));
 }
 
 // The report as the window and the saved file have it, without a time and a name.

@@ -8,6 +8,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/render/SpecialCasesReport.h"
+#include "waris/engine/render/SpecialCasesText.h"
 #include "waris/engine/designed/InheritanceSheet.h"
 #include "waris/forms/PredeceasedTable.h"
 #include "waris/forms/SpecialCasesBox.h"
@@ -385,8 +386,8 @@ void DivisionForm::showReport(const DivisionReport& report) {
     QStringList steps = report.steps;
     if (m_specialResult) {
         showTable(*m_table, specialFinalTable(*m_specialResult, context().locale));
-        notes += m_specialResult->notes;
-        steps += m_specialResult->steps;
+        notes += specialNotes(*m_specialResult);
+        steps += specialSteps(*m_specialResult);
         steps += heldAmountSteps(*m_specialResult, context().locale);
     } else {
         showTable(*m_table, report.comparison ? *report.comparison : report.table);

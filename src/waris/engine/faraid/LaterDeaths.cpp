@@ -128,22 +128,13 @@ Fraction heldBy(const SpecialPerson& person) {
     return total;
 }
 
-QString matchText(std::int64_t share, std::int64_t base, std::int64_t common, std::int64_t jamiah) {
-    if (share == base)
-        return u"bagian "_s % QString::number(share) % u" sama dengan asal masalah "_s %
-               QString::number(base) % u" (tamatsul), jami'ah tetap "_s % QString::number(jamiah);
-    if (share % base == 0)
-        return u"bagian "_s % QString::number(share) % u" habis dibagi asal masalah "_s %
-               QString::number(base) % u", jami'ah tetap "_s % QString::number(jamiah);
-    if (common > 1)
-        return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s %
-               QString::number(base) % u" sepadan (tawafuq) dengan faktor "_s %
-               QString::number(common) % u", jami'ah "_s %
-               QString::number(jamiah / (base / common)) % u" × "_s %
-               QString::number(base / common) % u" = "_s % QString::number(jamiah);
-    return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s % QString::number(base) %
-           u" berbeda (tabayun), jami'ah "_s % QString::number(jamiah / base) % u" × "_s %
-           QString::number(base) % u" = "_s % QString::number(jamiah);
+// The rows are tried in order.
+BaseMatch matchOf(std::int64_t shareParts, std::int64_t base, std::int64_t common) {
+    if (shareParts == base)
+        return BaseMatch::Same;
+    if (shareParts % base == 0)
+        return BaseMatch::Divides;
+    return common > 1 ? BaseMatch::Agree : BaseMatch::Differ;
 }
 
 // The first deceased's sex, when a spouse tells it.
@@ -194,6 +185,7 @@ std::optional<FaraidError> matchBase(SpecialDeath& step, std::int64_t jamiah) {
     step.factor = base / (common == 0 ? 1 : common);
     if (!parts.valid() || !parts.isInteger() || common == 0)
         return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
+    step.match = matchOf(step.shareParts, base, common);
     const Fraction next = Fraction(jamiah) * Fraction(step.factor);
     if (!next.valid())
         return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
@@ -236,17 +228,16 @@ std::optional<FaraidError> placeHeirs(const LaterDeath& death, std::size_t d,
             return FaraidError{u"Ahli waris "_s % dead % u": "_s % kindName(h.kind) %
                                u" adalah pewaris pertama, yang telah meninggal."_s};
         const auto match = sameAs(death.kind, h.kind, male);
-        QStringList same;
+        SpecialNote same{.kind = SpecialNoteKind::SameHeirs, .heir = h.kind, .person = step.person};
         for (int p = 1; p <= h.count; ++p) {
             const std::size_t at = placeHeir(match, h, p, d, step.person, used, persons);
             if (persons[at].estate == 0)
-                same.append(persons[at].name);
+                same.persons.push_back(at);
             used[at] = true;
             persons[at].fromEstates[d + 1] = step.share * h.perPerson;
         }
-        if (!same.isEmpty())
-            result.notes.append(kindName(h.kind) % u" dari "_s % persons[step.person].name %
-                                u" adalah "_s % same.join(u", "_s) % u" pada pembagian pertama."_s);
+        if (!same.persons.empty())
+            result.notes.push_back(std::move(same));
     }
     return std::nullopt;
 }
@@ -285,39 +276,6 @@ void mergeOnBase(SpecialResult& result) {
     }
 }
 
-void addSteps(SpecialResult& result) {
-    result.steps.append(u"Pembagian pertama, harta pewaris: asal masalah setelah tashih "_s %
-                        QString::number(result.first.finalBase) % u'.');
-    for (std::size_t d = 0; d < result.deaths.size(); ++d) {
-        const SpecialDeath& step = result.deaths[d];
-        const QString ordinal = QString::number(d + 2);
-        const std::int64_t base = step.division.finalBase;
-        QStringList heirNames;
-        for (const FaraidHeir& h : step.division.heirs)
-            heirNames.append(
-                faraidHeirName(h) %
-                (h.count > 1 ? u' ' % QString::number(h.count) % u" orang"_s : QString()));
-        result.steps.append(
-            result.persons[step.person].name % u" meninggal sebelum harta dibagi; bagiannya "_s %
-            step.share.toString() % u" (" % QString::number(step.shareParts) % u" dari "_s %
-            QString::number(step.jamiah / step.factor) % u" bagian) menjadi harta pembagian ke-"_s %
-            ordinal % u", dibagi kepada "_s % heirNames.join(u", "_s) %
-            u"; asal masalah setelah tashih "_s % QString::number(base) % u'.');
-        result.steps.append(
-            u"Perbandingan pembagian ke-"_s % ordinal % u": "_s %
-            matchText(step.shareParts, base, gcd64(step.shareParts, base), step.jamiah) % u'.');
-    }
-    QStringList finals;
-    for (const SpecialPerson& person : result.persons) {
-        if (!person.died && !person.share.isZero())
-            finals.append(person.name % u' ' % QString::number(person.parts));
-    }
-    if (!result.treasury.isZero())
-        finals.append(u"Baitul Mal "_s % (result.treasury * Fraction(result.jamiah)).toString());
-    result.steps.append(u"Jami'ah "_s % QString::number(result.jamiah) % u": "_s %
-                        finals.join(u", "_s) % u'.');
-}
-
 } // namespace
 
 std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
@@ -330,14 +288,12 @@ std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const 
             person.share = person.fromEstates[0];
         return std::nullopt;
     }
-    result.notes.append(u"Pembagian di atas adalah pembagian harta pewaris; bagian ahli waris yang "
-                        u"meninggal kemudian dibagi lagi di bawah."_s);
+    result.notes.push_back({.kind = SpecialNoteKind::LaterDeaths});
     for (std::size_t d = 0; d < special.deaths.size(); ++d) {
         if (auto error = addDeath(special, input, d, result))
             return error;
     }
     mergeOnBase(result);
-    addSteps(result);
     return std::nullopt;
 }
 

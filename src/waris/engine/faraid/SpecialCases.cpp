@@ -15,16 +15,15 @@ namespace {
 using parts::kindName;
 
 std::optional<FaraidError> leaveOutDiedTogether(const SpecialInput& special, FaraidInput& input,
-                                                QStringList& notes) {
+                                                std::vector<SpecialNote>& notes) {
     for (const KindPersons& gone : special.diedTogether) {
         const int present = input.counts[gone.kind];
         if (gone.count < 1 || gone.count > present)
             return FaraidError{u"Yang meninggal bersama pewaris: "_s % kindName(gone.kind) %
                                u" hanya "_s % QString::number(present) % u" orang."_s};
         input.counts[gone.kind] -= gone.count;
-        notes.append(QString::number(gone.count) % u' ' % kindName(gone.kind) %
-                     u" meninggal bersama pewaris tanpa diketahui siapa yang lebih dahulu; "
-                     u"mereka tidak saling mewarisi, maka tidak dihitung sebagai ahli waris."_s);
+        notes.push_back(
+            {.kind = SpecialNoteKind::DiedTogether, .heir = gone.kind, .count = gone.count});
     }
     return std::nullopt;
 }

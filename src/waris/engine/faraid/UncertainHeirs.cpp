@@ -1,6 +1,7 @@
 #include "waris/engine/faraid/UncertainHeirs.h"
 
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/OutcomeName.h"
 #include "waris/engine/faraid/SpecialCaseParts.h"
 
 #include <algorithm>
@@ -15,80 +16,53 @@ using enum HeirKind;
 using parts::kindName;
 using parts::numbered;
 
-struct Hypothesis {
-    int sons = 0; // of the unborn
-    int daughters = 0;
-    std::vector<int> missingAlive; // per SpecialInput::missing
-    bool intersexMale = true;
-    QString name;
-};
-
-QString unbornName(int sons, int daughters, UnbornKind kind) {
-    const bool child = kind == UnbornKind::Child;
-    QStringList parts;
-    if (sons > 0)
-        parts.append(QString::number(sons) % (child ? u" anak pria"_s : u" cucu pria"_s));
-    if (daughters > 0)
-        parts.append(QString::number(daughters) % (child ? u" anak wanita"_s : u" cucu wanita"_s));
-    return parts.isEmpty() ? u"kandungan lahir meninggal"_s : u"lahir "_s % parts.join(u" dan "_s);
+// Each outcome so far once with each of `fates`, which change faster.
+std::vector<OutcomeFates> times(const std::vector<OutcomeFates>& outcomes,
+                                const std::vector<OutcomeFates>& fates) {
+    std::vector<OutcomeFates> all;
+    for (const OutcomeFates& outcome : outcomes) {
+        for (const OutcomeFates& fate : fates) {
+            OutcomeFates both = outcome;
+            both.unborn = fate.unborn ? fate.unborn : both.unborn;
+            both.sons += fate.sons;
+            both.daughters += fate.daughters;
+            both.missing.insert(both.missing.end(), fate.missing.begin(), fate.missing.end());
+            both.intersexMale = fate.intersexMale ? fate.intersexMale : both.intersexMale;
+            all.push_back(std::move(both));
+        }
+    }
+    return all;
 }
 
-// One way one uncertain heir can turn out.
-struct Fate {
-    int sons = 0;
-    int daughters = 0;
-    int alive = -1; // of the missing persons; -1: not about them
-    bool intersexMale = true;
-    QString name;
-};
+// Stillborn, then one child of each sex mix, two, ... up to `unbornMax`, the sons first.
+std::vector<OutcomeFates> birthsOf(UnbornKind kind, int unbornMax) {
+    std::vector<OutcomeFates> births{{kind, 0, 0, {}, std::nullopt}};
+    for (int n = 1; n <= unbornMax; ++n) {
+        for (int sons = n; sons >= 0; --sons)
+            births.push_back({kind, sons, n - sons, {}, std::nullopt});
+    }
+    return births;
+}
+
+// All the missing persons of a kind alive, then one fewer, ... none.
+std::vector<OutcomeFates> missingFates(const KindPersons& missing) {
+    std::vector<OutcomeFates> fates;
+    for (int alive = missing.count; alive >= 0; --alive)
+        fates.push_back({std::nullopt, 0, 0, {{missing, alive}}, std::nullopt});
+    return fates;
+}
 
 // Every combination of the fates of the unborn, each missing kind and the khuntsa, the last
 // changing fastest.
-std::vector<Hypothesis> hypothesesOf(const SpecialInput& special, int unbornMax) {
-    std::vector<std::vector<Fate>> axes;
-    if (special.unborn) {
-        std::vector<Fate>& births = axes.emplace_back();
-        births.push_back({0, 0, -1, true, unbornName(0, 0, *special.unborn)});
-        for (int n = 1; n <= unbornMax; ++n) {
-            for (int sons = n; sons >= 0; --sons)
-                births.push_back(
-                    {sons, n - sons, -1, true, unbornName(sons, n - sons, *special.unborn)});
-        }
-    }
-    for (const KindPersons& missing : special.missing) {
-        std::vector<Fate>& fates = axes.emplace_back();
-        for (int alive = missing.count; alive >= 0; --alive) {
-            QString name = kindName(missing.kind) % u" yang hilang"_s %
-                           (alive == 1 ? u" masih hidup"_s : u" telah meninggal"_s);
-            if (missing.count > 1)
-                name = QString::number(alive) % u" dari "_s % QString::number(missing.count) %
-                       u' ' % kindName(missing.kind) % u" yang hilang masih hidup"_s;
-            fates.push_back({0, 0, alive, true, name});
-        }
-    }
+std::vector<OutcomeFates> outcomesOf(const SpecialInput& special, int unbornMax) {
+    std::vector<OutcomeFates> all(1);
+    if (special.unborn)
+        all = times(all, birthsOf(*special.unborn, unbornMax));
+    for (const KindPersons& missing : special.missing)
+        all = times(all, missingFates(missing));
     if (special.intersex)
-        axes.push_back({{0, 0, -1, true, u"khuntsa sebagai pria"_s},
-                        {0, 0, -1, false, u"khuntsa sebagai wanita"_s}});
-    std::vector<Hypothesis> all;
-    std::vector<std::size_t> at(axes.size(), 0);
-    while (true) {
-        Hypothesis h;
-        for (std::size_t a = 0; a < axes.size(); ++a) {
-            const Fate& fate = axes[a][at[a]];
-            h.sons += fate.sons;
-            h.daughters += fate.daughters;
-            if (fate.alive >= 0)
-                h.missingAlive.push_back(fate.alive);
-            h.intersexMale = h.intersexMale && fate.intersexMale;
-            h.name += (a == 0 ? QString() : u"; "_s) % fate.name;
-        }
-        all.push_back(std::move(h));
-        std::size_t a = axes.size();
-        while (a > 0 && ++at[a - 1] == axes[a - 1].size())
-            at[--a] = 0;
-        if (a == 0)
-            return all;
-    }
+        all = times(all, {{std::nullopt, 0, 0, {}, true}, {std::nullopt, 0, 0, {}, false}});
+    return all;
 }
 
 // The male and female kinds of a child or sibling.
@@ -215,33 +189,31 @@ Setting settingOf(const SpecialInput& special, const FaraidInput& input) {
 }
 
 // The first deceased's `input` as the outcome has it.
-FaraidInput inputOf(const SpecialInput& special, const FaraidInput& input, const Setting& s,
-                    const Hypothesis& h) {
+FaraidInput inputOf(const FaraidInput& input, const Setting& s, const OutcomeFates& fates) {
     FaraidInput in = input;
     in.counts = s.entered;
-    in.counts[s.unbornKinds.first] += h.sons;
-    in.counts[s.unbornKinds.second] += h.daughters;
-    for (std::size_t m = 0; m < special.missing.size(); ++m)
-        in.counts[special.missing[m].kind] -= special.missing[m].count - h.missingAlive[m];
-    if (special.intersex)
-        ++in.counts[h.intersexMale ? s.intersexKinds.first : s.intersexKinds.second];
+    in.counts[s.unbornKinds.first] += fates.sons;
+    in.counts[s.unbornKinds.second] += fates.daughters;
+    for (const MissingFate& fate : fates.missing)
+        in.counts[fate.missing.kind] -= fate.missing.count - fate.alive;
+    if (fates.intersexMale)
+        ++in.counts[*fates.intersexMale ? s.intersexKinds.first : s.intersexKinds.second];
     return in;
 }
 
 // Every outcome divided; the first in full, as the division shown.
-std::optional<FaraidError> divideOutcomes(const SpecialInput& special, const FaraidInput& input,
-                                          const Setting& s,
-                                          const std::vector<Hypothesis>& hypotheses,
+std::optional<FaraidError> divideOutcomes(const FaraidInput& input, const Setting& s,
+                                          std::vector<OutcomeFates> outcomes,
                                           SpecialResult& result) {
-    result.outcomes.reserve(hypotheses.size());
-    for (const Hypothesis& h : hypotheses) {
-        FaraidInput in = inputOf(special, input, s, h);
+    result.outcomes.reserve(outcomes.size());
+    for (OutcomeFates& fates : outcomes) {
+        FaraidInput in = inputOf(input, s, fates);
         in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
         FaraidOutcome outcome = divideEstate(in);
         if (std::holds_alternative<FaraidError>(outcome))
-            return parts::errorOf(outcome, u"Bila "_s % h.name % u": "_s);
+            return parts::errorOf(outcome, u"Bila "_s % outcomeName(fates) % u": "_s);
         SpecialOutcome o;
-        o.name = h.name;
+        o.fates = std::move(fates);
         o.division = std::get<FaraidResult>(std::move(outcome));
         o.treasury = o.division.unassigned;
         result.outcomes.push_back(std::move(o));
@@ -249,6 +221,7 @@ std::optional<FaraidError> divideOutcomes(const SpecialInput& special, const Far
     result.first = result.outcomes.front().division;
     return std::nullopt;
 }
+
 // Where a person's share is found in each outcome.
 struct PersonSlot {
     HeirKind kind = AnakPria;
@@ -319,31 +292,31 @@ std::vector<PersonSlot> addPersons(const SpecialInput& special, const Setting& s
 }
 
 Fraction shareOf(const PersonSlot& slot, const Setting& s, const FaraidResult& r,
-                 const Hypothesis& h) {
+                 const OutcomeFates& fates) {
     switch (slot.role) {
     case PersonSlot::Role::Entered: {
-        const bool alive = slot.missing < 0 ||
-                           slot.index < s.entered[slot.kind] - s.missingOf[slot.kind] +
-                                            h.missingAlive[static_cast<std::size_t>(slot.missing)];
+        const bool alive =
+            slot.missing < 0 ||
+            slot.index < s.entered[slot.kind] - s.missingOf[slot.kind] +
+                             fates.missing[static_cast<std::size_t>(slot.missing)].alive;
         const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
         return alive && e ? e->perPerson : Fraction();
     }
     case PersonSlot::Role::Unborn:
-        return perPersonOf(r, s.unbornKinds.first) * Fraction(h.sons) +
-               perPersonOf(r, s.unbornKinds.second) * Fraction(h.daughters);
+        return perPersonOf(r, s.unbornKinds.first) * Fraction(fates.sons) +
+               perPersonOf(r, s.unbornKinds.second) * Fraction(fates.daughters);
     case PersonSlot::Role::Intersex:
-        return perPersonOf(r, h.intersexMale ? s.intersexKinds.first : s.intersexKinds.second);
+        return perPersonOf(r, fates.intersexMale.value_or(true) ? s.intersexKinds.first
+                                                                : s.intersexKinds.second);
     }
     return Fraction();
 }
 
-void addShares(const std::vector<PersonSlot>& slots, const Setting& s,
-               const std::vector<Hypothesis>& hypotheses, SpecialResult& result) {
-    for (std::size_t o = 0; o < result.outcomes.size(); ++o) {
-        SpecialOutcome& outcome = result.outcomes[o];
+void addShares(const std::vector<PersonSlot>& slots, const Setting& s, SpecialResult& result) {
+    for (SpecialOutcome& outcome : result.outcomes) {
         outcome.shares.reserve(slots.size());
         for (const PersonSlot& slot : slots)
-            outcome.shares.push_back(shareOf(slot, s, outcome.division, hypotheses[o]));
+            outcome.shares.push_back(shareOf(slot, s, outcome.division, outcome.fates));
     }
 }
 
@@ -412,58 +385,19 @@ void give(const Given& given, SpecialResult& result) {
 }
 
 void addNotes(const SpecialInput& special, const FaraidInput& input, const Given& given,
-              SpecialResult& result) {
-    const auto& outcomes = result.outcomes;
-    result.notes.append(u"Pembagian di atas berlaku bila "_s % outcomes.front().name %
-                        u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s);
+              std::vector<SpecialNote>& notes) {
+    using enum SpecialNoteKind;
+    notes.push_back({.kind = FirstOutcome});
     if (special.intersex && special.intersexView == IntersexView::Hanafi)
-        result.notes.append(u"Pandangan Hanafi: khuntsa menerima bagian yang lebih kecil ("_s %
-                            outcomes[given.outcome].name %
-                            u"), ahli waris lain mengikutinya; tidak ada "
-                            u"yang ditangguhkan."_s);
+        notes.push_back({.kind = IntersexHanafi, .outcome = given.outcome});
     else if (special.intersex && special.intersexView == IntersexView::Average)
-        result.notes.append(u"Pandangan Hanbali dan Maliki: setiap ahli waris menerima rata-rata "
-                            u"bagiannya dari kedua kemungkinan; tidak ada yang ditangguhkan."_s);
-    if (special.unborn) {
-        static const QString reserves[] = {
-            u"pendapat Hanbali: paling banyak dua anak, pria atau wanita, mana yang lebih besar"_s,
-            u"pendapat Syafi'i: saudara kandungan tidak menerima apa-apa sampai kelahiran"_s,
-            u"pendapat Hanafi (Abu Yusuf): satu anak pria atau wanita"_s};
-        result.notes.append(u"Bagian kandungan ditangguhkan sampai kelahiran; cadangan menurut "_s %
-                            reserves[static_cast<int>(special.reserve)] % u'.');
-    }
+        notes.push_back({.kind = IntersexAverage});
+    if (special.unborn)
+        notes.push_back({.kind = UnbornHeld, .reserve = special.reserve});
     if (!special.missing.empty())
-        result.notes.append(
-            input.law == Law::Khi
-                ? u"Bagian ahli waris yang hilang ditangguhkan sampai Pengadilan Agama "
-                  u"menetapkan kematiannya atau ia kembali (Pasal 171 KHI: ahli waris adalah yang "
-                  u"hidup pada saat pewaris meninggal, dan kematian yang hilang berdasarkan "
-                  u"putusan Pengadilan)."_s
-                : u"Bagian ahli waris yang hilang ditangguhkan sampai hakim memutuskan "
-                  u"kematiannya atau ia kembali."_s);
+        notes.push_back({.kind = input.law == Law::Khi ? MissingHeldKhi : MissingHeld});
     if (special.intersex && special.intersexView == IntersexView::Shafii)
-        result.notes.append(u"Pandangan Syafi'i: khuntsa dan setiap ahli waris menerima bagian "
-                            u"yang lebih kecil dari kedua kemungkinan; sisanya ditangguhkan sampai "
-                            u"jelas."_s);
-}
-
-void addSteps(SpecialResult& result) {
-    const std::size_t n = result.persons.size();
-    for (const SpecialOutcome& o : result.outcomes) {
-        QStringList parts;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!o.shares[i].isZero())
-                parts.append(result.persons[i].name % u' ' % o.shares[i].toString());
-        }
-        if (!o.treasury.isZero())
-            parts.append(u"Baitul Mal "_s % o.treasury.toString());
-        result.steps.append(u"Bila "_s % o.name % u": "_s % parts.join(u", "_s) % u'.');
-    }
-    QStringList now;
-    for (std::size_t i = 0; i < n; ++i)
-        now.append(result.persons[i].name % u' ' % result.persons[i].share.toString());
-    result.steps.append(u"Yang diberikan sekarang: "_s % now.join(u", "_s) % u"; ditangguhkan "_s %
-                        result.held.toString() % u'.');
+        notes.push_back({.kind = IntersexShafii});
 }
 
 } // namespace
@@ -478,16 +412,14 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
     if (auto error = checkUncertain(special, input, unbornMax))
         return error;
-    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
     const Setting setting = settingOf(special, input);
-    if (auto error = divideOutcomes(special, input, setting, hypotheses, result))
+    if (auto error = divideOutcomes(input, setting, outcomesOf(special, unbornMax), result))
         return error;
     const std::vector<PersonSlot> slots = addPersons(special, setting, result);
-    addShares(slots, setting, hypotheses, result);
+    addShares(slots, setting, result);
     const Given given = givenNow(special, setting, slots, result.outcomes);
     give(given, result);
-    addSteps(result);
-    addNotes(special, input, given, result);
+    addNotes(special, input, given, result.notes);
     return std::nullopt;
 }
 
