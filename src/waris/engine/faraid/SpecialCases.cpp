@@ -28,6 +28,27 @@ std::optional<FaraidError> leaveOutDiedTogether(const SpecialInput& special, Far
     return std::nullopt;
 }
 
+// What everyone receives once the outcome is known: the certain amount and a part of the held.
+void addOutcomeAmounts(const SpecialResult& result, Rupiah net, SpecialOutcome& o) {
+    o.amounts.clear();
+    if (result.held.isZero()) {
+        std::vector<Fraction> own = o.shares;
+        own.push_back(o.treasury);
+        o.amounts = apportion(own, net);
+        o.treasuryAmount = o.amounts.back();
+        o.amounts.pop_back();
+        return;
+    }
+    std::vector<Fraction> parts;
+    for (std::size_t i = 0; i < result.persons.size(); ++i)
+        parts.push_back((o.shares[i] - result.persons[i].share) / result.held);
+    parts.push_back((o.treasury - result.treasury) / result.held);
+    const std::vector<Rupiah> heldParts = apportion(parts, result.heldAmount);
+    for (std::size_t i = 0; i < result.persons.size(); ++i)
+        o.amounts.push_back(result.persons[i].amount + heldParts[i]);
+    o.treasuryAmount = result.treasuryAmount + heldParts.back();
+}
+
 void addAmounts(SpecialResult& result) {
     if (!result.first.money)
         return;
@@ -51,25 +72,8 @@ void addAmounts(SpecialResult& result) {
     }
     result.treasuryAmount = amounts[c];
     result.heldAmount = amounts[c + 1];
-    for (SpecialOutcome& o : result.outcomes) {
-        o.amounts.clear();
-        if (result.held.isZero()) {
-            std::vector<Fraction> own = o.shares;
-            own.push_back(o.treasury);
-            o.amounts = apportion(own, net);
-            o.treasuryAmount = o.amounts.back();
-            o.amounts.pop_back();
-            continue;
-        }
-        std::vector<Fraction> parts;
-        for (std::size_t i = 0; i < result.persons.size(); ++i)
-            parts.push_back((o.shares[i] - result.persons[i].share) / result.held);
-        parts.push_back((o.treasury - result.treasury) / result.held);
-        const std::vector<Rupiah> heldParts = apportion(parts, result.heldAmount);
-        for (std::size_t i = 0; i < result.persons.size(); ++i)
-            o.amounts.push_back(result.persons[i].amount + heldParts[i]);
-        o.treasuryAmount = result.treasuryAmount + heldParts.back();
-    }
+    for (SpecialOutcome& o : result.outcomes)
+        addOutcomeAmounts(result, net, o);
 }
 
 } // namespace
