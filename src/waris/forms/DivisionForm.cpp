@@ -10,6 +10,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/render/SpecialCasesReport.h"
+#include "waris/engine/render/SpecialCasesText.h"
 #include "waris/forms/PredeceasedTable.h"
 #include "waris/forms/SpecialCasesBox.h"
 
@@ -356,8 +357,8 @@ void DivisionForm::showReport(const DivisionReport& report) {
     QStringList steps = report.steps;
     if (const auto& special = m_divided->special) {
         showTable(*m_table, specialFinalTable(*special, context().locale));
-        notes += special->notes;
-        steps += special->steps;
+        notes += specialNotes(*special);
+        steps += specialSteps(*special);
         steps += heldAmountSteps(*special, context().locale);
     } else {
         showTable(*m_table, report.comparison ? *report.comparison : report.table);

@@ -128,154 +128,172 @@ Fraction heldBy(const SpecialPerson& person) {
     return total;
 }
 
-QString matchText(std::int64_t share, std::int64_t base, std::int64_t common, std::int64_t jamiah) {
-    if (share == base)
-        return u"bagian "_s % QString::number(share) % u" sama dengan asal masalah "_s %
-               QString::number(base) % u" (tamatsul), jami'ah tetap "_s % QString::number(jamiah);
-    if (share % base == 0)
-        return u"bagian "_s % QString::number(share) % u" habis dibagi asal masalah "_s %
-               QString::number(base) % u", jami'ah tetap "_s % QString::number(jamiah);
-    if (common > 1)
-        return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s %
-               QString::number(base) % u" sepadan (tawafuq) dengan faktor "_s %
-               QString::number(common) % u", jami'ah "_s %
-               QString::number(jamiah / (base / common)) % u" × "_s %
-               QString::number(base / common) % u" = "_s % QString::number(jamiah);
-    return u"bagian "_s % QString::number(share) % u" dan asal masalah "_s % QString::number(base) %
-           u" berbeda (tabayun), jami'ah "_s % QString::number(jamiah / base) % u" × "_s %
-           QString::number(base) % u" = "_s % QString::number(jamiah);
+// The rows are tried in order.
+BaseMatch matchOf(std::int64_t shareParts, std::int64_t base, std::int64_t common) {
+    if (shareParts == base)
+        return BaseMatch::Same;
+    if (shareParts % base == 0)
+        return BaseMatch::Divides;
+    return common > 1 ? BaseMatch::Agree : BaseMatch::Differ;
+}
+
+// The first deceased's sex, when a spouse tells it.
+std::optional<bool> firstIsMale(const FaraidInput& input) {
+    if (input.counts[Istri] > 0)
+        return true;
+    if (input.counts[Suami] > 0)
+        return false;
+    return std::nullopt;
+}
+
+// The dead person among the first deceased's heirs, or why there is none.
+std::variant<std::size_t, FaraidError> deadPerson(const std::vector<SpecialPerson>& persons,
+                                                  const LaterDeath& death,
+                                                  const FaraidInput& input) {
+    const int present = input.counts[death.kind];
+    const auto who = firstPerson(persons, death.kind, death.person);
+    if (!who && present == 0)
+        return FaraidError{kindName(death.kind) %
+                           u" yang meninggal kemudian tidak ada di antara ahli waris."_s};
+    if (!who)
+        return FaraidError{kindName(death.kind) % u" ke-"_s % QString::number(death.person) %
+                           u" yang meninggal kemudian tidak ada (hanya "_s %
+                           QString::number(present) % u" orang)."_s};
+    if (persons[*who].died)
+        return FaraidError{persons[*who].name %
+                           u" disebut meninggal kemudian lebih dari sekali."_s};
+    return *who;
+}
+
+// The dead person's estate divided over his or her heirs, under the first division's law.
+FaraidOutcome divideDeath(const LaterDeath& death, const FaraidInput& input) {
+    FaraidInput next;
+    next.law = input.law;
+    next.options = input.options;
+    next.counts = death.heirs;
+    next.detail = FaraidDetail::Full;
+    return divideEstate(next);
+}
+
+// The dead person's parts of the common base `jamiah` against the base of his or her own
+// division: how far the common base grows.
+std::optional<FaraidError> matchBase(SpecialDeath& step, std::int64_t jamiah) {
+    const Fraction parts = step.share * Fraction(jamiah);
+    const std::int64_t base = step.division.finalBase;
+    const std::int64_t common = gcd64(parts.num(), base);
+    step.shareParts = parts.num();
+    step.factor = base / (common == 0 ? 1 : common);
+    if (!parts.valid() || !parts.isInteger() || common == 0)
+        return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
+    step.match = matchOf(step.shareParts, base, common);
+    const Fraction next = Fraction(jamiah) * Fraction(step.factor);
+    if (!next.valid())
+        return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
+    if (step.shareParts == 0)
+        step.factor = 1;
+    step.jamiah = step.shareParts == 0 ? jamiah : next.num();
+    return std::nullopt;
+}
+
+// Who an heir of death `d` is: a living person of the first division the relation names and
+// not yet taken, or a new person.
+std::size_t placeHeir(std::optional<HeirKind> match, const FaraidHeir& h, int p, std::size_t d,
+                      std::size_t who, std::vector<bool>& used,
+                      std::vector<SpecialPerson>& persons) {
+    for (std::size_t i = 0; match && i < persons.size(); ++i) {
+        if (persons[i].estate == 0 && persons[i].kind == *match && !persons[i].died && !used[i] &&
+            i != who)
+            return i;
+    }
+    SpecialPerson person;
+    person.name = numbered(h.kind, p, h.count) % u" dari "_s % persons[who].name;
+    person.kind = h.kind;
+    person.estate = static_cast<int>(d + 1);
+    person.fromEstates.assign(persons[who].fromEstates.size(), Fraction());
+    persons.push_back(person);
+    used.push_back(false);
+    return persons.size() - 1;
+}
+
+// Each heir of the dead person, with what he or she receives of the first estate through death
+// `d`.
+std::optional<FaraidError> placeHeirs(const LaterDeath& death, std::size_t d,
+                                      std::optional<bool> male, const SpecialDeath& step,
+                                      SpecialResult& result) {
+    std::vector<SpecialPerson>& persons = result.persons;
+    std::vector<bool> used(persons.size(), false);
+    const QString& dead = persons[step.person].name;
+    for (const FaraidHeir& h : step.division.heirs) {
+        if (isFirstDeceased(death.kind, h.kind, male))
+            return FaraidError{u"Ahli waris "_s % dead % u": "_s % kindName(h.kind) %
+                               u" adalah pewaris pertama, yang telah meninggal."_s};
+        const auto match = sameAs(death.kind, h.kind, male);
+        SpecialNote same{.kind = SpecialNoteKind::SameHeirs, .heir = h.kind, .person = step.person};
+        for (int p = 1; p <= h.count; ++p) {
+            const std::size_t at = placeHeir(match, h, p, d, step.person, used, persons);
+            if (persons[at].estate == 0)
+                same.persons.push_back(at);
+            used[at] = true;
+            persons[at].fromEstates[d + 1] = step.share * h.perPerson;
+        }
+        if (!same.persons.empty())
+            result.notes.push_back(std::move(same));
+    }
+    return std::nullopt;
+}
+
+// Death `d`: the dead person's share divided again and the common base grown to take it.
+std::optional<FaraidError> addDeath(const SpecialInput& special, const FaraidInput& input,
+                                    std::size_t d, SpecialResult& result) {
+    const LaterDeath& death = special.deaths[d];
+    const auto who = deadPerson(result.persons, death, input);
+    if (const auto* error = std::get_if<FaraidError>(&who))
+        return *error;
+    SpecialDeath step;
+    step.person = std::get<std::size_t>(who);
+    FaraidOutcome outcome = divideDeath(death, input);
+    if (std::holds_alternative<FaraidError>(outcome))
+        return parts::errorOf(outcome,
+                              u"Ahli waris "_s % result.persons[step.person].name % u": "_s);
+    step.division = std::get<FaraidResult>(std::move(outcome));
+    step.share = heldBy(result.persons[step.person]);
+    if (auto error = matchBase(step, result.jamiah))
+        return error;
+    result.jamiah = step.jamiah;
+    result.persons[step.person].died = true;
+    if (auto error = placeHeirs(death, d, firstIsMale(input), step, result))
+        return error;
+    result.treasury += step.share * step.division.unassigned;
+    result.deaths.push_back(std::move(step));
+    return std::nullopt;
+}
+
+// Every living person's share and parts of the final common base.
+void mergeOnBase(SpecialResult& result) {
+    for (SpecialPerson& person : result.persons) {
+        person.share = person.died ? Fraction() : heldBy(person);
+        person.parts = (person.share * Fraction(result.jamiah)).num();
+    }
 }
 
 } // namespace
 
 std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
                                              SpecialResult& result) {
-    const std::size_t estates = special.deaths.size() + 1;
-    std::optional<bool> male;
-    if (input.counts[Istri] > 0)
-        male = true;
-    else if (input.counts[Suami] > 0)
-        male = false;
-    std::vector<SpecialPerson>& persons = result.persons;
-    persons = personsOf(result.first, estates);
-    std::int64_t jamiah = result.first.finalBase;
+    result.persons = personsOf(result.first, special.deaths.size() + 1);
     result.treasury = result.first.unassigned;
-    result.jamiah = jamiah;
+    result.jamiah = result.first.finalBase;
     if (special.deaths.empty()) {
-        for (SpecialPerson& person : persons)
+        for (SpecialPerson& person : result.persons)
             person.share = person.fromEstates[0];
         return std::nullopt;
     }
-    result.notes.append(u"Pembagian di atas adalah pembagian harta pewaris; bagian ahli waris yang "
-                        u"meninggal kemudian dibagi lagi di bawah."_s);
-    result.steps.append(u"Pembagian pertama, harta pewaris: asal masalah setelah tashih "_s %
-                        QString::number(jamiah) % u'.');
+    result.notes.push_back({.kind = SpecialNoteKind::LaterDeaths});
     for (std::size_t d = 0; d < special.deaths.size(); ++d) {
-        const LaterDeath& death = special.deaths[d];
-        const QString ordinal = QString::number(d + 2);
-        const int present = input.counts[death.kind];
-        const auto who = firstPerson(persons, death.kind, death.person);
-        if (!who && present == 0)
-            return FaraidError{kindName(death.kind) %
-                               u" yang meninggal kemudian tidak ada di antara ahli waris."_s};
-        if (!who)
-            return FaraidError{kindName(death.kind) % u" ke-"_s % QString::number(death.person) %
-                               u" yang meninggal kemudian tidak ada (hanya "_s %
-                               QString::number(present) % u" orang)."_s};
-        if (persons[*who].died)
-            return FaraidError{persons[*who].name %
-                               u" disebut meninggal kemudian lebih dari sekali."_s};
-        FaraidInput next;
-        next.law = input.law;
-        next.options = input.options;
-        next.counts = death.heirs;
-        next.detail = FaraidDetail::Full;
-        const QString where = u"Ahli waris "_s % persons[*who].name % u": "_s;
-        FaraidOutcome outcome = divideEstate(next);
-        if (std::holds_alternative<FaraidError>(outcome))
-            return parts::errorOf(outcome, where);
-        SpecialDeath step;
-        step.person = *who;
-        step.division = std::get<FaraidResult>(std::move(outcome));
-        step.share = heldBy(persons[*who]);
-        const Fraction parts = step.share * Fraction(jamiah);
-        const std::int64_t base = step.division.finalBase;
-        const std::int64_t common = gcd64(parts.num(), base);
-        step.shareParts = parts.num();
-        step.factor = base / (common == 0 ? 1 : common);
-        if (!parts.valid() || !parts.isInteger() || common == 0)
-            return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
-        const Fraction next64 = Fraction(jamiah) * Fraction(step.factor);
-        if (!next64.valid())
-            return FaraidError{u"Angka pembagian terlalu besar untuk dihitung dengan tepat."_s};
-        if (step.shareParts == 0)
-            step.factor = 1;
-        jamiah = step.shareParts == 0 ? jamiah : next64.num();
-        step.jamiah = jamiah;
-        persons[*who].died = true;
-        // Each heir of the dead person: someone already counted, or a new person.
-        std::vector<bool> used(persons.size(), false);
-        QStringList heirNames;
-        for (const FaraidHeir& h : step.division.heirs) {
-            if (isFirstDeceased(death.kind, h.kind, male))
-                return FaraidError{where % kindName(h.kind) %
-                                   u" adalah pewaris pertama, yang telah meninggal."_s};
-            const auto match = sameAs(death.kind, h.kind, male);
-            QStringList same;
-            for (int p = 1; p <= h.count; ++p) {
-                std::optional<std::size_t> found;
-                for (std::size_t i = 0; match && i < persons.size() && !found; ++i) {
-                    if (persons[i].estate == 0 && persons[i].kind == *match && !persons[i].died &&
-                        !used[i] && i != *who)
-                        found = i;
-                }
-                if (!found) {
-                    SpecialPerson person;
-                    person.name = numbered(h.kind, p, h.count) % u" dari "_s % persons[*who].name;
-                    person.kind = h.kind;
-                    person.estate = static_cast<int>(d + 1);
-                    person.fromEstates.assign(estates, Fraction());
-                    persons.push_back(person);
-                    used.push_back(false);
-                    found = persons.size() - 1;
-                } else {
-                    same.append(persons[*found].name);
-                }
-                used[*found] = true;
-                persons[*found].fromEstates[d + 1] = step.share * h.perPerson;
-            }
-            heirNames.append(
-                faraidHeirName(h) %
-                (h.count > 1 ? u' ' % QString::number(h.count) % u" orang"_s : QString()));
-            if (!same.isEmpty())
-                result.notes.append(kindName(h.kind) % u" dari "_s % persons[*who].name %
-                                    u" adalah "_s % same.join(u", "_s) %
-                                    u" pada pembagian pertama."_s);
-        }
-        result.treasury += step.share * step.division.unassigned;
-        result.steps.append(persons[*who].name % u" meninggal sebelum harta dibagi; bagiannya "_s %
-                            step.share.toString() % u" (" % QString::number(step.shareParts) %
-                            u" dari "_s % QString::number(jamiah / step.factor) %
-                            u" bagian) menjadi harta pembagian ke-"_s % ordinal %
-                            u", dibagi kepada "_s % heirNames.join(u", "_s) %
-                            u"; asal masalah setelah tashih "_s % QString::number(base) % u'.');
-        result.steps.append(u"Perbandingan pembagian ke-"_s % ordinal % u": "_s %
-                            matchText(step.shareParts, base, common, jamiah) % u'.');
-        result.deaths.push_back(std::move(step));
+        if (auto error = addDeath(special, input, d, result))
+            return error;
     }
-    result.jamiah = jamiah;
-    QStringList finals;
-    for (SpecialPerson& person : persons) {
-        person.share = person.died ? Fraction() : heldBy(person);
-        const Fraction parts = person.share * Fraction(jamiah);
-        person.parts = parts.num();
-        if (!person.died && !person.share.isZero())
-            finals.append(person.name % u' ' % QString::number(person.parts));
-    }
-    if (!result.treasury.isZero())
-        finals.append(u"Baitul Mal "_s % (result.treasury * Fraction(jamiah)).toString());
-    result.steps.append(u"Jami'ah "_s % QString::number(jamiah) % u": "_s % finals.join(u", "_s) %
-                        u'.');
+    mergeOnBase(result);
     return std::nullopt;
 }
 

@@ -9,8 +9,7 @@
 namespace zw::waris {
 
 // `result.first`, the division of `input` (those who died together already left out), divided
-// further: fills the persons, the deaths, the common base, the treasury's part, the notes and the
-// working.
+// further: fills the persons, the deaths, the common base, the treasury's part and the notes.
 std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
                                              SpecialResult& result);
 

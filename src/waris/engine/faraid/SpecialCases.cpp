@@ -15,18 +15,38 @@ namespace {
 using parts::kindName;
 
 std::optional<FaraidError> leaveOutDiedTogether(const SpecialInput& special, FaraidInput& input,
-                                                QStringList& notes) {
+                                                std::vector<SpecialNote>& notes) {
     for (const KindPersons& gone : special.diedTogether) {
         const int present = input.counts[gone.kind];
         if (gone.count < 1 || gone.count > present)
             return FaraidError{u"Yang meninggal bersama pewaris: "_s % kindName(gone.kind) %
                                u" hanya "_s % QString::number(present) % u" orang."_s};
         input.counts[gone.kind] -= gone.count;
-        notes.append(QString::number(gone.count) % u' ' % kindName(gone.kind) %
-                     u" meninggal bersama pewaris tanpa diketahui siapa yang lebih dahulu; "
-                     u"mereka tidak saling mewarisi, maka tidak dihitung sebagai ahli waris."_s);
+        notes.push_back(
+            {.kind = SpecialNoteKind::DiedTogether, .heir = gone.kind, .count = gone.count});
     }
     return std::nullopt;
+}
+
+// What everyone receives once the outcome is known: the certain amount and a part of the held.
+void addOutcomeAmounts(const SpecialResult& result, Rupiah net, SpecialOutcome& o) {
+    o.amounts.clear();
+    if (result.held.isZero()) {
+        std::vector<Fraction> own = o.shares;
+        own.push_back(o.treasury);
+        o.amounts = apportion(own, net);
+        o.treasuryAmount = o.amounts.back();
+        o.amounts.pop_back();
+        return;
+    }
+    std::vector<Fraction> parts;
+    for (std::size_t i = 0; i < result.persons.size(); ++i)
+        parts.push_back((o.shares[i] - result.persons[i].share) / result.held);
+    parts.push_back((o.treasury - result.treasury) / result.held);
+    const std::vector<Rupiah> heldParts = apportion(parts, result.heldAmount);
+    for (std::size_t i = 0; i < result.persons.size(); ++i)
+        o.amounts.push_back(result.persons[i].amount + heldParts[i]);
+    o.treasuryAmount = result.treasuryAmount + heldParts.back();
 }
 
 void addAmounts(SpecialResult& result) {
@@ -52,25 +72,8 @@ void addAmounts(SpecialResult& result) {
     }
     result.treasuryAmount = amounts[c];
     result.heldAmount = amounts[c + 1];
-    for (SpecialOutcome& o : result.outcomes) {
-        o.amounts.clear();
-        if (result.held.isZero()) {
-            std::vector<Fraction> own = o.shares;
-            own.push_back(o.treasury);
-            o.amounts = apportion(own, net);
-            o.treasuryAmount = o.amounts.back();
-            o.amounts.pop_back();
-            continue;
-        }
-        std::vector<Fraction> parts;
-        for (std::size_t i = 0; i < result.persons.size(); ++i)
-            parts.push_back((o.shares[i] - result.persons[i].share) / result.held);
-        parts.push_back((o.treasury - result.treasury) / result.held);
-        const std::vector<Rupiah> heldParts = apportion(parts, result.heldAmount);
-        for (std::size_t i = 0; i < result.persons.size(); ++i)
-            o.amounts.push_back(result.persons[i].amount + heldParts[i]);
-        o.treasuryAmount = result.treasuryAmount + heldParts.back();
-    }
+    for (SpecialOutcome& o : result.outcomes)
+        addOutcomeAmounts(result, net, o);
 }
 
 } // namespace

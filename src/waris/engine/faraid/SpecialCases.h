@@ -75,14 +75,37 @@ struct SpecialPerson {
     std::vector<Rupiah> amountsFrom; // with fromEstates, adding up to amount
 };
 
+// How the missing persons of a kind turn out: `alive` of them live.
+struct MissingFate {
+    KindPersons missing;
+    int alive = 0;
+};
+
+// How every uncertain heir turns out in one outcome.
+struct OutcomeFates {
+    std::optional<UnbornKind> unborn; // born as `sons` and `daughters`, none: stillborn
+    int sons = 0;
+    int daughters = 0;
+    std::vector<MissingFate> missing; // per SpecialInput::missing
+    std::optional<bool> intersexMale; // with a khuntsa
+};
+
 // One possible outcome: who turns out how, and what everyone then receives.
 struct SpecialOutcome {
-    QString name; // "1 anak pria, 1 anak wanita", "Anak Pria 2 masih hidup"
+    OutcomeFates fates;
     FaraidResult division;
     std::vector<Fraction> shares; // per person of SpecialResult::persons
     std::vector<Rupiah> amounts;  // the certain amount plus the held part that comes to them
     Fraction treasury;
     Rupiah treasuryAmount;
+};
+
+// How a dead heir's parts of the common base meet the base of his or her own division.
+enum class BaseMatch : std::uint8_t {
+    Same,    // tamatsul: the base stays
+    Divides, // the parts divide by the base: the base stays
+    Agree,   // tawafuq: the base grows by the base over their common factor
+    Differ,  // tabayun: the base grows by the whole base
 };
 
 // A later death: the dead person's share divided over his or her heirs.
@@ -93,6 +116,31 @@ struct SpecialDeath {
     std::int64_t shareParts = 0; // of the previous common base
     std::int64_t factor = 1;     // the previous base is multiplied by it
     std::int64_t jamiah = 0;     // the common base after this death
+    BaseMatch match = BaseMatch::Same;
+};
+
+// What the report says about the special cases, in the order they arise.
+enum class SpecialNoteKind : std::uint8_t {
+    DiedTogether,    // `count` persons of `heir` left out
+    FirstOutcome,    // the division shown is the first outcome's
+    IntersexHanafi,  // everyone as in `outcome`, the khuntsa's lesser
+    IntersexAverage, // everyone the mean of both outcomes
+    UnbornHeld,      // by `reserve`
+    MissingHeld,     // until a judge rules
+    MissingHeldKhi,  // until the religious court rules (KHI art. 171)
+    IntersexShafii,  // everyone the lesser, the rest held
+    LaterDeaths,     // the division shown is the first deceased's
+    SameHeirs,       // `heir` of the dead `person` are `persons` of the first division
+};
+
+struct SpecialNote {
+    SpecialNoteKind kind = SpecialNoteKind::FirstOutcome;
+    HeirKind heir = HeirKind::AnakPria;
+    int count = 0;
+    std::size_t outcome = 0;
+    std::size_t person = 0; // in SpecialResult::persons
+    std::vector<std::size_t> persons{};
+    UnbornReserve reserve = UnbornReserve::Hanbali;
 };
 
 struct SpecialResult {
@@ -105,8 +153,7 @@ struct SpecialResult {
     Fraction treasury; // what no heir receives in any division (Baitul Mal)
     Rupiah treasuryAmount;
     std::int64_t jamiah = 0; // the common base of the merged division
-    QStringList notes;       // in Indonesian, one sentence each
-    QStringList steps;       // the working of the special cases, in Indonesian
+    std::vector<SpecialNote> notes;
 };
 
 using SpecialOutcomeOrError = std::variant<SpecialResult, FaraidError>;

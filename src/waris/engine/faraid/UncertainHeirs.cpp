@@ -1,6 +1,7 @@
 #include "waris/engine/faraid/UncertainHeirs.h"
 
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/OutcomeName.h"
 #include "waris/engine/faraid/SpecialCaseParts.h"
 
 #include <algorithm>
@@ -15,80 +16,53 @@ using enum HeirKind;
 using parts::kindName;
 using parts::numbered;
 
-struct Hypothesis {
-    int sons = 0; // of the unborn
-    int daughters = 0;
-    std::vector<int> missingAlive; // per SpecialInput::missing
-    bool intersexMale = true;
-    QString name;
-};
-
-QString unbornName(int sons, int daughters, UnbornKind kind) {
-    const bool child = kind == UnbornKind::Child;
-    QStringList parts;
-    if (sons > 0)
-        parts.append(QString::number(sons) % (child ? u" anak pria"_s : u" cucu pria"_s));
-    if (daughters > 0)
-        parts.append(QString::number(daughters) % (child ? u" anak wanita"_s : u" cucu wanita"_s));
-    return parts.isEmpty() ? u"kandungan lahir meninggal"_s : u"lahir "_s % parts.join(u" dan "_s);
+// Each outcome so far once with each of `fates`, which change faster.
+std::vector<OutcomeFates> times(const std::vector<OutcomeFates>& outcomes,
+                                const std::vector<OutcomeFates>& fates) {
+    std::vector<OutcomeFates> all;
+    for (const OutcomeFates& outcome : outcomes) {
+        for (const OutcomeFates& fate : fates) {
+            OutcomeFates both = outcome;
+            both.unborn = fate.unborn ? fate.unborn : both.unborn;
+            both.sons += fate.sons;
+            both.daughters += fate.daughters;
+            both.missing.insert(both.missing.end(), fate.missing.begin(), fate.missing.end());
+            both.intersexMale = fate.intersexMale ? fate.intersexMale : both.intersexMale;
+            all.push_back(std::move(both));
+        }
+    }
+    return all;
 }
 
-// One way one uncertain heir can turn out.
-struct Fate {
-    int sons = 0;
-    int daughters = 0;
-    int alive = -1; // of the missing persons; -1: not about them
-    bool intersexMale = true;
-    QString name;
-};
+// Stillborn, then one child of each sex mix, two, ... up to `unbornMax`, the sons first.
+std::vector<OutcomeFates> birthsOf(UnbornKind kind, int unbornMax) {
+    std::vector<OutcomeFates> births{{kind, 0, 0, {}, std::nullopt}};
+    for (int n = 1; n <= unbornMax; ++n) {
+        for (int sons = n; sons >= 0; --sons)
+            births.push_back({kind, sons, n - sons, {}, std::nullopt});
+    }
+    return births;
+}
+
+// All the missing persons of a kind alive, then one fewer, ... none.
+std::vector<OutcomeFates> missingFates(const KindPersons& missing) {
+    std::vector<OutcomeFates> fates;
+    for (int alive = missing.count; alive >= 0; --alive)
+        fates.push_back({std::nullopt, 0, 0, {{missing, alive}}, std::nullopt});
+    return fates;
+}
 
 // Every combination of the fates of the unborn, each missing kind and the khuntsa, the last
 // changing fastest.
-std::vector<Hypothesis> hypothesesOf(const SpecialInput& special, int unbornMax) {
-    std::vector<std::vector<Fate>> axes;
-    if (special.unborn) {
-        std::vector<Fate>& births = axes.emplace_back();
-        births.push_back({0, 0, -1, true, unbornName(0, 0, *special.unborn)});
-        for (int n = 1; n <= unbornMax; ++n) {
-            for (int sons = n; sons >= 0; --sons)
-                births.push_back(
-                    {sons, n - sons, -1, true, unbornName(sons, n - sons, *special.unborn)});
-        }
-    }
-    for (const KindPersons& missing : special.missing) {
-        std::vector<Fate>& fates = axes.emplace_back();
-        for (int alive = missing.count; alive >= 0; --alive) {
-            QString name = kindName(missing.kind) % u" yang hilang"_s %
-                           (alive == 1 ? u" masih hidup"_s : u" telah meninggal"_s);
-            if (missing.count > 1)
-                name = QString::number(alive) % u" dari "_s % QString::number(missing.count) %
-                       u' ' % kindName(missing.kind) % u" yang hilang masih hidup"_s;
-            fates.push_back({0, 0, alive, true, name});
-        }
-    }
+std::vector<OutcomeFates> outcomesOf(const SpecialInput& special, int unbornMax) {
+    std::vector<OutcomeFates> all(1);
+    if (special.unborn)
+        all = times(all, birthsOf(*special.unborn, unbornMax));
+    for (const KindPersons& missing : special.missing)
+        all = times(all, missingFates(missing));
     if (special.intersex)
-        axes.push_back({{0, 0, -1, true, u"khuntsa sebagai pria"_s},
-                        {0, 0, -1, false, u"khuntsa sebagai wanita"_s}});
-    std::vector<Hypothesis> all;
-    std::vector<std::size_t> at(axes.size(), 0);
-    while (true) {
-        Hypothesis h;
-        for (std::size_t a = 0; a < axes.size(); ++a) {
-            const Fate& fate = axes[a][at[a]];
-            h.sons += fate.sons;
-            h.daughters += fate.daughters;
-            if (fate.alive >= 0)
-                h.missingAlive.push_back(fate.alive);
-            h.intersexMale = h.intersexMale && fate.intersexMale;
-            h.name += (a == 0 ? QString() : u"; "_s) % fate.name;
-        }
-        all.push_back(std::move(h));
-        std::size_t a = axes.size();
-        while (a > 0 && ++at[a - 1] == axes[a - 1].size())
-            at[--a] = 0;
-        if (a == 0)
-            return all;
-    }
+        all = times(all, {{std::nullopt, 0, 0, {}, true}, {std::nullopt, 0, 0, {}, false}});
+    return all;
 }
 
 // The male and female kinds of a child or sibling.
@@ -103,31 +77,28 @@ std::optional<std::pair<HeirKind, HeirKind>> sexes(HeirKind kind) {
     return std::nullopt;
 }
 
-std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input,
-                                          int unbornMax) {
-    if (!special.deaths.empty() && (special.unborn || !special.missing.empty() || special.intersex))
-        return FaraidError{u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan "
-                           u"kandungan, ahli waris yang hilang atau khuntsa."_s};
-    if (special.unborn) {
-        if (unbornMax < 1 || unbornMax > MaxUnborn)
-            return FaraidError{u"Jumlah bayi dalam kandungan yang diperhitungkan harus antara 1 "
-                               u"dan "_s %
-                               QString::number(MaxUnborn) % u'.'};
-        if (special.reserve == UnbornReserve::Hanafi && special.unbornMax &&
-            *special.unbornMax != 1)
-            return FaraidError{u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat "
-                               u"diubah."_s};
-        if (*special.unborn == UnbornKind::Child && input.counts[Istri] == 0)
-            return FaraidError{
-                u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s};
-        if (*special.unborn == UnbornKind::Grandchild) {
-            if (input.law == Law::Khi)
-                return FaraidError{u"Dalam KHI kandungan hanya dihitung sebagai anak pewaris."_s};
-            if (input.counts[AnakPria] > 0)
-                return FaraidError{u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada "
-                                   u"yang perlu ditangguhkan."_s};
-        }
+std::optional<FaraidError> checkUnborn(const SpecialInput& special, const FaraidInput& input,
+                                       int unbornMax) {
+    if (unbornMax < 1 || unbornMax > MaxUnborn)
+        return FaraidError{u"Jumlah bayi dalam kandungan yang diperhitungkan harus antara 1 "
+                           u"dan "_s %
+                           QString::number(MaxUnborn) % u'.'};
+    if (special.reserve == UnbornReserve::Hanafi && special.unbornMax && *special.unbornMax != 1)
+        return FaraidError{u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat "
+                           u"diubah."_s};
+    if (*special.unborn == UnbornKind::Child && input.counts[Istri] == 0)
+        return FaraidError{u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s};
+    if (*special.unborn == UnbornKind::Grandchild) {
+        if (input.law == Law::Khi)
+            return FaraidError{u"Dalam KHI kandungan hanya dihitung sebagai anak pewaris."_s};
+        if (input.counts[AnakPria] > 0)
+            return FaraidError{u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada "
+                               u"yang perlu ditangguhkan."_s};
     }
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkMissing(const SpecialInput& special, const FaraidInput& input) {
     for (std::size_t m = 0; m < special.missing.size(); ++m) {
         const KindPersons& missing = special.missing[m];
         const int present = input.counts[missing.kind];
@@ -140,6 +111,10 @@ std::optional<FaraidError> checkUncertain(const SpecialInput& special, const Far
             return FaraidError{u"Ahli waris yang hilang: "_s % kindName(missing.kind) %
                                u" hanya "_s % QString::number(present) % u" orang."_s};
     }
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkIntersex(const SpecialInput& special, const FaraidInput& input) {
     if (special.intersex) {
         if (!sexes(*special.intersex))
             return FaraidError{u"Khuntsa hanya anak, cucu atau saudara."_s};
@@ -154,6 +129,96 @@ std::optional<FaraidError> checkUncertain(const SpecialInput& special, const Far
         (!special.intersex || special.unborn || !special.missing.empty()))
         return FaraidError{u"Pandangan Hanafi atau rata-rata hanya untuk khuntsa saja, tanpa "
                            u"kandungan atau ahli waris yang hilang."_s};
+    return std::nullopt;
+}
+
+// Counted before they are made: several missing kinds multiply.
+std::optional<FaraidError> checkOutcomeCount(const SpecialInput& special, int unbornMax) {
+    std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
+    for (const KindPersons& missing : special.missing)
+        possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
+    possible *= special.intersex ? 2 : 1;
+    if (possible > MaxOutcomes)
+        return FaraidError{u"Terlalu banyak kemungkinan untuk dihitung (lebih dari "_s %
+                           QString::number(MaxOutcomes) % u")."_s};
+    return std::nullopt;
+}
+
+std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input,
+                                          int unbornMax) {
+    if (!special.deaths.empty() && (special.unborn || !special.missing.empty() || special.intersex))
+        return FaraidError{u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan "
+                           u"kandungan, ahli waris yang hilang atau khuntsa."_s};
+    if (special.unborn) {
+        if (auto error = checkUnborn(special, input, unbornMax))
+            return error;
+    }
+    if (auto error = checkMissing(special, input))
+        return error;
+    if (auto error = checkIntersex(special, input))
+        return error;
+    return checkOutcomeCount(special, unbornMax);
+}
+
+// What the entered heirs stand for: the kinds the unborn and the khuntsa would be, and the
+// persons entered apart from them.
+struct Setting {
+    std::pair<HeirKind, HeirKind> unbornKinds{AnakPria, AnakWanita};
+    std::pair<HeirKind, HeirKind> intersexKinds{AnakPria, AnakWanita};
+    FaraidPerKind<int> entered{};   // the khuntsa left out
+    FaraidPerKind<int> missingOf{}; // how many of the entered are missing
+    std::vector<int> missingIndex = std::vector<int>(FaraidKindCount, -1); // into missing
+};
+
+Setting settingOf(const SpecialInput& special, const FaraidInput& input) {
+    Setting s;
+    if (special.unborn == UnbornKind::Grandchild)
+        s.unbornKinds = {CucuPria, CucuWanita};
+    // Checked before: the khuntsa is a child or a sibling.
+    s.intersexKinds =
+        special.intersex ? sexes(*special.intersex).value_or(s.unbornKinds) : s.unbornKinds;
+    s.entered = input.counts;
+    if (special.intersex)
+        --s.entered[*special.intersex];
+    for (std::size_t m = 0; m < special.missing.size(); ++m) {
+        s.missingOf[special.missing[m].kind] = special.missing[m].count;
+        s.missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =
+            static_cast<int>(m);
+    }
+    return s;
+}
+
+// The first deceased's `input` as the outcome has it.
+FaraidInput inputOf(const FaraidInput& input, const Setting& s, const OutcomeFates& fates) {
+    FaraidInput in = input;
+    in.counts = s.entered;
+    in.counts[s.unbornKinds.first] += fates.sons;
+    in.counts[s.unbornKinds.second] += fates.daughters;
+    for (const MissingFate& fate : fates.missing)
+        in.counts[fate.missing.kind] -= fate.missing.count - fate.alive;
+    if (fates.intersexMale)
+        ++in.counts[*fates.intersexMale ? s.intersexKinds.first : s.intersexKinds.second];
+    return in;
+}
+
+// Every outcome divided; the first in full, as the division shown.
+std::optional<FaraidError> divideOutcomes(const FaraidInput& input, const Setting& s,
+                                          std::vector<OutcomeFates> outcomes,
+                                          SpecialResult& result) {
+    result.outcomes.reserve(outcomes.size());
+    for (OutcomeFates& fates : outcomes) {
+        FaraidInput in = inputOf(input, s, fates);
+        in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
+        FaraidOutcome outcome = divideEstate(in);
+        if (std::holds_alternative<FaraidError>(outcome))
+            return parts::errorOf(outcome, u"Bila "_s % outcomeName(fates) % u": "_s);
+        SpecialOutcome o;
+        o.fates = std::move(fates);
+        o.division = std::get<FaraidResult>(std::move(outcome));
+        o.treasury = o.division.unassigned;
+        result.outcomes.push_back(std::move(o));
+    }
+    result.first = result.outcomes.front().division;
     return std::nullopt;
 }
 
@@ -180,6 +245,161 @@ Fraction perPersonOf(const FaraidResult& r, HeirKind kind) {
     return h ? h->perPerson : Fraction();
 }
 
+// The persons entered, each alone; the missing last of their kind.
+void addEntered(const Setting& s, const FaraidResult& first, std::vector<PersonSlot>& slots,
+                std::vector<SpecialPerson>& persons) {
+    for (const FaraidHeir& h : first.heirs) {
+        const int count = h.inBranch() ? h.count : s.entered[h.kind];
+        for (int p = 0; p < count; ++p) {
+            PersonSlot slot{h.kind, h.branch, h.branchDaughters, p, -1, PersonSlot::Role::Entered};
+            SpecialPerson person;
+            person.kind = h.kind;
+            person.name = h.inBranch() ? faraidHeirName(h) %
+                                             (count > 1 ? u' ' % QString::number(p + 1) : QString())
+                                       : numbered(h.kind, p + 1, count);
+            const int m =
+                h.inBranch() ? -1 : s.missingIndex[static_cast<std::size_t>(index(h.kind))];
+            if (m >= 0 && p >= count - s.missingOf[h.kind]) {
+                slot.missing = m;
+                person.name += u" (hilang)"_s;
+            }
+            slots.push_back(slot);
+            persons.push_back(person);
+        }
+    }
+}
+
+// The persons: those entered, then the unborn and the khuntsa.
+std::vector<PersonSlot> addPersons(const SpecialInput& special, const Setting& s,
+                                   SpecialResult& result) {
+    std::vector<PersonSlot> slots;
+    addEntered(s, result.first, slots, result.persons);
+    if (special.unborn) {
+        slots.push_back({s.unbornKinds.first, 0, false, 0, -1, PersonSlot::Role::Unborn});
+        SpecialPerson unborn;
+        unborn.name = u"Kandungan"_s;
+        unborn.kind = s.unbornKinds.first;
+        result.persons.push_back(unborn);
+    }
+    if (special.intersex) {
+        slots.push_back({*special.intersex, 0, false, 0, -1, PersonSlot::Role::Intersex});
+        SpecialPerson khuntsa;
+        khuntsa.name = u"Khuntsa ("_s % kindName(*special.intersex) % u')';
+        khuntsa.kind = *special.intersex;
+        result.persons.push_back(khuntsa);
+    }
+    return slots;
+}
+
+Fraction shareOf(const PersonSlot& slot, const Setting& s, const FaraidResult& r,
+                 const OutcomeFates& fates) {
+    switch (slot.role) {
+    case PersonSlot::Role::Entered: {
+        const bool alive =
+            slot.missing < 0 ||
+            slot.index < s.entered[slot.kind] - s.missingOf[slot.kind] +
+                             fates.missing[static_cast<std::size_t>(slot.missing)].alive;
+        const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
+        return alive && e ? e->perPerson : Fraction();
+    }
+    case PersonSlot::Role::Unborn:
+        return perPersonOf(r, s.unbornKinds.first) * Fraction(fates.sons) +
+               perPersonOf(r, s.unbornKinds.second) * Fraction(fates.daughters);
+    case PersonSlot::Role::Intersex:
+        return perPersonOf(r, fates.intersexMale.value_or(true) ? s.intersexKinds.first
+                                                                : s.intersexKinds.second);
+    }
+    return Fraction();
+}
+
+void addShares(const std::vector<PersonSlot>& slots, const Setting& s, SpecialResult& result) {
+    for (SpecialOutcome& outcome : result.outcomes) {
+        outcome.shares.reserve(slots.size());
+        for (const PersonSlot& slot : slots)
+            outcome.shares.push_back(shareOf(slot, s, outcome.division, outcome.fates));
+    }
+}
+
+// What is given now, before the outcome is known.
+struct Given {
+    std::vector<Fraction> shares; // per person
+    Fraction treasury;
+    std::size_t outcome = 0; // the Hanafi view: the khuntsa's lesser outcome
+};
+
+// The khuntsa, the last person, gets the lesser of the two and the rest follow that outcome.
+Given hanafiGiven(const std::vector<SpecialOutcome>& outcomes) {
+    const std::size_t khuntsa = outcomes[0].shares.size() - 1;
+    const std::size_t worse = outcomes[1].shares[khuntsa] < outcomes[0].shares[khuntsa] ? 1 : 0;
+    return {outcomes[worse].shares, outcomes[worse].treasury, worse};
+}
+
+Given averageGiven(const std::vector<SpecialOutcome>& outcomes) {
+    Given given{std::vector<Fraction>(outcomes[0].shares.size()), Fraction(), 0};
+    for (std::size_t i = 0; i < given.shares.size(); ++i)
+        given.shares[i] = (outcomes[0].shares[i] + outcomes[1].shares[i]) * Fraction::of(1, 2);
+    given.treasury = (outcomes[0].treasury + outcomes[1].treasury) * Fraction::of(1, 2);
+    return given;
+}
+
+Given leastGiven(const std::vector<SpecialOutcome>& outcomes) {
+    const auto less = [](Fraction a, Fraction b) {
+        return a < b;
+    };
+    Given given{outcomes[0].shares, outcomes[0].treasury, 0};
+    for (const SpecialOutcome& o : outcomes) {
+        for (std::size_t i = 0; i < given.shares.size(); ++i)
+            given.shares[i] = std::min(given.shares[i], o.shares[i], less);
+        given.treasury = std::min(given.treasury, o.treasury, less);
+    }
+    return given;
+}
+
+Given givenNow(const SpecialInput& special, const Setting& s, const std::vector<PersonSlot>& slots,
+               const std::vector<SpecialOutcome>& outcomes) {
+    if (special.intersex && special.intersexView == IntersexView::Hanafi)
+        return hanafiGiven(outcomes);
+    if (special.intersex && special.intersexView == IntersexView::Average)
+        return averageGiven(outcomes);
+    Given given = leastGiven(outcomes);
+    // Shafi'i: no number of children is beyond the possible, so the unborn's brothers and
+    // sisters get nothing until the birth.
+    if (special.unborn && special.reserve == UnbornReserve::Shafii) {
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            if (slots[i].branch == 0 &&
+                (slots[i].kind == s.unbornKinds.first || slots[i].kind == s.unbornKinds.second))
+                given.shares[i] = Fraction();
+        }
+    }
+    return given;
+}
+
+void give(const Given& given, SpecialResult& result) {
+    result.held = Fraction(1) - given.treasury;
+    for (std::size_t i = 0; i < given.shares.size(); ++i) {
+        result.persons[i].share = given.shares[i];
+        result.persons[i].fromEstates = {given.shares[i]};
+        result.held -= given.shares[i];
+    }
+    result.treasury = given.treasury;
+}
+
+void addNotes(const SpecialInput& special, const FaraidInput& input, const Given& given,
+              std::vector<SpecialNote>& notes) {
+    using enum SpecialNoteKind;
+    notes.push_back({.kind = FirstOutcome});
+    if (special.intersex && special.intersexView == IntersexView::Hanafi)
+        notes.push_back({.kind = IntersexHanafi, .outcome = given.outcome});
+    else if (special.intersex && special.intersexView == IntersexView::Average)
+        notes.push_back({.kind = IntersexAverage});
+    if (special.unborn)
+        notes.push_back({.kind = UnbornHeld, .reserve = special.reserve});
+    if (!special.missing.empty())
+        notes.push_back({.kind = input.law == Law::Khi ? MissingHeldKhi : MissingHeld});
+    if (special.intersex && special.intersexView == IntersexView::Shafii)
+        notes.push_back({.kind = IntersexShafii});
+}
+
 } // namespace
 
 bool mayBeIntersex(HeirKind kind) {
@@ -192,206 +412,14 @@ std::optional<FaraidError> divideUncertain(const SpecialInput& special, const Fa
         special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
     if (auto error = checkUncertain(special, input, unbornMax))
         return error;
-    // Counted before they are made: several missing kinds multiply.
-    std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
-    for (const KindPersons& missing : special.missing)
-        possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
-    possible *= special.intersex ? 2 : 1;
-    if (possible > MaxOutcomes)
-        return FaraidError{u"Terlalu banyak kemungkinan untuk dihitung (lebih dari "_s %
-                           QString::number(MaxOutcomes) % u")."_s};
-    const std::vector<Hypothesis> hypotheses = hypothesesOf(special, unbornMax);
-    const auto unbornKinds = special.unborn == UnbornKind::Grandchild
-                                 ? std::pair{CucuPria, CucuWanita}
-                                 : std::pair{AnakPria, AnakWanita};
-    // Checked above: the khuntsa is a child or a sibling.
-    const std::pair<HeirKind, HeirKind> intersexKinds =
-        special.intersex ? sexes(*special.intersex).value_or(unbornKinds) : unbornKinds;
-
-    FaraidPerKind<int> entered = input.counts;
-    if (special.intersex)
-        --entered[*special.intersex];
-    FaraidPerKind<int> missingOf{};
-    std::vector<int> missingIndex(FaraidKindCount, -1);
-    for (std::size_t m = 0; m < special.missing.size(); ++m) {
-        missingOf[special.missing[m].kind] = special.missing[m].count;
-        missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =
-            static_cast<int>(m);
-    }
-    // Every outcome: its input, divided.
-    result.outcomes.reserve(hypotheses.size());
-    for (const Hypothesis& h : hypotheses) {
-        FaraidInput in = input;
-        in.counts = entered;
-        in.counts[unbornKinds.first] += h.sons;
-        in.counts[unbornKinds.second] += h.daughters;
-        for (std::size_t m = 0; m < special.missing.size(); ++m)
-            in.counts[special.missing[m].kind] -= special.missing[m].count - h.missingAlive[m];
-        if (special.intersex)
-            ++in.counts[h.intersexMale ? intersexKinds.first : intersexKinds.second];
-        in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
-        FaraidOutcome outcome = divideEstate(in);
-        if (std::holds_alternative<FaraidError>(outcome))
-            return parts::errorOf(outcome, u"Bila "_s % h.name % u": "_s);
-        SpecialOutcome o;
-        o.name = h.name;
-        o.division = std::get<FaraidResult>(std::move(outcome));
-        o.treasury = o.division.unassigned;
-        result.outcomes.push_back(std::move(o));
-    }
-    result.first = result.outcomes.front().division;
-    result.notes.append(u"Pembagian di atas berlaku bila "_s % hypotheses.front().name %
-                        u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s);
-
-    // The persons: those entered (the missing last of their kind), then the unborn, the khuntsa.
-    std::vector<PersonSlot> slots;
-    for (const FaraidHeir& h : result.first.heirs) {
-        const int count = h.inBranch() ? h.count : entered[h.kind];
-        for (int p = 0; p < count; ++p) {
-            PersonSlot slot{h.kind, h.branch, h.branchDaughters, p, -1, PersonSlot::Role::Entered};
-            SpecialPerson person;
-            person.kind = h.kind;
-            person.name = h.inBranch() ? faraidHeirName(h) %
-                                             (count > 1 ? u' ' % QString::number(p + 1) : QString())
-                                       : numbered(h.kind, p + 1, count);
-            const int m = h.inBranch() ? -1 : missingIndex[static_cast<std::size_t>(index(h.kind))];
-            if (m >= 0 && p >= count - missingOf[h.kind]) {
-                slot.missing = m;
-                person.name += u" (hilang)"_s;
-            }
-            slots.push_back(slot);
-            result.persons.push_back(person);
-        }
-    }
-    if (special.unborn) {
-        slots.push_back({unbornKinds.first, 0, false, 0, -1, PersonSlot::Role::Unborn});
-        SpecialPerson unborn;
-        unborn.name = u"Kandungan"_s;
-        unborn.kind = unbornKinds.first;
-        result.persons.push_back(unborn);
-    }
-    if (special.intersex) {
-        slots.push_back({*special.intersex, 0, false, 0, -1, PersonSlot::Role::Intersex});
-        SpecialPerson khuntsa;
-        khuntsa.name = u"Khuntsa ("_s % kindName(*special.intersex) % u')';
-        khuntsa.kind = *special.intersex;
-        result.persons.push_back(khuntsa);
-    }
-    for (std::size_t o = 0; o < result.outcomes.size(); ++o) {
-        SpecialOutcome& outcome = result.outcomes[o];
-        const Hypothesis& h = hypotheses[o];
-        const FaraidResult& r = outcome.division;
-        outcome.shares.reserve(slots.size());
-        for (const PersonSlot& slot : slots) {
-            Fraction share;
-            switch (slot.role) {
-            case PersonSlot::Role::Entered: {
-                const int entered_ = entered[slot.kind];
-                const bool alive =
-                    slot.missing < 0 ||
-                    slot.index < entered_ - missingOf[slot.kind] +
-                                     h.missingAlive[static_cast<std::size_t>(slot.missing)];
-                const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
-                share = alive && e ? e->perPerson : Fraction();
-                break;
-            }
-            case PersonSlot::Role::Unborn:
-                share = perPersonOf(r, unbornKinds.first) * Fraction(h.sons) +
-                        perPersonOf(r, unbornKinds.second) * Fraction(h.daughters);
-                break;
-            case PersonSlot::Role::Intersex:
-                share = perPersonOf(r, h.intersexMale ? intersexKinds.first : intersexKinds.second);
-                break;
-            }
-            outcome.shares.push_back(share);
-        }
-    }
-
-    // What is given now.
-    const std::size_t n = slots.size();
-    std::vector<Fraction> given(n);
-    Fraction treasury;
-    const auto& outcomes = result.outcomes;
-    if (special.intersex && special.intersexView == IntersexView::Hanafi) {
-        const std::size_t khuntsa = n - 1;
-        const std::size_t worse = outcomes[1].shares[khuntsa] < outcomes[0].shares[khuntsa] ? 1 : 0;
-        given = outcomes[worse].shares;
-        treasury = outcomes[worse].treasury;
-        result.notes.append(u"Pandangan Hanafi: khuntsa menerima bagian yang lebih kecil ("_s %
-                            outcomes[worse].name %
-                            u"), ahli waris lain mengikutinya; tidak ada "
-                            u"yang ditangguhkan."_s);
-    } else if (special.intersex && special.intersexView == IntersexView::Average) {
-        for (std::size_t i = 0; i < n; ++i)
-            given[i] = (outcomes[0].shares[i] + outcomes[1].shares[i]) * Fraction::of(1, 2);
-        treasury = (outcomes[0].treasury + outcomes[1].treasury) * Fraction::of(1, 2);
-        result.notes.append(u"Pandangan Hanbali dan Maliki: setiap ahli waris menerima rata-rata "
-                            u"bagiannya dari kedua kemungkinan; tidak ada yang ditangguhkan."_s);
-    } else {
-        for (std::size_t i = 0; i < n; ++i) {
-            given[i] = outcomes[0].shares[i];
-            for (const SpecialOutcome& o : outcomes)
-                given[i] =
-                    std::min(given[i], o.shares[i], [](Fraction a, Fraction b) { return a < b; });
-        }
-        treasury = outcomes[0].treasury;
-        for (const SpecialOutcome& o : outcomes)
-            treasury = std::min(treasury, o.treasury, [](Fraction a, Fraction b) { return a < b; });
-        // Shafi'i: no number of children is beyond the possible, so the unborn's brothers and
-        // sisters get nothing until the birth.
-        if (special.unborn && special.reserve == UnbornReserve::Shafii) {
-            for (std::size_t i = 0; i < n; ++i) {
-                if (slots[i].branch == 0 &&
-                    (slots[i].kind == unbornKinds.first || slots[i].kind == unbornKinds.second))
-                    given[i] = Fraction();
-            }
-        }
-    }
-    Fraction held = Fraction(1) - treasury;
-    for (std::size_t i = 0; i < n; ++i) {
-        result.persons[i].share = given[i];
-        result.persons[i].fromEstates = {given[i]};
-        held -= given[i];
-    }
-    result.held = held;
-    result.treasury = treasury;
-
-    for (const SpecialOutcome& o : outcomes) {
-        QStringList parts;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!o.shares[i].isZero())
-                parts.append(result.persons[i].name % u' ' % o.shares[i].toString());
-        }
-        if (!o.treasury.isZero())
-            parts.append(u"Baitul Mal "_s % o.treasury.toString());
-        result.steps.append(u"Bila "_s % o.name % u": "_s % parts.join(u", "_s) % u'.');
-    }
-    QStringList now;
-    for (std::size_t i = 0; i < n; ++i)
-        now.append(result.persons[i].name % u' ' % given[i].toString());
-    result.steps.append(u"Yang diberikan sekarang: "_s % now.join(u", "_s) % u"; ditangguhkan "_s %
-                        held.toString() % u'.');
-    if (special.unborn) {
-        static const QString reserves[] = {
-            u"pendapat Hanbali: paling banyak dua anak, pria atau wanita, mana yang lebih besar"_s,
-            u"pendapat Syafi'i: saudara kandungan tidak menerima apa-apa sampai kelahiran"_s,
-            u"pendapat Hanafi (Abu Yusuf): satu anak pria atau wanita"_s};
-        result.notes.append(u"Bagian kandungan ditangguhkan sampai kelahiran; cadangan menurut "_s %
-                            reserves[static_cast<int>(special.reserve)] % u'.');
-    }
-    if (!special.missing.empty())
-        result.notes.append(
-            input.law == Law::Khi
-                ? u"Bagian ahli waris yang hilang ditangguhkan sampai Pengadilan Agama "
-                  u"menetapkan kematiannya atau ia kembali (Pasal 171 KHI: ahli waris adalah yang "
-                  u"hidup pada saat pewaris meninggal, dan kematian yang hilang berdasarkan "
-                  u"putusan Pengadilan)."_s
-                : u"Bagian ahli waris yang hilang ditangguhkan sampai hakim memutuskan "
-                  u"kematiannya atau ia kembali."_s);
-    if (special.intersex && special.intersexView == IntersexView::Shafii)
-        result.notes.append(u"Pandangan Syafi'i: khuntsa dan setiap ahli waris menerima bagian "
-                            u"yang lebih kecil dari kedua kemungkinan; sisanya ditangguhkan sampai "
-                            u"jelas."_s);
+    const Setting setting = settingOf(special, input);
+    if (auto error = divideOutcomes(input, setting, outcomesOf(special, unbornMax), result))
+        return error;
+    const std::vector<PersonSlot> slots = addPersons(special, setting, result);
+    addShares(slots, setting, result);
+    const Given given = givenNow(special, setting, slots, result.outcomes);
+    give(given, result);
+    addNotes(special, input, given, result.notes);
     return std::nullopt;
 }
 

@@ -10,7 +10,7 @@
 namespace zw::waris {
 
 // `input` is the first deceased's, those who died together already left out; fills the first
-// division, the persons, the outcomes, the held part, the notes and the working.
+// division, the persons, the outcomes, the held part and the notes.
 std::optional<FaraidError> divideUncertain(const SpecialInput& special, const FaraidInput& input,
                                            SpecialResult& result);
 

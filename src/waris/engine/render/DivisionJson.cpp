@@ -5,6 +5,8 @@
 #include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/OutcomeName.h"
+#include "waris/engine/render/SpecialCasesText.h"
 #include "waris/engine/render/DivisionJsonKeys.h"
 
 #include <QJsonArray>
@@ -174,7 +176,7 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
     QJsonArray outcomes;
     QJsonArray heldPerOutcome;
     for (const SpecialOutcome& o : s.outcomes) {
-        QJsonObject outcome{{key::Name, o.name},
+        QJsonObject outcome{{key::Name, outcomeName(o.fates)},
                             {key::Shares, fractions(o.shares)},
                             {key::Amounts, r.money ? amounts(r, o.amounts) : QJsonArray()},
                             {key::Treasury, o.treasury.toString()}};
@@ -183,7 +185,7 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
         for (std::size_t i = 0; i < s.persons.size(); ++i)
             heldShares.push_back(s.held.isZero() ? Fraction() : o.shares[i] - s.persons[i].share);
         heldPerOutcome.append(
-            QJsonObject{{key::Name, o.name}, {key::Shares, fractions(heldShares)}});
+            QJsonObject{{key::Name, outcomeName(o.fates)}, {key::Shares, fractions(heldShares)}});
     }
     root[key::Outcomes] = outcomes;
     root[key::Held] = QJsonObject{{key::Share, s.held.toString()},
@@ -202,8 +204,8 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
     }
     root[key::Deaths] = deaths;
     root[key::Jamiah] = static_cast<qint64>(s.jamiah);
-    root[key::Notes] = QJsonArray::fromStringList(s.notes);
-    root[key::SpecialSteps] = QJsonArray::fromStringList(s.steps);
+    root[key::Notes] = QJsonArray::fromStringList(specialNotes(s));
+    root[key::SpecialSteps] = QJsonArray::fromStringList(specialSteps(s));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "common/NumberFormat.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/OutcomeName.h"
+#include "waris/engine/render/SpecialCasesText.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,7 +81,7 @@ QStringList heldAmountSteps(const SpecialResult& r, const QLocale& locale) {
         if (const Rupiah more = o.treasuryAmount - r.treasuryAmount; more != Rupiah())
             parts.append(u"Baitul Mal "_s % formatRupiah(more, locale));
         steps.append(u"Yang ditangguhkan ("_s % formatRupiah(r.heldAmount, locale) % u"), bila "_s %
-                     o.name % u": "_s % parts.join(u", "_s) % u'.');
+                     outcomeName(o.fates) % u": "_s % parts.join(u", "_s) % u'.');
     }
     return steps;
 }
@@ -97,7 +99,7 @@ report::Table outcomeTable(const SpecialResult& r, const QLocale& locale) {
     for (const SpecialOutcome& o : r.outcomes) {
         bool first = true;
         for (std::size_t i = 0; i < r.persons.size(); ++i) {
-            QStringList cells{first ? o.name : QString(), r.persons[i].name,
+            QStringList cells{first ? outcomeName(o.fates) : QString(), r.persons[i].name,
                               o.shares[i].toString()};
             if (money)
                 cells.append(amount(o.amounts[i], locale));
@@ -131,8 +133,8 @@ report::Table deathTable(const SpecialDeath& death) {
 
 void addSpecialSections(report::Report& report, const SpecialResult& result,
                         const QLocale& locale) {
-    if (!result.notes.isEmpty())
-        report.addSection(u"Kasus Khusus"_s).blocks = {report::Paragraphs{result.notes}};
+    if (const QStringList notes = specialNotes(result); !notes.isEmpty())
+        report.addSection(u"Kasus Khusus"_s).blocks = {report::Paragraphs{notes}};
     for (std::size_t d = 0; d < result.deaths.size(); ++d) {
         const SpecialDeath& death = result.deaths[d];
         report
@@ -147,8 +149,8 @@ void addSpecialSections(report::Report& report, const SpecialResult& result,
         .addSection(result.deaths.empty() ? u"Yang Diterima Sekarang"_s
                                           : u"Pembagian Akhir (Jami'ah)"_s)
         .blocks = {specialFinalTable(result, locale)};
-    if (!result.steps.isEmpty())
-        report.addSection(u"Langkah Kasus Khusus"_s).blocks = {report::Steps{result.steps}};
+    if (const QStringList steps = specialSteps(result); !steps.isEmpty())
+        report.addSection(u"Langkah Kasus Khusus"_s).blocks = {report::Steps{steps}};
 }
 
 } // namespace zw::waris

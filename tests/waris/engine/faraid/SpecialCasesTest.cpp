@@ -4,6 +4,8 @@
 #include "waris/engine/faraid/SpecialCases.h"
 
 #include "DataTable.h"
+#include "waris/engine/faraid/OutcomeName.h"
+#include "waris/engine/render/SpecialCasesText.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -105,10 +107,11 @@ QString checkInvariants(const SpecialResult& r) {
         for (std::size_t i = 0; i < o.shares.size(); ++i) {
             sum += o.shares[i];
             if (!r.held.isZero() && o.shares[i] < r.persons[i].share)
-                return o.name % u": "_s % r.persons[i].name % u" below what was given"_s;
+                return outcomeName(o.fates) % u": "_s % r.persons[i].name %
+                       u" below what was given"_s;
         }
         if (sum != Fraction(1))
-            return o.name % u" adds up to "_s % sum.toString();
+            return outcomeName(o.fates) % u" adds up to "_s % sum.toString();
     }
     if (r.first.money) {
         zw::Rupiah amounts = r.heldAmount + r.treasuryAmount;
@@ -121,7 +124,7 @@ QString checkInvariants(const SpecialResult& r) {
             for (const zw::Rupiah a : o.amounts)
                 sum += a;
             if (sum != r.first.money->net)
-                return o.name % u": amounts do not add up"_s;
+                return outcomeName(o.fates) % u": amounts do not add up"_s;
         }
     }
     return {};
@@ -137,6 +140,8 @@ private Q_SLOTS:
     void workedCase();
     void badInputIsRefused_data();
     void badInputIsRefused();
+    void theCaseIsWorded_data();
+    void theCaseIsWorded();
     void amountsAddUpWithTheHeld_data();
     void amountsAddUpWithTheHeld();
     void everySelectionKeepsTheInvariants_data();
@@ -164,7 +169,7 @@ void SpecialCasesTest::workedCase() {
     QCOMPARE(personsOf(result), persons);
     QCOMPARE(summaryOf(result), summary);
     QCOMPARE(checkInvariants(result), QString());
-    QVERIFY(!result.deaths.empty() || !result.outcomes.empty() || !result.notes.isEmpty());
+    QVERIFY(!result.deaths.empty() || !result.outcomes.empty() || !result.notes.empty());
 }
 
 void SpecialCasesTest::badInputIsRefused_data() {
@@ -242,6 +247,73 @@ void SpecialCasesTest::badInputIsRefused() {
     const SpecialOutcomeOrError divided = divideSpecial(specialOf(heirs, cases));
     QVERIFY(std::holds_alternative<FaraidError>(divided));
     QCOMPARE(std::get<FaraidError>(divided).message, message);
+}
+
+// One sentence of the notes or the working, written from the numbers the division keeps.
+void SpecialCasesTest::theCaseIsWorded_data() {
+    QTest::addColumn<QString>("heirs");
+    QTest::addColumn<QString>("cases");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("the Hanafi view names the khuntsa's lesser outcome")
+        << u"Ibu AnakPria AnakWanita"_s << u"intersex=AnakWanita view=hanafi"_s
+        << u"Pandangan Hanafi: khuntsa menerima bagian yang lebih kecil (khuntsa sebagai wanita), "
+           u"ahli waris lain mengikutinya; tidak ada yang ditangguhkan."_s;
+    QTest::newRow("two sons who died with the deceased are counted")
+        << u"Istri AnakPria=3 Bapak"_s << u"together=AnakPria:2"_s
+        << u"2 Anak Pria meninggal bersama pewaris tanpa diketahui siapa yang lebih dahulu; "
+           u"mereka tidak saling mewarisi, maka tidak dihitung sebagai ahli waris."_s;
+    QTest::newRow("a dead daughter's sisters are both of the first division")
+        << u"Istri=2 AnakWanita=3 AnakPria"_s
+        << u"then=AnakWanita=Ibu,SaudaraWanitaSekandung=2,SaudaraPriaSeBapak"_s
+        << u"Saudara Wanita Sekandung dari Anak Wanita 1 adalah Anak Wanita 2, Anak Wanita 3 pada "
+           u"pembagian pertama."_s;
+    QTest::newRow("the outcome where the missing daughter died gives the treasury half")
+        << u"Suami AnakWanita"_s << u"missing=AnakWanita"_s
+        << u"Bila Anak Wanita yang hilang telah meninggal: Suami 1/2, Baitul Mal 1/2."_s;
+    QTest::newRow("several missing sons are counted alive")
+        << u"Istri AnakPria=3 AnakWanita=2"_s << u"missing=AnakPria:2"_s
+        << u"Bila 0 dari 2 Anak Pria yang hilang masih hidup: Anak Pria 1 7/16, Istri 1/8, Anak "
+           u"Wanita 1 7/32, Anak Wanita 2 7/32."_s;
+    QTest::newRow("an unborn grandchild is born a granddaughter")
+        << u"Istri Ibu AnakWanita Bapak"_s << u"unborn=grandchild reserve=shafii"_s
+        << u"Bila lahir 1 cucu wanita: Bapak 4/27, Istri 1/9, Ibu 4/27, Anak Wanita 4/9, "
+           u"Kandungan 4/27."_s;
+    QTest::newRow("what is given now names everyone, the unborn's nothing too")
+        << u"Istri Ibu AnakWanita Bapak"_s << u"unborn=grandchild reserve=shafii"_s
+        << u"Yang diberikan sekarang: Bapak 4/27, Istri 1/9, Ibu 4/27, Anak Wanita 4/9, "
+           u"Kandungan 0; ditangguhkan 4/27."_s;
+    QTest::newRow("the parts divide by the base, which stays")
+        << u"Suami Ibu AnakPria AnakWanita"_s << u"then=Suami=AnakPria,AnakWanita"_s
+        << u"Perbandingan pembagian ke-2: bagian 9 habis dibagi asal masalah 3, jami'ah tetap "
+           u"36."_s;
+    QTest::newRow("the parts and the base agree by 4: the base doubles")
+        << u"Istri Bapak AnakPria"_s << u"then=Bapak=Istri=2,Ibu"_s
+        << u"Perbandingan pembagian ke-2: bagian 4 dan asal masalah 8 sepadan (tawafuq) dengan "
+           u"faktor 4, jami'ah 24 × 2 = 48."_s;
+    QTest::newRow("the parts equal the base")
+        << u"Suami Bapak"_s << u"then=Suami=AnakPria then=Bapak=Ibu,Istri"_s
+        << u"Perbandingan pembagian ke-2: bagian 1 sama dengan asal masalah 1 (tamatsul), "
+           u"jami'ah tetap 2."_s;
+    QTest::newRow("the second death's base differs: the base grows by all of it")
+        << u"Suami Bapak"_s << u"then=Suami=AnakPria then=Bapak=Ibu,Istri"_s
+        << u"Perbandingan pembagian ke-3: bagian 1 dan asal masalah 4 berbeda (tabayun), jami'ah "
+           u"2 × 4 = 8."_s;
+    QTest::newRow("the merged division in parts of the common base")
+        << u"Istri AnakPria AnakWanita"_s << u"then=AnakPria=Ibu,SaudaraWanitaSekandung"_s
+        << u"Jami'ah 120: Istri 43, Anak Wanita 77."_s;
+}
+
+void SpecialCasesTest::theCaseIsWorded() {
+    QFETCH(QString, heirs);
+    QFETCH(QString, cases);
+    QFETCH(QString, sentence);
+    const SpecialOutcomeOrError divided = divideSpecial(specialOf(heirs, cases));
+    if (const auto* error = std::get_if<FaraidError>(&divided))
+        QFAIL(qPrintable(error->message));
+    const auto& result = std::get<SpecialResult>(divided);
+    const QStringList words = specialNotes(result) + specialSteps(result);
+    if (!words.contains(sentence))
+        QFAIL(qPrintable(u"not among:\n"_s % words.join(u'\n')));
 }
 
 void SpecialCasesTest::amountsAddUpWithTheHeld_data() {

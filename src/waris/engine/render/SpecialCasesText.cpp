@@ -1,0 +1,197 @@
+#include "waris/engine/render/SpecialCasesText.h"
+
+#include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/OutcomeName.h"
+
+using namespace Qt::StringLiterals;
+
+namespace zw::waris {
+
+namespace {
+
+using enum SpecialNoteKind;
+
+struct FixedNote {
+    SpecialNoteKind kind;
+    QStringView text;
+};
+
+constexpr FixedNote FixedNotes[] = {
+    {IntersexAverage, u"Pandangan Hanbali dan Maliki: setiap ahli waris menerima rata-rata "
+                      u"bagiannya dari kedua kemungkinan; tidak ada yang ditangguhkan."},
+    {MissingHeld, u"Bagian ahli waris yang hilang ditangguhkan sampai hakim memutuskan "
+                  u"kematiannya atau ia kembali."},
+    {MissingHeldKhi, u"Bagian ahli waris yang hilang ditangguhkan sampai Pengadilan Agama "
+                     u"menetapkan kematiannya atau ia kembali (Pasal 171 KHI: ahli waris adalah "
+                     u"yang hidup pada saat pewaris meninggal, dan kematian yang hilang "
+                     u"berdasarkan putusan Pengadilan)."},
+    {IntersexShafii, u"Pandangan Syafi'i: khuntsa dan setiap ahli waris menerima bagian yang "
+                     u"lebih kecil dari kedua kemungkinan; sisanya ditangguhkan sampai jelas."},
+    {LaterDeaths, u"Pembagian di atas adalah pembagian harta pewaris; bagian ahli waris yang "
+                  u"meninggal kemudian dibagi lagi di bawah."},
+};
+
+// Per UnbornReserve.
+constexpr QStringView Reserves[] = {
+    u"pendapat Hanbali: paling banyak dua anak, pria atau wanita, mana yang lebih besar",
+    u"pendapat Syafi'i: saudara kandungan tidak menerima apa-apa sampai kelahiran",
+    u"pendapat Hanafi (Abu Yusuf): satu anak pria atau wanita",
+};
+
+QString kindName(HeirKind kind) {
+    return heirInfo(kind).name;
+}
+
+QString fixedNote(SpecialNoteKind kind) {
+    for (const FixedNote& note : FixedNotes) {
+        if (note.kind == kind)
+            return note.text.toString();
+    }
+    return QString();
+}
+
+QString sameHeirsNote(const SpecialResult& r, const SpecialNote& note) {
+    QStringList same;
+    for (const std::size_t i : note.persons)
+        same.append(r.persons[i].name);
+    return kindName(note.heir) % u" dari "_s % r.persons[note.person].name % u" adalah "_s %
+           same.join(u", "_s) % u" pada pembagian pertama."_s;
+}
+
+QString noteText(const SpecialResult& r, const SpecialNote& note) {
+    switch (note.kind) {
+    case DiedTogether:
+        return QString::number(note.count) % u' ' % kindName(note.heir) %
+               u" meninggal bersama pewaris tanpa diketahui siapa yang lebih dahulu; mereka "
+               u"tidak saling mewarisi, maka tidak dihitung sebagai ahli waris."_s;
+    case FirstOutcome:
+        return u"Pembagian di atas berlaku bila "_s % outcomeName(r.outcomes.front().fates) %
+               u"; yang diterima sekarang dan yang ditangguhkan ada di bawah."_s;
+    case IntersexHanafi:
+        return u"Pandangan Hanafi: khuntsa menerima bagian yang lebih kecil ("_s %
+               outcomeName(r.outcomes[note.outcome].fates) %
+               u"), ahli waris lain mengikutinya; tidak ada yang ditangguhkan."_s;
+    case UnbornHeld:
+        return u"Bagian kandungan ditangguhkan sampai kelahiran; cadangan menurut "_s %
+               Reserves[static_cast<std::size_t>(note.reserve)] % u'.';
+    case SameHeirs:
+        return sameHeirsNote(r, note);
+    default:
+        return fixedNote(note.kind);
+    }
+}
+
+// "Anak Pria 2 1/4, Baitul Mal 1/8": the persons `value` gives something, and the treasury's.
+template<typename Value>
+QString personsText(const SpecialResult& r, Value value, const QString& treasury) {
+    QStringList parts;
+    for (std::size_t i = 0; i < r.persons.size(); ++i) {
+        if (const QString v = value(i); !v.isEmpty())
+            parts.append(r.persons[i].name % u' ' % v);
+    }
+    if (!treasury.isEmpty())
+        parts.append(u"Baitul Mal "_s % treasury);
+    return parts.join(u", "_s);
+}
+
+QString unlessZero(Fraction share) {
+    return share.isZero() ? QString() : share.toString();
+}
+
+QString outcomeStep(const SpecialResult& r, const SpecialOutcome& o) {
+    const auto share = [&](std::size_t i) {
+        return unlessZero(o.shares[i]);
+    };
+    return u"Bila "_s % outcomeName(o.fates) % u": "_s %
+           personsText(r, share, unlessZero(o.treasury)) % u'.';
+}
+
+QString givenNowStep(const SpecialResult& r) {
+    const auto share = [&](std::size_t i) {
+        return r.persons[i].share.toString();
+    };
+    return u"Yang diberikan sekarang: "_s % personsText(r, share, QString()) %
+           u"; ditangguhkan "_s % r.held.toString() % u'.';
+}
+
+QString deathStep(const SpecialResult& r, std::size_t d) {
+    const SpecialDeath& death = r.deaths[d];
+    QStringList heirs;
+    for (const FaraidHeir& h : death.division.heirs)
+        heirs.append(faraidHeirName(h) %
+                     (h.count > 1 ? u' ' % QString::number(h.count) % u" orang"_s : QString()));
+    return r.persons[death.person].name % u" meninggal sebelum harta dibagi; bagiannya "_s %
+           death.share.toString() % u" (" % QString::number(death.shareParts) % u" dari "_s %
+           QString::number(death.jamiah / death.factor) %
+           u" bagian) menjadi harta pembagian ke-"_s % QString::number(d + 2) %
+           u", dibagi kepada "_s % heirs.join(u", "_s) % u"; asal masalah setelah tashih "_s %
+           QString::number(death.division.finalBase) % u'.';
+}
+
+QString matchText(const SpecialDeath& death) {
+    const QString parts = QString::number(death.shareParts);
+    const std::int64_t base = death.division.finalBase;
+    const QString jamiah = QString::number(death.jamiah);
+    const QString grown = QString::number(death.jamiah / death.factor) % u" × "_s %
+                          QString::number(death.factor) % u" = "_s % jamiah;
+    switch (death.match) {
+    case BaseMatch::Same:
+        return u"bagian "_s % parts % u" sama dengan asal masalah "_s % QString::number(base) %
+               u" (tamatsul), jami'ah tetap "_s % jamiah;
+    case BaseMatch::Divides:
+        return u"bagian "_s % parts % u" habis dibagi asal masalah "_s % QString::number(base) %
+               u", jami'ah tetap "_s % jamiah;
+    case BaseMatch::Agree:
+        return u"bagian "_s % parts % u" dan asal masalah "_s % QString::number(base) %
+               u" sepadan (tawafuq) dengan faktor "_s % QString::number(base / death.factor) %
+               u", jami'ah "_s % grown;
+    case BaseMatch::Differ:
+        return u"bagian "_s % parts % u" dan asal masalah "_s % QString::number(base) %
+               u" berbeda (tabayun), jami'ah "_s % grown;
+    }
+    return QString();
+}
+
+QString commonBaseStep(const SpecialResult& r) {
+    const auto parts = [&](std::size_t i) {
+        const SpecialPerson& p = r.persons[i];
+        return p.died || p.share.isZero() ? QString() : QString::number(p.parts);
+    };
+    const QString treasury = (r.treasury * Fraction(r.jamiah)).toString();
+    return u"Jami'ah "_s % QString::number(r.jamiah) % u": "_s %
+           personsText(r, parts, r.treasury.isZero() ? QString() : treasury) % u'.';
+}
+
+QStringList laterDeathSteps(const SpecialResult& r) {
+    QStringList steps{u"Pembagian pertama, harta pewaris: asal masalah setelah tashih "_s %
+                      QString::number(r.first.finalBase) % u'.'};
+    for (std::size_t d = 0; d < r.deaths.size(); ++d) {
+        steps.append(deathStep(r, d));
+        steps.append(u"Perbandingan pembagian ke-"_s % QString::number(d + 2) % u": "_s %
+                     matchText(r.deaths[d]) % u'.');
+    }
+    steps.append(commonBaseStep(r));
+    return steps;
+}
+
+} // namespace
+
+QStringList specialNotes(const SpecialResult& result) {
+    QStringList notes;
+    for (const SpecialNote& note : result.notes)
+        notes.append(noteText(result, note));
+    return notes;
+}
+
+QStringList specialSteps(const SpecialResult& result) {
+    QStringList steps;
+    for (const SpecialOutcome& o : result.outcomes)
+        steps.append(outcomeStep(result, o));
+    if (!result.outcomes.empty())
+        steps.append(givenNowStep(result));
+    if (!result.deaths.empty())
+        steps += laterDeathSteps(result);
+    return steps;
+}
+
+} // namespace zw::waris
