@@ -6,8 +6,8 @@
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/OutcomeName.h"
-#include "waris/engine/render/SpecialCasesText.h"
 #include "waris/engine/render/DivisionJsonKeys.h"
+#include "waris/engine/render/SpecialCasesText.h"
 
 #include <QJsonArray>
 
