@@ -116,7 +116,7 @@ Pilihan:
                          gharqa: N orang (bawaan 1) dari JENIS itu meninggal
                          bersama pewaris; tidak saling mewarisi
   --compare              membagi menurut kedua hukum dan membandingkannya
-  --format text|json     keluaran: tabel dan langkah (bawaan) atau JSON
+  --format {format}     keluaran: tabel dan langkah (bawaan) atau JSON
   -h, --help             menampilkan bantuan ini
 
 Jumlah uang ditulis dengan angka saja dan titik sebagai pemisah desimal,
@@ -250,14 +250,14 @@ QString readPredeceased(const QStringList& values, std::vector<PredeceasedChild>
         bool daughtersOk = false;
         const int sons = counts.value(0).toInt(&sonsOk);
         const int daughters = counts.value(1).toInt(&daughtersOk);
-        const HeirKind replaces = predeceasedKind(value.left(colon)).value_or(HeirKind::Suami);
-        if (colon <= 0 || replaces == HeirKind::Suami || counts.size() != 2 || !sonsOk ||
-            !daughtersOk || !counts[0].front().isDigit() || !counts[1].front().isDigit())
+        const std::optional<HeirKind> replaces = predeceasedKind(value.left(colon));
+        if (colon <= 0 || !replaces || counts.size() != 2 || !sonsOk || !daughtersOk ||
+            !counts[0].front().isDigit() || !counts[1].front().isDigit())
             return u"--predeceased harus son:PUTRA,PUTRI, daughter:PUTRA,PUTRI atau "
                    u"JENIS:PUTRA,PUTRI "
                    u"(lihat --help), misalnya son:2,1: "_s %
                    value;
-        children.push_back({replaces, sons, daughters});
+        children.push_back({*replaces, sons, daughters});
     }
     return {};
 }
@@ -359,22 +359,10 @@ constexpr ChoiceOption<bool> Formats{u"format", FormatValues};
 
 } // namespace
 
-QList<std::pair<QString, QStringList>> choiceWords() {
-    return {
-        {choices::Laws.option.toString(), choices::Laws.words()},
-        {choices::Grandfather.option.toString(), choices::Grandfather.words()},
-        {choices::Mushtaraka.option.toString(), choices::Mushtaraka.words()},
-        {choices::Grandmother.option.toString(), choices::Grandmother.words()},
-        {choices::SpouseAlone.option.toString(), choices::SpouseAlone.words()},
-        {choices::DistantKin.option.toString(), choices::DistantKin.words()},
-        {choices::Daughter.option.toString(), choices::Daughter.words()},
-        {choices::KhiRaddRule.option.toString(), choices::KhiRaddRule.words()},
-        {choices::Recipient.option.toString(), choices::Recipient.words()},
-        {choices::Unborn.option.toString(), choices::Unborn.words()},
-        {choices::Reserve.option.toString(), choices::Reserve.words()},
-        {choices::Intersex.option.toString(), choices::Intersex.words()},
-        {Formats.option.toString(), Formats.words()},
-    };
+std::vector<OptionWords> choiceWords() {
+    std::vector<OptionWords> words = choices::all();
+    words.push_back(Formats.optionWords());
+    return words;
 }
 
 QString faraidHelp() {
@@ -415,12 +403,8 @@ std::variant<FaraidArguments, QString> readFaraidArguments(const QStringList& ar
     DivisionRequest& request = given.request;
     FaraidInput& input = request.input;
     request.compare = line.isSet(u"compare"_s);
-    const auto format = Formats.read(line.value(u"format"_s, u"text"_s));
-    if (!format)
-        return u"--format harus text atau json."_s;
-    given.json = *format;
     for (const QString& problem :
-         {readAmounts(line, input), readOptions(line, input),
+         {readChoice(line, Formats, given.json), readAmounts(line, input), readOptions(line, input),
           readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
           readHeirList(line.arguments, input.counts, SeeHelp),
           readSpecialCases(line, request.special)}) {

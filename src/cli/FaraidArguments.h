@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Choices.h"
 #include "waris/engine/faraid/DivisionRequest.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ struct FaraidArguments {
 std::variant<FaraidArguments, QString> readFaraidArguments(const QStringList& arguments);
 
 // Each choice option and its words, as --help lists them.
-QList<std::pair<QString, QStringList>> choiceWords();
+std::vector<OptionWords> choiceWords();
 
 // The usage, with the heirs' identifiers from the catalogue.
 QString faraidHelp();

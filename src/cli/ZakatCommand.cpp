@@ -96,7 +96,7 @@ constexpr ChoiceOption<bool> FormatOption{u"format", Formats};
 // The entry's choices and the output's, in the order of the help.
 std::vector<OptionWords> choiceOptions() {
     std::vector<OptionWords> options = choiceWords();
-    options.push_back({FormatOption.option, FormatOption.words()});
+    options.push_back(FormatOption.optionWords());
     return options;
 }
 

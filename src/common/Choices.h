@@ -10,8 +10,15 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace zw {
+
+// An option's name and its words, whatever the type of its values: what help texts list.
+struct OptionWords {
+    QStringView option;
+    QStringList words;
+};
 
 template<typename Value> struct Choice {
     Value value;
@@ -50,6 +57,7 @@ template<typename Value> struct ChoiceOption {
             list.append(choice.word.toString());
         return list;
     }
+    OptionWords optionWords() const { return {option, words()}; }
 };
 
 } // namespace zw

@@ -160,11 +160,8 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     auto* optionGrid = new QGridLayout(optionFrame);
     for (std::size_t i = 0; i < Options.size(); ++i) {
         const DivisionOptionInfo& info = divisionOptionInfo(AllDivisionOptions[i]);
-        auto* box = new QComboBox(optionFrame);
-        box->setObjectName(QString::fromUtf16(Options[i].name));
-        for (const Choice<int>& choice : info.values)
-            box->addItem(choice.label.toString(), choice.value);
-        box->setToolTip(info.toolTip);
+        QComboBox* box = makeChoiceBox(optionFrame, QString::fromUtf16(Options[i].name),
+                                       info.choices, info.toolTip);
         m_options[i] = box;
         const int row = static_cast<int>(i);
         optionGrid->addWidget(makeBuddyLabel(optionFrame, u"Label"_s + box->objectName(),

@@ -37,29 +37,29 @@ const DivisionOptionInfo& divisionOptionInfo(DivisionOption option) {
         {u"Kakek bersama saudara"_s,
          u"Kakek bersama saudara kandung atau sebapak: cara Zaid bin Tsabit (jumhur) membagi "
          u"bersama saudara, cara Abu Hanifah menjadikan kakek penghalang saudara seperti bapak"_s,
-         choices::Grandfather.option, GrandfatherInts},
+         {choices::Grandfather.option, GrandfatherInts}},
         {u"Musytarakah"_s,
          u"Suami, ibu atau nenek, dua saudara seibu atau lebih dan saudara sekandung: saudara "
          u"sekandung ikut berbagi 1/3 bagian saudara seibu (Umar, Maliki, Syafi'i) atau tidak "
          u"mendapat apa-apa (Hanafi, Hanbali)"_s,
-         choices::Mushtaraka.option, MushtarakaInts},
+         {choices::Mushtaraka.option, MushtarakaInts}},
         {u"Nenek dari pihak"_s,
          u"Nenek yang dipilih di Ahli Waris: dari pihak ibu atau dari pihak bapak; nenek dari "
          u"pihak bapak terhalang juga oleh bapak"_s,
-         choices::Grandmother.option, GrandmotherInts},
+         {choices::Grandmother.option, GrandmotherInts}},
         {u"Sisa bila hanya suami/istri"_s,
          u"Bila hanya suami atau istri yang mewarisi: sisa setelah bagiannya diserahkan ke "
          u"Baitul Mal (jumhur) atau dikembalikan kepadanya"_s,
-         choices::SpouseAlone.option, SpouseAloneInts},
+         {choices::SpouseAlone.option, SpouseAloneInts}},
         {u"Anak wanita dan saudara"_s,
          u"KHI: anak, juga anak wanita atau penggantinya, menghalangi semua saudara dan yang "
          u"sesudahnya (Putusan MA 86 K/AG/1994), atau pendapat jumhur: saudara wanita menjadi "
          u"ashabah bersama anak wanita"_s,
-         choices::Daughter.option, DaughterInts},
+         {choices::Daughter.option, DaughterInts}},
         {u"Radd dalam KHI"_s,
          u"KHI: sisa dikembalikan kepada semua ahli waris bagian tetap termasuk suami/istri "
          u"(Pasal 193), atau seperti fikih klasik hanya kepada kerabat"_s,
-         choices::KhiRaddRule.option, KhiRaddInts},
+         {choices::KhiRaddRule.option, KhiRaddInts}},
     }};
     return infos[static_cast<std::size_t>(option)];
 }
@@ -68,10 +68,6 @@ bool optionApplies(DivisionOption option, Law law) {
     const bool khiOnly =
         option == DivisionOption::DaughterBlocksSiblings || option == DivisionOption::KhiRadd;
     return !khiOnly || law == Law::Khi;
-}
-
-QString lawName(Law law) {
-    return choices::Laws.label(law);
 }
 
 int optionValue(const FaraidOptions& options, DivisionOption option) {
@@ -110,12 +106,7 @@ void setOptionValue(FaraidOptions& options, DivisionOption option, int value) {
 }
 
 QString optionLabel(const FaraidOptions& options, DivisionOption option) {
-    const int value = optionValue(options, option);
-    for (const Choice<int>& choice : divisionOptionInfo(option).values) {
-        if (choice.value == value)
-            return choice.label.toString();
-    }
-    return {};
+    return divisionOptionInfo(option).choices.label(optionValue(options, option));
 }
 
 bool optionMatters(const FaraidInput& input, const FaraidResult& result, DivisionOption option) {
@@ -128,7 +119,7 @@ bool optionMatters(const FaraidInput& input, const FaraidResult& result, Divisio
         other.obligatoryBequest = other.bequest = std::nullopt;
     // Each of these options has two values.
     const int value = optionValue(input.options, option);
-    for (const Choice<int>& choice : divisionOptionInfo(option).values) {
+    for (const Choice<int>& choice : divisionOptionInfo(option).choices.choices) {
         if (choice.value != value)
             setOptionValue(other.options, option, choice.value);
     }

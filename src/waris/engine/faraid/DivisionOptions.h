@@ -8,7 +8,6 @@
 #include "waris/engine/faraid/FaraidTypes.h"
 
 #include <array>
-#include <span>
 
 namespace zw::waris {
 
@@ -30,14 +29,10 @@ inline constexpr std::array AllDivisionOptions{DivisionOption::Grandfather,
 // Whether the law asks the question at all.
 bool optionApplies(DivisionOption option, Law law);
 
-// "Fikih klasik (jumhur)", "Kompilasi Hukum Islam (KHI)"
-QString lawName(Law law);
-
 struct DivisionOptionInfo {
     QString caption;
     QString toolTip;
-    QStringView word;                    // the command's option, "grandfather"
-    std::span<const Choice<int>> values; // each value's enum as an int, with its words
+    ChoiceOption<int> choices; // the option's table, each value's enum as an int
 };
 
 const DivisionOptionInfo& divisionOptionInfo(DivisionOption option);

@@ -88,4 +88,12 @@ inline constexpr Choice<IntersexView> IntersexValues[]{
 };
 inline constexpr ChoiceOption<IntersexView> Intersex{u"intersex-view", IntersexValues};
 
+// Every option above, in the order the help lists them.
+inline std::vector<OptionWords> all() {
+    return {Laws.optionWords(),        Grandfather.optionWords(), Mushtaraka.optionWords(),
+            Grandmother.optionWords(), SpouseAlone.optionWords(), DistantKin.optionWords(),
+            Daughter.optionWords(),    KhiRaddRule.optionWords(), Recipient.optionWords(),
+            Unborn.optionWords(),      Reserve.optionWords(),     Intersex.optionWords()};
+}
+
 } // namespace zw::waris::choices

@@ -5,6 +5,7 @@
 #include "common/OutputLayout.h"
 #include "waris/engine/designed/InheritanceSheet.h"
 #include "waris/engine/faraid/DistantKin.h"
+#include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/LawComparison.h"
@@ -157,7 +158,7 @@ DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidRes
     if (result.money)
         addMoney(*result.money, result, locale);
 
-    m_options.push_back({u"Hukum"_s, lawName(result.law)});
+    m_options.push_back({u"Hukum"_s, choices::Laws.label(result.law)});
     for (DivisionOption option : AllDivisionOptions) {
         if (!optionApplies(option, result.law))
             continue;

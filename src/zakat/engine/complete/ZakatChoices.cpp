@@ -40,10 +40,6 @@ constexpr ChoiceOption<Period> PeriodOption{u"period", Periods};
 constexpr ChoiceOption<Irrigation> IrrigationOption{u"irrigation", Irrigations};
 constexpr ChoiceOption<FitrahForm> FitrahFormOption{u"fitrah-in", FitrahForms};
 
-template<typename Value> OptionWords wordsOf(const ChoiceOption<Value>& option) {
-    return {option.option, option.words()};
-}
-
 } // namespace
 
 const ChoiceOption<NishabBasis>& nishabOption() {
@@ -67,8 +63,8 @@ const ChoiceOption<FitrahForm>& fitrahFormOption() {
 }
 
 std::vector<OptionWords> choiceWords() {
-    return {wordsOf(NishabOption), wordsOf(HaulOption), wordsOf(PeriodOption),
-            wordsOf(IrrigationOption), wordsOf(FitrahFormOption)};
+    return {NishabOption.optionWords(), HaulOption.optionWords(), PeriodOption.optionWords(),
+            IrrigationOption.optionWords(), FitrahFormOption.optionWords()};
 }
 
 } // namespace zw::zakat::complete

@@ -18,11 +18,6 @@ const ChoiceOption<Period>& periodOption();
 const ChoiceOption<Irrigation>& irrigationOption();
 const ChoiceOption<FitrahForm>& fitrahFormOption();
 
-// An option of the table with its words, whatever the type of its values.
-struct OptionWords {
-    QStringView option;
-    QStringList words;
-};
 // Every option above, in the order the help lists them.
 std::vector<OptionWords> choiceWords();
 
