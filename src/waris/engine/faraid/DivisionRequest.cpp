@@ -28,11 +28,34 @@ std::optional<FaraidError> checkKhiOnly(const DivisionRequest& request) {
     return std::nullopt;
 }
 
-std::variant<FaraidResult, FaraidError> divideOnce(const FaraidInput& input) {
+// Fills `target` with the division of `input`, or gives its refusal.
+std::optional<FaraidError> divideInto(const FaraidInput& input, FaraidResult& target) {
     FaraidOutcome outcome = divideEstate(input);
     if (auto* error = std::get_if<FaraidError>(&outcome))
         return std::move(*error);
-    return std::get<FaraidResult>(std::move(outcome));
+    target = std::get<FaraidResult>(std::move(outcome));
+    return std::nullopt;
+}
+
+std::optional<FaraidError> divideSpecialCases(const DivisionRequest& request,
+                                              DividedEstate& divided) {
+    SpecialInput special = request.special;
+    special.input = divided.input;
+    SpecialOutcomeOrError outcome = divideSpecial(special);
+    if (auto* error = std::get_if<FaraidError>(&outcome))
+        return std::move(*error);
+    divided.special = std::get<SpecialResult>(std::move(outcome));
+    divided.result = divided.special->first;
+    return std::nullopt;
+}
+
+std::optional<FaraidError> divideByLaws(const DivisionRequest& request, DividedEstate& divided) {
+    if (auto error = divideInto(divided.input, divided.result))
+        return error;
+    if (!request.compare)
+        return std::nullopt;
+    return divideInto(underLaw(request.input, otherLaw(request.input.law)),
+                      divided.other.emplace());
 }
 
 } // namespace
@@ -54,26 +77,9 @@ DivisionOutcome divide(const DivisionRequest& request) {
         return *error;
     DividedEstate divided;
     divided.input = underLaw(request.input, request.input.law);
-    if (request.special.any()) {
-        SpecialInput special = request.special;
-        special.input = divided.input;
-        SpecialOutcomeOrError outcome = divideSpecial(special);
-        if (auto* error = std::get_if<FaraidError>(&outcome))
-            return std::move(*error);
-        divided.special = std::get<SpecialResult>(std::move(outcome));
-        divided.result = divided.special->first;
-        return divided;
-    }
-    auto first = divideOnce(divided.input);
-    if (auto* error = std::get_if<FaraidError>(&first))
-        return std::move(*error);
-    divided.result = std::get<FaraidResult>(std::move(first));
-    if (request.compare) {
-        auto other = divideOnce(underLaw(request.input, otherLaw(request.input.law)));
-        if (auto* error = std::get_if<FaraidError>(&other))
-            return std::move(*error);
-        divided.other = std::get<FaraidResult>(std::move(other));
-    }
+    if (auto error = request.special.any() ? divideSpecialCases(request, divided)
+                                           : divideByLaws(request, divided))
+        return *error;
     return divided;
 }
 
