@@ -2,6 +2,7 @@
 
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/OutcomeName.h"
+#include "waris/engine/faraid/SpecialCaseParts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,6 +11,7 @@ namespace zw::waris {
 namespace {
 
 using enum SpecialNoteKind;
+using parts::kindName;
 
 struct FixedNote {
     SpecialNoteKind kind;
@@ -37,10 +39,6 @@ constexpr QStringView Reserves[] = {
     u"pendapat Syafi'i: saudara kandungan tidak menerima apa-apa sampai kelahiran",
     u"pendapat Hanafi (Abu Yusuf): satu anak pria atau wanita",
 };
-
-QString kindName(HeirKind kind) {
-    return heirInfo(kind).name;
-}
 
 QString fixedNote(SpecialNoteKind kind) {
     for (const FixedNote& note : FixedNotes) {
