@@ -77,6 +77,8 @@ DivisionOutcome divide(const DivisionRequest& request) {
         return *error;
     DividedEstate divided;
     divided.input = underLaw(request.input, request.input.law);
+    divided.deceased = request.deceased;
+    divided.names = request.names;
     if (auto error = request.special.any() ? divideSpecialCases(request, divided)
                                            : divideByLaws(request, divided))
         return *error;

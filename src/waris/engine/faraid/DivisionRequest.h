@@ -4,6 +4,7 @@
 // their input into a DivisionRequest; check() holds every rule between its fields and divide()
 // runs what it asks, so that every front end refuses and divides alike.
 
+#include "waris/engine/faraid/Persons.h"
 #include "waris/engine/faraid/SpecialCases.h"
 
 #include <optional>
@@ -15,6 +16,9 @@ struct DivisionRequest {
     FaraidInput input;    // the deceased's estate, heirs, law and options
     SpecialInput special; // the special cases; their own `input` is not read
     bool compare = false; // the other law too, side by side
+    // Who the persons are, where a case named them; the engines never read these.
+    std::optional<Deceased> deceased;
+    PersonNames names;
 };
 
 // Everything a front end shows of one request.
@@ -23,6 +27,8 @@ struct DividedEstate {
     FaraidResult result; // the chosen law's division (with a special case: the first division)
     std::optional<FaraidResult> other;    // the other law's, when comparing
     std::optional<SpecialResult> special; // when a special case is set
+    std::optional<Deceased> deceased;     // as the request gave them
+    PersonNames names;
 };
 
 using DivisionOutcome = std::variant<DividedEstate, FaraidError>;

@@ -40,6 +40,8 @@ struct FaraidOptions {
     DaughterRule daughter = DaughterRule::BlocksSiblings; // KHI only
     KhiRadd khiRadd = KhiRadd::All;                       // KHI only
     DistantKinRule distantKin = DistantKinRule::Tanzil;
+
+    bool operator==(const FaraidOptions&) const = default;
 };
 
 enum class Law : std::uint8_t { Classical, Khi };
