@@ -10,6 +10,7 @@
 // (jami'ah). Everything stays exact until the amounts are rounded to the sen once, at the end.
 
 #include "waris/engine/faraid/FaraidTypes.h"
+#include "waris/engine/faraid/Persons.h"
 
 #include <variant>
 
@@ -61,6 +62,7 @@ struct SpecialInput {
 // One person of the merged division.
 struct SpecialPerson {
     QString name; // "Anak Pria 2", "Bapak dari Suami", "Kandungan"
+    PersonKey key; // which counted person, for the names a case gives
     HeirKind kind = HeirKind::AnakPria;
     // 0: an heir of the first deceased; d: first met as an heir of death d; -1: a predeceased
     // child's branch, never one of a later deceased's heirs.
