@@ -49,7 +49,17 @@ void AppNavigation::hideHelp(Road road) {
         m_context.forms.form(helpOf(road)).hide();
 }
 
+bool AppNavigation::newCase() {
+    return m_waris.newCase();
+}
+
+bool AppNavigation::openCase(const QString& path) {
+    return m_waris.openCase(path);
+}
+
 void AppNavigation::toClosing() {
+    if (!m_waris.mayQuit())
+        return;
     Form& closing = m_context.forms.form(forms::Akhir);
     closing.show();
     closing.repaint();

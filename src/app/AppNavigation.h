@@ -23,6 +23,8 @@ public:
     void toMainMenu() override;
     void showHelp(Road road) override;
     void hideHelp(Road road) override;
+    bool newCase() override;
+    bool openCase(const QString& path) override;
     void toClosing() override;
 
 private:

@@ -51,6 +51,8 @@ MainMenu::MainMenu(AppContext& context)
         {u"Command1", u"&Zakat", &MainMenu::startZakat},
         {u"Command4", u"&Waris", &MainMenu::startWaris},
         {u"Command3", u"&E x i t", &MainMenu::leave},
+        {u"KasusBaru", u"Kasus &Baru", &MainMenu::newCase},
+        {u"BukaKasus", u"B&uka Kasus", &MainMenu::openCase},
     };
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
@@ -95,6 +97,16 @@ void MainMenu::startZakat() {
 void MainMenu::startWaris() {
     hide();
     context().navigation.enter(Road::Inheritance);
+}
+
+void MainMenu::newCase() {
+    if (context().navigation.newCase())
+        hide();
+}
+
+void MainMenu::openCase() {
+    if (context().navigation.openCase({}))
+        hide();
 }
 
 void MainMenu::showAbout() {

@@ -19,6 +19,8 @@ protected:
 private:
     void startZakat();
     void startWaris();
+    void newCase();
+    void openCase();
     void showAbout();
     void leave();
 };

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 #include <functional>
 #include <optional>
 
@@ -19,6 +21,15 @@ struct SaveDialogRequest {
     QString initialFolder;
 };
 
+struct OpenDialogRequest {
+    QString title;
+    QStringList nameFilters;
+    QString initialFolder;
+};
+
+// What to do with changes not yet saved when their window closes or another file opens.
+enum class UnsavedAnswer : std::uint8_t { Save, Discard, Cancel };
+
 // Every message box, save dialog and print dialog of the forms goes through this seam, so that
 // tests can script the answers and record what was asked.
 class Dialogs {
@@ -30,6 +41,11 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> saveFileName(QWidget* parent,
                                                 const SaveDialogRequest& request) = 0;
+    virtual std::optional<QString> openFileName(QWidget* parent,
+                                                const OpenDialogRequest& request) = 0;
+    // Simpan, Jangan Simpan or Batal for the changes `text` names.
+    virtual UnsavedAnswer askUnsaved(QWidget* parent, const QString& title,
+                                     const QString& text) = 0;
     // Lets the user choose and set up the printer; false when the user cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
     // Shows the pages `paint` draws on the printer until the user closes the preview, from

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 namespace zw {
@@ -21,7 +23,11 @@ public:
     // The road's help beside the current form; hiding it leaves its text as it was.
     virtual void showHelp(Road road) = 0;
     virtual void hideHelp(Road road) = 0;
-    // Shows the closing window, which ends the program.
+    // Pembagian with an empty case, or a case file's (empty path: asks which); false when the
+    // user cancelled or the file was refused.
+    virtual bool newCase() = 0;
+    virtual bool openCase(const QString& path) = 0;
+    // Shows the closing window, which ends the program; a case with unsaved changes asks first.
     virtual void toClosing() = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace zw {
 
@@ -27,6 +28,31 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const SaveDialog
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogs::openFileName(QWidget* parent, const OpenDialogRequest& request) {
+    QFileDialog dialog(parent, request.title, request.initialFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.nameFilters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+UnsavedAnswer QtDialogs::askUnsaved(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("&Simpan"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("&Jangan Simpan"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("&Batal"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(text);
+    box.exec();
+    if (box.clickedButton() == save)
+        return UnsavedAnswer::Save;
+    return box.clickedButton() == discard ? UnsavedAnswer::Discard : UnsavedAnswer::Cancel;
 }
 
 bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {

@@ -16,6 +16,23 @@ std::optional<QString> ScriptedDialogs::saveFileName(QWidget*, const SaveDialogR
     return m_saveAnswers.takeFirst();
 }
 
+std::optional<QString> ScriptedDialogs::openFileName(QWidget*, const OpenDialogRequest&) {
+    if (m_openAnswers.isEmpty()) {
+        ++unexpected;
+        return std::nullopt;
+    }
+    return m_openAnswers.takeFirst();
+}
+
+UnsavedAnswer ScriptedDialogs::askUnsaved(QWidget*, const QString& title, const QString& text) {
+    unsavedQuestions.append({title, text});
+    if (m_unsavedAnswers.isEmpty()) {
+        ++unexpected;
+        return UnsavedAnswer::Cancel;
+    }
+    return m_unsavedAnswers.takeFirst();
+}
+
 bool ScriptedDialogs::setUpPrinter(QWidget*, QPrinter& printer) {
     ++printRequests;
     if (m_printAnswers.isEmpty()) {

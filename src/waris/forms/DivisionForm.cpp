@@ -1,5 +1,6 @@
 #include "waris/forms/DivisionForm.h"
 
+#include "common/NumberFormat.h"
 #include "common/NumberReader.h"
 #include "ui/AppContext.h"
 #include "ui/ChoiceBox.h"
@@ -7,12 +8,14 @@
 #include "ui/Messages.h"
 #include "waris/engine/designed/InheritanceSheet.h"
 #include "waris/engine/faraid/FaraidChoices.h"
-#include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/kasus/KasusRequest.h"
 #include "waris/engine/render/DivisionTitles.h"
 #include "waris/engine/render/SpecialCasesReport.h"
 #include "waris/engine/render/SpecialCasesText.h"
-#include "waris/forms/PredeceasedTable.h"
-#include "waris/forms/SpecialCasesBox.h"
+#include "waris/forms/CaseFiles.h"
+#include "waris/forms/DeceasedPage.h"
+#include "waris/forms/PersonsTable.h"
+#include "waris/forms/SpecialOptionsBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,10 +27,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
+#include <QStringBuilder>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <map>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -42,9 +50,10 @@ struct DeductionSpec {
     const char16_t* problem;
 };
 
-// In the order of DivisionForm::Deduction.
+// In the order of DivisionForm::Deduction. The access keys are those of this tab's page only:
+// the tab bar, the table and the buttons below keep theirs.
 constexpr std::array<DeductionSpec, 6> Deductions{{
-    {u"HartaBersama", u"Harta B&ersama",
+    {u"HartaBersama", u"Harta Bersa&ma",
      u" Harta bersama dengan suami/istri yang masih hidup; separuhnya milik suami/istri, "
      u"kosong = 0  ",
      u"Harta bersama bukan angka yang sah atau negatif."},
@@ -57,7 +66,7 @@ constexpr std::array<DeductionSpec, 6> Deductions{{
     {u"WasiatWajibah", u"Wasiat Wa&jibah",
      u" KHI: wasiat wajibah, didahulukan; bersama wasiat paling banyak 1/3  ",
      u"Wasiat wajibah bukan angka yang sah atau negatif."},
-    {u"Wasiat", u"&Wasiat", u" Wasiat, paling banyak 1/3 harta setelah biaya dan utang  ",
+    {u"Wasiat", u"Wasi&at", u" Wasiat, paling banyak 1/3 harta setelah biaya dan utang  ",
      u"Wasiat bukan angka yang sah atau negatif."},
 }};
 
@@ -70,19 +79,85 @@ struct OptionSpec {
 constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
     {u"Kakek", u"&Kakek bersama saudara"},
     {u"Musytarakah", u"&Musytarakah"},
-    {u"Nenek", u"&Nenek dari pihak"},
-    {u"SisaPasangan", u"Sisa bila &hanya suami/istri"},
+    {u"Nenek", u"Nenek dari pi&hak"},
+    {u"SisaPasangan", u"Sisa bila hanya s&uami/istri"},
     {u"AnakMenghijabSaudara", u"&Anak wanita dan saudara"},
     {u"RaddKhi", u"Ra&dd dalam KHI"},
 }};
+
+// The persons of the designed road's counts, named by their kind and number.
+std::vector<Person> personsOfCounts(const PerKind<int>& counts) {
+    std::vector<Person> persons;
+    for (int k = 0; k < HeirKindCount; ++k) {
+        const HeirKind kind = heirKind(k);
+        for (int n = 1; n <= counts[kind]; ++n) {
+            Person person;
+            person.id = static_cast<int>(persons.size()) + 1;
+            person.relation = kind;
+            person.particulars.name = counts[kind] > 1
+                                          ? heirInfo(kind).name % u' ' % QString::number(n)
+                                          : heirInfo(kind).name;
+            persons.push_back(std::move(person));
+        }
+    }
+    return persons;
+}
+
+// What was typed of the earlier persons stays with the persons of the same kind and number; the
+// persons of persons stay with them.
+std::vector<Person> keepTyped(std::vector<Person> fresh, const std::vector<Person>& earlier) {
+    std::map<HeirKind, std::vector<const Person*>> before;
+    for (const Person& person : earlier) {
+        if (person.of == 0 && person.state != PersonState::Unborn)
+            before[person.relation].push_back(&person);
+    }
+    std::map<HeirKind, std::size_t> used;
+    int nextId = 1;
+    for (const Person& person : earlier)
+        nextId = std::max(nextId, person.id + 1);
+    std::set<int> kept;
+    for (Person& person : fresh) {
+        const auto& same = before[person.relation];
+        std::size_t& n = used[person.relation];
+        if (n < same.size()) {
+            person = *same[n++];
+            kept.insert(person.id);
+        } else {
+            person.id = nextId++;
+        }
+    }
+    for (const Person& person : earlier) {
+        if ((person.of != 0 && kept.contains(person.of)) ||
+            (person.of == 0 && person.state == PersonState::Unborn))
+            fresh.push_back(person);
+    }
+    return fresh;
+}
 
 } // namespace
 
 DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     : ReportWindow(context)
     , m_state(state) {
-    setWindowTitle(divisionTitles::Window.toString());
     QLabel* title = makeTitle(this, u"Judul"_s, divisionTitles::Window.toString(), 1.3);
+    m_files = new CaseFiles(
+        *this, context.dialogs, divisionTitles::Window.toString(),
+        {[this, &context]() -> std::optional<Kasus> {
+             auto read = kasus();
+             if (auto* problem = std::get_if<QString>(&read)) {
+                 showMessage(context.dialogs, this,
+                             {divisionTitles::Window.toString(), *problem});
+                 return std::nullopt;
+             }
+             return std::get<Kasus>(std::move(read));
+         },
+         [this](const Kasus& kasus) {
+             m_fromRoad = false;
+             showKasus(kasus);
+         },
+         [this, &context](const QString& problem) {
+             showMessage(context.dialogs, this, {divisionTitles::Window.toString(), problem});
+         }});
 
     m_name = makeLabel(this, u"Nama"_s);
     m_estate = makeLabel(this, u"Harta"_s);
@@ -102,60 +177,101 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     particulars->addWidget(makeBuddyLabel(this, u"LabelHukum"_s, u"Hukum yan&g Dipakai"_s, m_law),
                            0, 3);
     particulars->addWidget(m_law, 0, 4);
-    connect(m_law, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
+    m_compare = new QCheckBox(u"Bandingkan &fikih klasik dan KHI"_s, this);
+    m_compare->setObjectName(u"Bandingkan"_s);
+    m_compare->setToolTip(u" Menampilkan bagian menurut kedua hukum berdampingan  "_s);
+    particulars->addWidget(m_compare, 1, 3, 1, 2);
+    connect(m_law, &QComboBox::currentIndexChanged, this, &DivisionForm::entryChanged);
+    connect(m_compare, &QCheckBox::toggled, this, &DivisionForm::entryChanged);
 
-    auto* deductionFrame = new QGroupBox(divisionTitles::Deductions.toString(), this);
-    deductionFrame->setObjectName(u"FramePengurangan"_s);
-    auto* deductionGrid = new QGridLayout(deductionFrame);
-    int deductionRow = 0;
+    m_deceased = new DeceasedPage(context.locale, this);
+    connect(m_deceased, &DeceasedPage::changed, this, &DivisionForm::entryChanged);
+    m_persons = new PersonsTable(this);
+    connect(m_persons, &PersonsTable::changed, this, &DivisionForm::entryChanged);
+
+    m_entry = new QTabWidget(this);
+    m_entry->setObjectName(u"TabKasus"_s);
+    // Tab reaches the tab bar alone, in its place above the pages.
+    m_entry->setFocusPolicy(Qt::NoFocus);
+    m_entry->tabBar()->setFocusPolicy(Qt::TabFocus);
+    m_entry->addTab(m_deceased, u"P&ewaris"_s);
+    m_entry->addTab(m_persons, u"Ahli &Waris"_s);
+    m_entry->addTab(makeDeductions(), u"Pe&ngurangan"_s);
+    m_entry->addTab(makeOptions(), u"&Opsi Hukum"_s);
+    m_entry->setCurrentWidget(m_persons);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(u"Pemisah"_s);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_entry);
+    splitter->addWidget(makeResult());
+    splitter->setStretchFactor(0, 5);
+    splitter->setStretchFactor(1, 6);
+
+    QHBoxLayout* buttonRow = makeOutputButtons({u"Prat&injau"_s, u"Pembagian Lengkap"_s});
+
+    auto* head = new QHBoxLayout;
+    head->addWidget(title);
+    head->addStretch();
+    head->addLayout(m_files->makeButtons());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(head);
+    layout->addLayout(particulars);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttonRow);
+
+    // Wide enough for the entry and the result side by side, within the screen whatever the font.
+    const QSize wanted(fontMetrics().averageCharWidth() * 190, fontMetrics().height() * 40);
+    const QSize screenRoom = screen()->availableSize() * 9 / 10;
+    resize(wanted.boundedTo(screenRoom).expandedTo(minimumSizeHint()));
+    // The result's table has the more columns.
+    splitter->setSizes({width() * 2 / 5, width() * 3 / 5});
+    showKasus(roadKasus());
+}
+
+QWidget* DivisionForm::makeDeductions() {
+    auto* frame = new QWidget(this);
+    frame->setObjectName(u"FramePengurangan"_s);
+    auto* grid = new QGridLayout(frame);
+    int row = 0;
     for (std::size_t i = 0; i < Deductions.size(); ++i) {
         const DeductionSpec& spec = Deductions[i];
-        auto* field = new QLineEdit(deductionFrame);
+        auto* field = new QLineEdit(frame);
         field->setObjectName(QString::fromUtf16(spec.name));
         field->setToolTip(QString::fromUtf16(spec.toolTip));
         field->setAlignment(Qt::AlignRight);
         m_deductions[i] = field;
-        deductionGrid->addWidget(makeBuddyLabel(deductionFrame, u"Label"_s + field->objectName(),
-                                                QString::fromUtf16(spec.caption), field),
-                                 deductionRow, 0);
-        deductionGrid->addWidget(field, deductionRow++, 1);
-        connect(field, &QLineEdit::textChanged, this, &DivisionForm::divide);
+        grid->addWidget(makeBuddyLabel(frame, u"Label"_s + field->objectName(),
+                                       QString::fromUtf16(spec.caption), field),
+                        row, 0);
+        grid->addWidget(field, row++, 1);
+        connect(field, &QLineEdit::textChanged, this, &DivisionForm::entryChanged);
         connect(field, &QLineEdit::editingFinished, this,
                 [this, i] { refuseIfWrong(static_cast<Deduction>(i)); });
         if (i != Obligatory)
             continue;
-        m_recipient = makeChoiceBox(deductionFrame, u"PenerimaWasiatWajibah"_s, choices::Recipient);
-        deductionGrid->addWidget(makeBuddyLabel(deductionFrame, u"LabelPenerimaWasiatWajibah"_s,
-                                                u"Pener&ima Wasiat Wajibah"_s, m_recipient),
-                                 deductionRow, 0);
-        deductionGrid->addWidget(m_recipient, deductionRow++, 1);
-        connect(m_recipient, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
+        m_recipient = makeChoiceBox(frame, u"PenerimaWasiatWajibah"_s, choices::Recipient);
+        grid->addWidget(makeBuddyLabel(frame, u"LabelPenerimaWasiatWajibah"_s,
+                                       u"Penerima Wasiat Wajibah"_s, m_recipient),
+                        row, 0);
+        grid->addWidget(m_recipient, row++, 1);
+        connect(m_recipient, &QComboBox::currentIndexChanged, this, &DivisionForm::entryChanged);
     }
-    m_net = makeLabel(deductionFrame, u"HartaBersih"_s);
+    m_net = makeLabel(frame, u"HartaBersih"_s);
     m_net->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int netRow = deductionRow;
-    deductionGrid->addWidget(makeLabel(deductionFrame, u"LabelHartaBersih"_s, u"Harta Bersih"_s),
-                             netRow, 0);
-    deductionGrid->addWidget(m_net, netRow, 1);
-    m_bequestNote = makeLabel(deductionFrame, u"CatatanWasiat"_s);
+    grid->addWidget(makeLabel(frame, u"LabelHartaBersih"_s, u"Harta Bersih"_s), row, 0);
+    grid->addWidget(m_net, row++, 1);
+    m_bequestNote = makeLabel(frame, u"CatatanWasiat"_s);
     m_bequestNote->setWordWrap(true);
-    deductionGrid->addWidget(m_bequestNote, netRow + 1, 0, 1, 2);
-    m_problem = makeLabel(deductionFrame, u"Masalah"_s);
-    m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(u"color: #b00000;"_s);
-    deductionGrid->addWidget(m_problem, netRow + 2, 0, 1, 2);
-    deductionGrid->setRowStretch(netRow + 3, 1);
+    grid->addWidget(m_bequestNote, row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    return frame;
+}
 
-    auto* predeceasedFrame = new QGroupBox(u"Pengganti"_s, this);
-    predeceasedFrame->setObjectName(u"FramePengganti"_s);
-    m_predeceased = new PredeceasedTable(predeceasedFrame);
-    (new QVBoxLayout(predeceasedFrame))->addWidget(m_predeceased);
-    connect(m_predeceased, &PredeceasedTable::changed, this, &DivisionForm::divide);
-
-    m_special = new SpecialCasesBox(this);
-    connect(m_special, &SpecialCasesBox::changed, this, &DivisionForm::divide);
-
-    auto* optionFrame = new QGroupBox(divisionTitles::Options.toString(), this);
+QWidget* DivisionForm::makeOptions() {
+    auto* page = new QWidget(this);
+    page->setObjectName(u"HalamanOpsi"_s);
+    auto* optionFrame = new QGroupBox(divisionTitles::Options.toString(), page);
     optionFrame->setObjectName(u"FramePilihan"_s);
     auto* optionGrid = new QGridLayout(optionFrame);
     for (std::size_t i = 0; i < Options.size(); ++i) {
@@ -168,141 +284,234 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
                                              QString::fromUtf16(Options[i].caption), box),
                               row, 0);
         optionGrid->addWidget(box, row, 1);
-        connect(box, &QComboBox::currentIndexChanged, this, &DivisionForm::divide);
+        connect(box, &QComboBox::currentIndexChanged, this, &DivisionForm::entryChanged);
     }
-    optionGrid->setRowStretch(static_cast<int>(Options.size()), 1);
+    m_special = new SpecialOptionsBox(page);
+    connect(m_special, &SpecialOptionsBox::changed, this, &DivisionForm::entryChanged);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(optionFrame);
+    layout->addWidget(m_special);
+    layout->addStretch();
+    return page;
+}
 
-    m_table = makeReportTable(this, u"Rincian"_s);
+QWidget* DivisionForm::makeResult() {
+    auto* result = new QWidget(this);
+    result->setObjectName(u"HalamanHasil"_s);
+    m_table = makeReportTable(result, u"Rincian"_s);
+    m_table->setTabKeyNavigation(false);
     QLabel* tableLabel =
-        makeBuddyLabel(this, u"LabelRincian"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
-    m_compare = new QCheckBox(u"Bandingkan &fikih klasik dan KHI"_s, this);
-    m_compare->setObjectName(u"Bandingkan"_s);
-    m_compare->setToolTip(u" Menampilkan bagian menurut kedua hukum berdampingan  "_s);
-    connect(m_compare, &QCheckBox::toggled, this, &DivisionForm::divide);
-    auto* tableHead = new QHBoxLayout;
-    tableHead->addWidget(tableLabel);
-    tableHead->addStretch();
-    tableHead->addWidget(m_compare);
-
-    m_notes = makeLabel(this, u"Catatan"_s);
+        makeBuddyLabel(result, u"LabelRincian"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
+    m_problem = makeLabel(result, u"Masalah"_s);
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(u"color: #b00000;"_s);
+    m_notes = makeLabel(result, u"Catatan"_s);
     m_notes->setWordWrap(true);
-
-    m_steps = makeStepsBox(this);
+    m_steps = makeStepsBox(result);
     QLabel* stepsLabel =
-        makeBuddyLabel(this, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
+        makeBuddyLabel(result, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
 
-    QHBoxLayout* buttonRow = makeOutputButtons({u"Pra&tinjau"_s, u"Pembagian Lengkap"_s});
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(deductionFrame, 3);
-    // Both are seldom needed: one beside the other would leave the table no room.
-    auto* cases = new QTabWidget(this);
-    cases->setObjectName(u"TabKasus"_s);
-    // Tab reaches the tab bar alone, in its place above the pages.
-    cases->setFocusPolicy(Qt::NoFocus);
-    cases->tabBar()->setFocusPolicy(Qt::TabFocus);
-    cases->addTab(predeceasedFrame, u"Pengganti"_s);
-    cases->addTab(m_special, u"Kasus khusus"_s);
-    top->addWidget(cases, 3);
-    top->addWidget(optionFrame, 3);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
-    layout->addLayout(particulars);
-    layout->addLayout(top);
-    layout->addLayout(tableHead);
-    layout->addWidget(m_table, 3);
-    layout->addWidget(m_notes);
-    layout->addWidget(stepsLabel);
-    layout->addWidget(m_steps, 2);
-    layout->addLayout(buttonRow);
-
-    // Room for a whole table of the usual size, within the screen whatever the font.
-    const QSize wanted(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 52);
-    const QSize screenRoom = screen()->availableSize() * 9 / 10;
-    resize(wanted.boundedTo(screenRoom).expandedTo(minimumSizeHint()));
+    auto* tablePart = new QWidget(result);
+    auto* tableLayout = new QVBoxLayout(tablePart);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(tableLabel);
+    tableLayout->addWidget(m_problem);
+    tableLayout->addWidget(m_table, 1);
+    tableLayout->addWidget(m_notes);
+    auto* stepsPart = new QWidget(result);
+    auto* stepsLayout = new QVBoxLayout(stepsPart);
+    stepsLayout->setContentsMargins(0, 0, 0, 0);
+    stepsLayout->addWidget(stepsLabel);
+    stepsLayout->addWidget(m_steps, 1);
+    auto* split = new QSplitter(Qt::Vertical, result);
+    split->setObjectName(u"PemisahHasil"_s);
+    split->setChildrenCollapsible(false);
+    split->addWidget(tablePart);
+    split->addWidget(stepsPart);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(result);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(split);
+    return result;
 }
 
 void DivisionForm::activate() {
+    divide();
+}
+
+void DivisionForm::openFromRoad() {
+    if (!m_fromRoad) {
+        if (!m_files->newCase(roadKasus()))
+            return;
+        m_fromRoad = true;
+        return;
+    }
     follow();
 }
 
 void DivisionForm::follow() {
-    divide();
+    if (!m_fromRoad)
+        return;
+    auto read = kasus();
+    Kasus road = roadKasus();
+    if (auto* typed = std::get_if<Kasus>(&read)) {
+        road.persons = keepTyped(std::move(road.persons), typed->persons);
+        road.deceased = typed->deceased;
+        road.deceased.particulars.name = m_state.sheet.particulars[0];
+    }
+    if (auto* typed = std::get_if<Kasus>(&read); typed && typed->persons == road.persons &&
+                                                 typed->estate == road.estate)
+        return divide();
+    const bool changed = m_files->changed();
+    showKasus(road);
+    if (changed)
+        m_files->markChanged();
 }
 
 void DivisionForm::clearEntry() {
-    for (QLineEdit* field : m_deductions)
-        field->clear();
-    for (QComboBox* box : m_options)
-        box->setCurrentIndex(0);
-    m_law->setCurrentIndex(0);
-    m_recipient->setCurrentIndex(0);
-    m_predeceased->clear();
-    m_special->clear();
-    m_compare->setChecked(false);
+    if (!m_fromRoad)
+        return;
+    // The road's own case goes with the road's calculation, as Data's entries do.
+    m_files->replace(roadKasus());
+    m_fromRoad = true;
     m_refused.forget();
+}
+
+bool DivisionForm::newCase() {
+    if (!m_files->newCase(Kasus{}))
+        return false;
+    m_entry->setCurrentWidget(m_deceased);
+    return true;
+}
+
+bool DivisionForm::openCase(const QString& path) {
+    return path.isEmpty() ? m_files->openAsked() : m_files->open(path);
+}
+
+bool DivisionForm::mayQuit() {
+    return m_files->mayDiscard();
+}
+
+// The designed road's heirs, estate and the deceased's particulars as Data took them.
+Kasus DivisionForm::roadKasus() const {
+    Kasus kasus;
+    const auto& sheet = m_state.sheet.particulars;
+    kasus.deceased.particulars.name = sheet[0];
+    kasus.deceased.particulars.address = sheet[1];
+    kasus.deceased.particulars.birthPlace = sheet[2];
+    kasus.deceased.deathPlace = sheet[3];
+    const PerKind<int> counts = m_state.lastCounts();
+    kasus.deceased.sex = counts[HeirKind::Suami] > 0 ? Sex::Female : Sex::Male;
+    kasus.estate = m_state.estate;
+    kasus.persons = personsOfCounts(counts);
+    return kasus;
+}
+
+void DivisionForm::entryChanged() {
+    m_files->markChanged();
+    divide();
 }
 
 void DivisionForm::showProblem(const QString& problem) {
     m_problemText = problem;
     m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
 }
 
 bool DivisionForm::khiAsked() const {
     return choiceValue<Law>(m_law) == Law::Khi || m_compare->isChecked();
 }
 
-// The deductions, when the estate can be read; an estate beyond the amounts the program holds is
-// divided in parts only.
-QString DivisionForm::readDeductions(FaraidInput& input) const {
-    input.estate = m_state.estate;
-    if (!input.estate)
-        return {};
+// An empty field is no amount given.
+QString DivisionForm::readDeductions(Kasus& kasus) const {
     const std::array<std::optional<Rupiah>*, DeductionCount> targets{
-        &input.jointProperty, &input.funeral,           &input.zakat,
-        &input.debts,         &input.obligatoryBequest, &input.bequest};
+        &kasus.jointProperty, &kasus.funeral,           &kasus.zakat,
+        &kasus.debts,         &kasus.obligatoryBequest, &kasus.bequest};
     for (std::size_t i = 0; i < m_deductions.size(); ++i) {
-        // The obligatory bequest is KHI's; beside the classical law it counts for the comparison.
-        if (i == Obligatory && !khiAsked())
+        const QString text = m_deductions[i]->text();
+        if (text.trimmed().isEmpty()) {
+            targets[i]->reset();
             continue;
-        *targets[i] = readFieldAmount(m_deductions[i]->text(), context().locale);
+        }
+        *targets[i] = readFieldAmount(text, context().locale);
         if (!*targets[i])
             return QString::fromUtf16(Deductions[i].problem);
     }
-    input.obligatoryBequestTo = choiceValue<BequestRecipient>(m_recipient);
+    kasus.obligatoryBequestTo = choiceValue<BequestRecipient>(m_recipient);
     return {};
 }
 
+std::variant<Kasus, QString> DivisionForm::kasus() const {
+    Kasus kasus;
+    if (QString problem = m_deceased->read(kasus); !problem.isEmpty())
+        return problem;
+    kasus.persons = m_persons->persons();
+    kasus.law = choiceValue<Law>(m_law);
+    kasus.compare = m_compare->isChecked();
+    for (std::size_t i = 0; i < m_options.size(); ++i)
+        setOptionValue(kasus.options, AllDivisionOptions[i], m_options[i]->currentData().toInt());
+    m_special->read(kasus);
+    if (QString problem = readDeductions(kasus); !problem.isEmpty())
+        return problem;
+    return kasus;
+}
+
 std::variant<DivisionRequest, QString> DivisionForm::request() const {
-    DivisionRequest request;
-    FaraidInput& in = request.input;
-    in.law = choiceValue<Law>(m_law);
-    request.compare = m_compare->isChecked();
-    in.counts = m_state.lastCounts();
-    in.predeceased = m_predeceased->children();
-    // A disabled option keeps its choice for later, but it is not asked now.
-    const Law asked = khiAsked() ? Law::Khi : Law::Classical;
-    for (std::size_t i = 0; i < m_options.size(); ++i) {
-        if (optionApplies(AllDivisionOptions[i], asked))
-            setOptionValue(in.options, AllDivisionOptions[i], m_options[i]->currentData().toInt());
-    }
-    if (QString problem = readDeductions(in); !problem.isEmpty())
-        return problem;
-    auto special = m_special->special();
-    if (auto* problem = std::get_if<QString>(&special))
+    auto read = kasus();
+    if (auto* problem = std::get_if<QString>(&read))
         return std::move(*problem);
-    request.special = std::get<SpecialInput>(std::move(special));
-    if (QString problem = m_special->addDistantKin(in); !problem.isEmpty())
-        return problem;
-    return request;
+    Kasus asked = std::get<Kasus>(std::move(read));
+    // A disabled entry keeps its value for later, but it is not asked now.
+    const Law law = khiAsked() ? Law::Khi : Law::Classical;
+    const FaraidOptions defaults;
+    for (const DivisionOption option : AllDivisionOptions) {
+        if (!optionApplies(option, law))
+            setOptionValue(asked.options, option, optionValue(defaults, option));
+    }
+    if (!khiAsked())
+        asked.obligatoryBequest.reset();
+    auto request = kasusRequest(asked);
+    if (auto* error = std::get_if<FaraidError>(&request))
+        return error->message;
+    return std::get<DivisionRequest>(std::move(request));
+}
+
+void DivisionForm::showKasus(const Kasus& kasus) {
+    {
+        const QSignalBlocker quietLaw(m_law);
+        const QSignalBlocker quietCompare(m_compare);
+        const QSignalBlocker quietRecipient(m_recipient);
+        const QSignalBlocker quietPersons(m_persons);
+        m_deceased->show(kasus);
+        m_persons->setPersons(kasus.persons);
+        setChoiceValue(m_law, kasus.law);
+        m_compare->setChecked(kasus.compare);
+        const std::array<std::optional<Rupiah>, DeductionCount> amounts{
+            kasus.jointProperty, kasus.funeral,           kasus.zakat,
+            kasus.debts,         kasus.obligatoryBequest, kasus.bequest};
+        for (std::size_t i = 0; i < m_deductions.size(); ++i) {
+            const QSignalBlocker quiet(m_deductions[i]);
+            m_deductions[i]->setText(
+                amounts[i] ? formatNumber(*amounts[i], NumberPattern::Amount, context().locale)
+                           : QString());
+        }
+        setChoiceValue(m_recipient, kasus.obligatoryBequestTo);
+        for (std::size_t i = 0; i < m_options.size(); ++i) {
+            const QSignalBlocker quiet(m_options[i]);
+            setChoiceValue(m_options[i], optionValue(kasus.options, AllDivisionOptions[i]));
+        }
+        m_special->show(kasus);
+    }
+    m_refused.forget();
+    divide();
 }
 
 void DivisionForm::divide() {
     m_deductions[Obligatory]->setEnabled(khiAsked());
     m_recipient->setEnabled(khiAsked());
-    m_special->setHeirs(m_state.lastCounts());
     const auto read = request();
+    m_files->enableSaving(!std::holds_alternative<QString>(kasus()));
     if (const auto* problem = std::get_if<QString>(&read))
         return showNoResult(*problem);
     DivisionOutcome outcome = waris::divide(std::get<DivisionRequest>(read));
@@ -313,8 +522,14 @@ void DivisionForm::divide() {
 
 void DivisionForm::showDivision(DividedEstate divided) {
     showProblem(QString());
-    m_case =
-        DivisionCase{m_state.sheet.particulars[0], m_state.sheet.particulars[5], divided.input};
+    const QString name = divided.deceased ? divided.deceased->particulars.name : QString();
+    // A case of the road shows its estate as Hasil does.
+    const QString estate =
+        m_fromRoad ? m_state.sheet.particulars[5]
+        : divided.input.estate
+            ? formatNumber(*divided.input.estate, NumberPattern::RupiahEstate, context().locale)
+            : QString();
+    m_case = DivisionCase{name, estate, divided.input};
     m_report.emplace(*m_case, divided.result, context().locale,
                      divided.other ? &*divided.other : nullptr);
     m_divided = std::move(divided);

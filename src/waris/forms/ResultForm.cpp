@@ -1,5 +1,7 @@
 #include "waris/forms/ResultForm.h"
 
+#include "waris/forms/DivisionForm.h"
+
 #include "common/LineWriter.h"
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
@@ -177,7 +179,8 @@ void ResultForm::showDetail() {
 }
 
 void ResultForm::showDivision() {
-    Form& division = context().forms.form(forms::Pembagian);
+    auto& division = context().forms.get<DivisionForm>(forms::Pembagian);
+    division.openFromRoad();
     division.show();
     division.raise();
     division.activateWindow();

@@ -36,6 +36,38 @@ void WarisRoad::enter() {
     deceased.show();
 }
 
+bool WarisRoad::newCase() {
+    auto& division = m_context.forms.get<DivisionForm>(forms::Pembagian);
+    if (!division.newCase())
+        return false;
+    division.show();
+    division.raise();
+    division.activateWindow();
+    return true;
+}
+
+bool WarisRoad::openCase(const QString& path) {
+    auto& division = m_context.forms.get<DivisionForm>(forms::Pembagian);
+    if (!division.openCase(path))
+        return false;
+    division.show();
+    division.raise();
+    division.activateWindow();
+    return true;
+}
+
+bool WarisRoad::mayQuit() {
+    FormRegistry& registry = m_context.forms;
+    if (!registry.exists(forms::Pembagian))
+        return true;
+    auto& division = registry.get<DivisionForm>(forms::Pembagian);
+    if (division.mayQuit())
+        return true;
+    division.show();
+    division.raise();
+    return false;
+}
+
 void WarisRoad::startAfresh() {
     FormRegistry& registry = m_context.forms;
     if (registry.exists(forms::Pembagian)) {

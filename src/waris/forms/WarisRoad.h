@@ -33,6 +33,13 @@ public:
     // full division's entries emptied.
     void startAfresh();
 
+    // Pembagian with an empty case, or with the case of a file (empty: asks which); false when
+    // the user cancelled or the file was refused.
+    bool newCase();
+    bool openCase(const QString& path);
+    // Before the program ends: false when the user keeps an unsaved case open.
+    bool mayQuit();
+
     // Data confirmed: the particulars go on the sheet, the spouse the sex rules out leaves the
     // heirs, and the heir selection follows.
     void recordDeceased(const std::array<QString, 6>& particulars, DeceasedSex sex);

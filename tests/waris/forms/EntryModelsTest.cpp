@@ -1,155 +1,137 @@
 #include "ui/ChoiceDelegate.h"
-#include "waris/forms/LaterDeathModel.h"
-#include "waris/forms/PredeceasedModel.h"
+#include "waris/forms/EstateItemsModel.h"
+#include "waris/forms/PersonsModel.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using zw::waris::HeirKind;
+using zw::waris::Person;
+using zw::waris::PersonsModel;
+using zw::waris::PersonState;
 using enum zw::waris::HeirKind;
 
 namespace {
 
-using Kinds = QList<HeirKind>;
-using Edit = QVariantList; // row, column, value
-using Edits = QList<Edit>;
-
-QStringList texts(const zw::waris::PredeceasedModel& model) {
-    QStringList rows;
-    for (const zw::waris::PredeceasedChild& child : model.rows())
-        rows.append(zw::waris::heirInfo(child.replaces).name % u' ' % QString::number(child.sons) %
-                    u' ' % QString::number(child.daughters));
-    return rows;
+Person person(int id, const QString& name, zw::waris::HeirKind relation,
+              PersonState state = PersonState::Living, int of = 0) {
+    Person p;
+    p.id = id;
+    p.particulars.name = name;
+    p.relation = relation;
+    p.state = state;
+    p.of = of;
+    return p;
 }
 
-zw::waris::PerKind<int> counts(const Kinds& persons) {
-    zw::waris::PerKind<int> counts{};
-    for (const HeirKind kind : persons)
-        ++counts[kind];
-    return counts;
+// A widow, a son who died later, a son who died before, and the later son's own daughter.
+std::vector<Person> family() {
+    return {person(1, u"Siti"_s, Istri), person(2, u"Umar"_s, AnakPria, PersonState::DiedLater),
+            person(3, u"Ali"_s, AnakPria, PersonState::Predeceased),
+            person(4, u"Zainab"_s, AnakWanita, PersonState::Living, 2)};
+}
+
+QStringList choices(const PersonsModel& model, int row, int column) {
+    return model.index(row, column).data(zw::ChoiceDelegate::ChoicesRole).toStringList();
 }
 
 } // namespace
 
-// The rows of the entry tables of Pembagian as edited through their models.
+// The persons of Pembagian as edited through their model.
 class EntryModelsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void predeceasedRowsGiveTheirValuesBack_data();
-    void predeceasedRowsGiveTheirValuesBack();
-    void laterDeathRowsFollowThePersons_data();
-    void laterDeathRowsFollowThePersons();
+    void whoseAndWhoChoicesFollowTheStates_data();
+    void whoseAndWhoChoicesFollowTheStates();
+    void removingAPersonLeavesNoReferenceToIt();
+    void editsAreCheckedAndNewPersonsGetNewIds_data();
+    void editsAreCheckedAndNewPersonsGetNewIds();
+    void estateItemsAddUpAndRefuseWhatIsNoAmount();
 };
 
-void EntryModelsTest::predeceasedRowsGiveTheirValuesBack_data() {
-    QTest::addColumn<Kinds>("added");
-    QTest::addColumn<Edits>("edits");
-    QTest::addColumn<int>("removed"); // -1: none
+void EntryModelsTest::whoseAndWhoChoicesFollowTheStates_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("whose place: the predeceased and the later dead, not the living")
+        << 0 << int(PersonsModel::Of) << QStringList{u"(pewaris)"_s, u"Umar"_s, u"Ali"_s};
+    QTest::newRow("no one is his own")
+        << 1 << int(PersonsModel::Of) << QStringList{u"(pewaris)"_s, u"Ali"_s};
+    QTest::newRow("an heir of the later dead may be a person of the first division")
+        << 3 << int(PersonsModel::SameAs)
+        << QStringList{u"(orang lain)"_s, u"Siti"_s};
+    QTest::newRow("an heir of the deceased is no one else")
+        << 0 << int(PersonsModel::SameAs) << QStringList{u"(orang lain)"_s};
+}
+
+void EntryModelsTest::whoseAndWhoChoicesFollowTheStates() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QStringList, expected);
+
+    PersonsModel model(nullptr);
+    model.setPersons(family());
+    QCOMPARE(choices(model, row, column), expected);
+    QCOMPARE(model.index(3, PersonsModel::Of).data().toString(), u"Umar"_s);
+}
+
+void EntryModelsTest::removingAPersonLeavesNoReferenceToIt() {
+    PersonsModel model(nullptr);
+    std::vector<Person> persons = family();
+    persons[3].sameAs = 1;
+    model.setPersons(persons);
+    model.removePerson(0);
+    QCOMPARE(model.rows()[2].sameAs, 0);
+    model.removePerson(0);
+    QCOMPARE(model.rows()[1].of, 0);
+    QCOMPARE(model.rowCount(), 2);
+}
+
+void EntryModelsTest::editsAreCheckedAndNewPersonsGetNewIds_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<int>("changes");
-    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("shown");
 
-    QTest::newRow("added rows start with one son")
-        << Kinds{AnakPria, AnakWanita} << Edits{} << -1 << true << 0
-        << QStringList{u"Anak Pria 1 0"_s, u"Anak Wanita 1 0"_s};
-    QTest::newRow("counts typed as numbers or digits")
-        << Kinds{AnakPria} << Edits{{0, 1, 3}, {0, 2, u"4"_s}} << -1 << true << 2
-        << QStringList{u"Anak Pria 3 4"_s};
-    QTest::newRow("a count out of range kept for the division to refuse")
-        << Kinds{AnakWanita} << Edits{{0, 2, -1}} << -1 << true << 1
-        << QStringList{u"Anak Wanita 1 -1"_s};
-    QTest::newRow("the same count again changes nothing")
-        << Kinds{AnakPria} << Edits{{0, 1, 1}} << -1 << true << 0
-        << QStringList{u"Anak Pria 1 0"_s};
-    QTest::newRow("letters refused") << Kinds{AnakPria} << Edits{{0, 1, u"dua"_s}} << -1 << false
-                                     << 0 << QStringList{u"Anak Pria 1 0"_s};
-    QTest::newRow("the kind refused") << Kinds{AnakPria} << Edits{{0, 0, 5}} << -1 << false << 0
-                                      << QStringList{u"Anak Pria 1 0"_s};
-    QTest::newRow("a row beyond the table refused")
-        << Kinds{AnakPria} << Edits{{1, 1, 2}} << -1 << false << 0
-        << QStringList{u"Anak Pria 1 0"_s};
-    QTest::newRow("the row removed, the others kept in order")
-        << Kinds{AnakPria, AnakWanita, SaudaraPriaSekandung} << Edits{{2, 1, 2}} << 0 << true << 1
-        << QStringList{u"Anak Wanita 1 0"_s, u"Saudara Pria Sekandung 2 0"_s};
+    QTest::newRow("a name in any script") << int(PersonsModel::Name) << QVariant(u"عائشة 李 😀"_s)
+                                          << true << u"عائشة 李 😀"_s;
+    QTest::newRow("a date as typed here") << int(PersonsModel::BirthDate)
+                                          << QVariant(u"7/3/1980"_s) << true << u"07-03-1980"_s;
+    QTest::newRow("a date that is none") << int(PersonsModel::BirthDate)
+                                         << QVariant(u"31-02-1980"_s) << false << QString();
+    QTest::newRow("a relationship beyond the kinds") << int(PersonsModel::Relation)
+                                                     << QVariant(99) << false << u"Istri"_s;
+    QTest::newRow("a state beyond the states")
+        << int(PersonsModel::State) << QVariant(-1) << false << u"Hidup"_s;
+    QTest::newRow("the unborn") << int(PersonsModel::State) << QVariant(6) << true
+                                << u"Dalam kandungan"_s;
 }
 
-void EntryModelsTest::predeceasedRowsGiveTheirValuesBack() {
-    QFETCH(Kinds, added);
-    QFETCH(Edits, edits);
-    QFETCH(int, removed);
+void EntryModelsTest::editsAreCheckedAndNewPersonsGetNewIds() {
+    QFETCH(int, column);
+    QFETCH(QVariant, value);
     QFETCH(bool, accepted);
-    QFETCH(int, changes);
-    QFETCH(QStringList, rows);
+    QFETCH(QString, shown);
 
-    zw::waris::PredeceasedModel model(nullptr);
-    for (const HeirKind kind : added)
-        model.append({kind, 1, 0});
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    for (const Edit& edit : edits)
-        QCOMPARE(model.setData(model.index(edit[0].toInt(), edit[1].toInt()), edit[2]), accepted);
-    if (removed >= 0)
-        QVERIFY(model.removeRow(removed));
-    QCOMPARE(changed.size(), changes);
-    QCOMPARE(texts(model), rows);
-    QCOMPARE(model.rowCount(), rows.size());
+    PersonsModel model(nullptr);
+    model.setPersons(family());
+    const int row = model.addPerson(person(0, {}, Istri));
+    QCOMPARE(model.rows()[static_cast<std::size_t>(row)].id, 5);
+    QCOMPARE(model.setData(model.index(row, column), value), accepted);
+    QCOMPARE(model.index(row, column).data().toString(), shown);
 }
 
-void EntryModelsTest::laterDeathRowsFollowThePersons_data() {
-    QTest::addColumn<Kinds>("persons");
-    QTest::addColumn<QVariant>("choice"); // of the first row; nothing: no choice made
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<Kinds>("later"); // the persons after the counts changed
-    QTest::addColumn<QString>("who");
-    QTest::addColumn<QStringList>("choices");
-
-    QTest::newRow("a new row takes the first person")
-        << Kinds{AnakPria, Istri} << QVariant() << true << Kinds{AnakPria, Istri} << u"Anak Pria"_s
-        << QStringList{u"Anak Pria"_s, u"Istri"_s};
-    QTest::newRow("the person chosen stays, numbered once there are several")
-        << Kinds{AnakPria, Istri} << QVariant(0) << true << Kinds{AnakPria, AnakPria, Istri}
-        << u"Anak Pria 1"_s << QStringList{u"Anak Pria 1"_s, u"Anak Pria 2"_s, u"Istri"_s};
-    QTest::newRow("a person gone falls back to the first")
-        << Kinds{AnakPria, AnakPria, Istri} << QVariant(1) << true << Kinds{AnakPria, Istri}
-        << u"Anak Pria"_s << QStringList{u"Anak Pria"_s, u"Istri"_s};
-    QTest::newRow("nobody while the division has no heirs")
-        << Kinds{Istri} << QVariant() << true << Kinds{} << QString() << QStringList{};
-    QTest::newRow("a choice beyond the list refused")
-        << Kinds{Istri, Bapak} << QVariant(2) << false << Kinds{Istri, Bapak} << u"Bapak"_s
-        << QStringList{u"Bapak"_s, u"Istri"_s};
-    QTest::newRow("a name for a choice refused")
-        << Kinds{Istri, Bapak} << QVariant(u"Istri"_s) << false << Kinds{Istri, Bapak} << u"Bapak"_s
-        << QStringList{u"Bapak"_s, u"Istri"_s};
-}
-
-// Two rows, the first one's person chosen and its heirs typed, the second removed.
-void EntryModelsTest::laterDeathRowsFollowThePersons() {
-    QFETCH(Kinds, persons);
-    QFETCH(QVariant, choice);
-    QFETCH(bool, accepted);
-    QFETCH(Kinds, later);
-    QFETCH(QString, who);
-    QFETCH(QStringList, choices);
-    using Model = zw::waris::LaterDeathModel;
-
-    Model model(nullptr);
-    model.setPersons(counts(persons));
-    for (int row = 0; row < 2; ++row)
-        model.append(zw::waris::LaterDeathRow(model.firstPerson()));
-    const QModelIndex first = model.index(0, Model::Who);
-    if (choice.isValid())
-        QCOMPARE(model.setData(first, choice), accepted);
-    QVERIFY(model.setData(model.index(0, Model::Heirs), u"Istri, AnakPria=2"_s));
-    QVERIFY(model.removeRow(1));
-    model.setPersons(counts(later));
-
-    QCOMPARE(model.rowCount(), 1);
-    QCOMPARE(first.data().toString(), who);
-    QCOMPARE(model.rows().front().who.has_value(), !who.isEmpty());
-    QCOMPARE(first.data(zw::ChoiceDelegate::ChoicesRole).toStringList(), choices);
-    QCOMPARE(first.data(Qt::EditRole).toInt(), choices.indexOf(who));
-    QCOMPARE(model.rows().front().heirs, u"Istri, AnakPria=2"_s);
+void EntryModelsTest::estateItemsAddUpAndRefuseWhatIsNoAmount() {
+    zw::waris::EstateItemsModel items(QLocale(QLocale::Indonesian), nullptr);
+    items.append({});
+    items.append({});
+    QVERIFY(items.setData(items.index(0, 1), u"250.000.000"_s));
+    QVERIFY(items.setData(items.index(1, 1), u"1.500,50"_s));
+    QVERIFY(!items.setData(items.index(1, 1), u"-5"_s));
+    QVERIFY(!items.setData(items.index(1, 1), u"sawah"_s));
+    QCOMPARE(items.total(), zw::Rupiah::fromSen(25'000'150'050));
+    QCOMPARE(items.index(1, 1).data().toString(), u"1.500,50"_s);
 }
 
 QTEST_MAIN(EntryModelsTest)

@@ -1,0 +1,206 @@
+#include "ModalGuard.h"
+#include "TestApp.h"
+#include "waris/forms/CaseFiles.h"
+#include "waris/forms/DivisionForm.h"
+#include "waris/forms/PersonsModel.h"
+
+#include <QAbstractItemView>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTabWidget>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+using namespace zw::test;
+using zw::UnsavedAnswer;
+
+namespace {
+
+const QString Division = u"Pembagian"_s;
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Pembagian as the window of a case file: from the main menu, saved, reopened, and never closed
+// over changes the user did not choose to lose.
+class CaseWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void caseSavedAndReopenedIsTheSame();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
+    void refusedFileLeavesTheCaseUntouched_data();
+    void refusedFileLeavesTheCaseUntouched();
+    void grabScratch() {
+        enterCase();
+        form().resize(1366, 700);
+        form().show();
+        QTest::qWait(200);
+        qWarning() << "min" << form().minimumSizeHint() << form().minimumSize() << form().size();
+        form().grab().save(u"/tmp/pembagian.png"_s);
+        m_app->child<QTabWidget>(Division, u"TabKasus"_s).setCurrentIndex(0);
+        form().grab().save(u"/tmp/pembagian0.png"_s);
+        m_app->child<QTabWidget>(Division, u"TabKasus"_s).setCurrentIndex(2);
+        form().grab().save(u"/tmp/pembagian2.png"_s);
+        m_app->child<QTabWidget>(Division, u"TabKasus"_s).setCurrentIndex(3);
+        form().grab().save(u"/tmp/pembagian3.png"_s);
+    }
+
+private:
+    zw::waris::DivisionForm& form() {
+        return static_cast<zw::waris::DivisionForm&>(m_app->form(Division));
+    }
+    void click(const QString& formName, const QString& button) {
+        m_app->child<QAbstractButton>(formName, button).click();
+    }
+    void type(const QString& field, const QString& text) {
+        auto& edit = m_app->child<QLineEdit>(Division, field);
+        edit.setText(text);
+        QTest::keyClick(&edit, Qt::Key_Return);
+    }
+    // A widow and two sons of Ahmad, with one debt, from the main menu.
+    void enterCase();
+    zw::waris::Kasus shownCase() { return std::get<zw::waris::Kasus>(form().kasus()); }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<TestApp> m_app;
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+};
+
+void CaseWindowTest::init() {
+    m_app = std::make_unique<TestApp>();
+    m_watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void CaseWindowTest::cleanup() {
+    QVERIFY(!m_watchdog->fired());
+    QCOMPARE(m_app->dialogs.unexpected, 0);
+    m_app.reset();
+}
+
+void CaseWindowTest::enterCase() {
+    m_app->form(u"Awal"_s).show();
+    click(u"Awal"_s, u"KasusBaru"_s);
+    QVERIFY(form().isVisible());
+    QVERIFY(!m_app->form(u"Awal"_s).isVisible());
+    type(u"NamaPewaris"_s, u"Ahmad bin Abdullah"_s);
+    type(u"HartaWaris"_s, u"1,200,000"_s);
+    type(u"TambahCepat"_s, u"Istri, AnakPria=2"_s);
+    type(u"Utang"_s, u"200,000"_s);
+    QCOMPARE(m_app->child<QLabel>(Division, u"Masalah"_s).text(), QString());
+    QVERIFY(form().isWindowModified());
+}
+
+// Saved, changed, thrown away and opened again: the case as it was saved, and saving it again
+// writes the same bytes.
+void CaseWindowTest::caseSavedAndReopenedIsTheSame() {
+    enterCase();
+    const zw::waris::Kasus typed = shownCase();
+    const QString path = m_folder.filePath(u"ahmad.waris"_s);
+    m_app->dialogs.answerSave(path);
+    click(Division, u"SimpanKasus"_s);
+    QVERIFY(!form().isWindowModified());
+    QVERIFY(form().windowTitle().contains(u"ahmad.waris"_s));
+    QCOMPARE(zw::waris::CaseFiles::recentFiles().value(0), path);
+
+    type(u"Utang"_s, u"300,000"_s);
+    QVERIFY(form().isWindowModified());
+    m_app->dialogs.answerUnsaved(UnsavedAnswer::Discard);
+    click(Division, u"KasusBaru"_s);
+    QCOMPARE(shownCase().persons.size(), 0U);
+
+    m_app->dialogs.answerOpen(path);
+    click(Division, u"BukaKasus"_s);
+    QCOMPARE(shownCase(), typed);
+    QVERIFY(!form().isWindowModified());
+    const QString again = m_folder.filePath(u"lagi.waris"_s);
+    m_app->dialogs.answerSave(again);
+    click(Division, u"SimpanKasusSebagai"_s);
+    QCOMPARE(contents(again), contents(path));
+    QCOMPARE(m_app->dialogs.unsavedQuestions.size(), 1);
+    QVERIFY(m_app->dialogs.messages.isEmpty());
+}
+
+void CaseWindowTest::unsavedChangesAreAskedAbout_data() {
+    QTest::addColumn<UnsavedAnswer>("answer");
+    QTest::addColumn<bool>("windowStays");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("saved") << UnsavedAnswer::Save << false << true;
+    QTest::newRow("not saved") << UnsavedAnswer::Discard << false << false;
+    QTest::newRow("cancelled") << UnsavedAnswer::Cancel << true << false;
+}
+
+// Quitting over a changed case asks; closing the window only hides it with the case in it.
+void CaseWindowTest::unsavedChangesAreAskedAbout() {
+    QFETCH(UnsavedAnswer, answer);
+    QFETCH(bool, windowStays);
+    QFETCH(bool, saved);
+
+    enterCase();
+    const zw::waris::Kasus typed = shownCase();
+    click(Division, u"Tutup"_s);
+    QVERIFY(!form().isVisible());
+    QVERIFY(m_app->dialogs.unsavedQuestions.isEmpty());
+    QCOMPARE(shownCase(), typed);
+
+    const QString path = m_folder.filePath(u"ditanya.waris"_s);
+    QFile::remove(path);
+    m_app->dialogs.answerUnsaved(answer);
+    if (answer == UnsavedAnswer::Save)
+        m_app->dialogs.answerSave(path);
+    m_app->context.navigation.toClosing();
+    QCOMPARE(m_app->form(u"Akhir"_s).isVisible(), !windowStays);
+    QCOMPARE(form().isVisible(), windowStays);
+    QCOMPARE(QFile::exists(path), saved);
+    QCOMPARE(m_app->dialogs.unsavedQuestions.size(), 1);
+}
+
+void CaseWindowTest::refusedFileLeavesTheCaseUntouched_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("empty") << QByteArray() << u"Berkas kasus"_s;
+    QTest::newRow("not JSON") << QByteArray("\x00\x01\x02PK", 6) << u"Berkas kasus"_s;
+    QTest::newRow("cut off") << QByteArray(R"({"format":"zakat-waris-kasus","version":1,"pers)")
+                             << u"Berkas kasus"_s;
+}
+
+void CaseWindowTest::refusedFileLeavesTheCaseUntouched() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+
+    enterCase();
+    const zw::waris::Kasus typed = shownCase();
+    const QString title = form().windowTitle();
+    const QString path = m_folder.filePath(u"rusak.waris"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    m_app->dialogs.answerUnsaved(UnsavedAnswer::Discard);
+    m_app->dialogs.answerOpen(path);
+    click(Division, u"BukaKasus"_s);
+    QCOMPARE(m_app->dialogs.messages.size(), 1);
+    const QString told = m_app->dialogs.messages.constFirst().text;
+    QVERIFY2(told.contains(message) && !told.contains(u'\n'), qPrintable(told));
+    QCOMPARE(shownCase(), typed);
+    QCOMPARE(form().windowTitle(), title);
+    QCOMPARE(contents(path), bytes);
+}
+
+QTEST_MAIN(CaseWindowTest)
+#include "CaseWindowTest.moc"
