@@ -58,8 +58,12 @@ bool AppNavigation::openCase(const QString& path) {
 }
 
 void AppNavigation::toClosing() {
-    if (!m_waris.mayQuit())
+    // Kept open, the case goes on beside the main menu.
+    if (!m_waris.mayQuit()) {
+        toMainMenu();
+        m_waris.showCase();
         return;
+    }
     Form& closing = m_context.forms.form(forms::Akhir);
     closing.show();
     closing.repaint();

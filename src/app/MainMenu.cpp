@@ -70,8 +70,11 @@ MainMenu::MainMenu(AppContext& context)
 
     QPushButton* waris = created.at(2);
     waris->setDefault(true);
+    // From the default to the right, then from the row's start.
     setTabOrder(waris, created.at(3));
-    setTabOrder(created.at(3), created.at(0));
+    setTabOrder(created.at(3), created.at(4));
+    setTabOrder(created.at(4), created.at(5));
+    setTabOrder(created.at(5), created.at(0));
     setTabOrder(created.at(0), created.at(1));
     waris->setFocus();
 

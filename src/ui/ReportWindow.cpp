@@ -38,7 +38,7 @@ QHBoxLayout* ReportWindow::makeOutputButtons(const OutputButtons& buttons) {
         {u"Pdf"_s, u"&PDF"_s, u" Menyimpan "_s % buttons.subject % u" Sebagai File PDF  "_s,
          &ReportWindow::writePdf},
         {u"Tutup"_s, u"&Tutup"_s, u" Menutup Jendela "_s % buttons.subject % u"  "_s,
-         &ReportWindow::hide},
+         &ReportWindow::closeRequested},
     };
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -48,7 +48,7 @@ QHBoxLayout* ReportWindow::makeOutputButtons(const OutputButtons& buttons) {
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, spec.action);
         row->addWidget(button);
-        if (spec.action == &ReportWindow::hide)
+        if (spec.action == &ReportWindow::closeRequested)
             setEscapeButton(button);
         else
             m_outputButtons.push_back(button);

@@ -18,7 +18,8 @@ class QTableWidget;
 namespace zw {
 
 // A window that shows a report and saves it as a text file, prints it, previews it or writes it
-// as a PDF, through the buttons Simpan, Cetak, Pratinjau, Pdf and Tutup (Escape presses Tutup).
+// as a PDF, through the buttons Simpan, Cetak, Pratinjau, Pdf and Tutup (Escape presses Tutup;
+// both close the window as its close button does).
 class ReportWindow : public Form {
     Q_OBJECT
 

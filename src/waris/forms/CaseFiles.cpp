@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPoint>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringBuilder>
@@ -87,11 +88,14 @@ QHBoxLayout* CaseFiles::makeButtons() {
     recent->setObjectName(u"KasusTerakhir"_s);
     recent->setText(u"Terakhir Dibuka"_s);
     recent->setToolTip(u"Berkas kasus yang terakhir dibuka atau disimpan"_s);
-    recent->setPopupMode(QToolButton::InstantPopup);
+    recent->setFocusPolicy(Qt::TabFocus);
     m_recent = new QMenu(recent);
     m_recent->setObjectName(u"MenuKasusTerakhir"_s);
-    recent->setMenu(m_recent);
-    connect(m_recent, &QMenu::aboutToShow, this, &CaseFiles::fillRecentMenu);
+    // Shown without a loop of its own, so that nothing waits on it.
+    connect(recent, &QToolButton::clicked, this, [this, recent] {
+        fillRecentMenu();
+        m_recent->popup(recent->mapToGlobal(QPoint(0, recent->height())));
+    });
     row->addWidget(recent);
     row->addStretch();
     return row;

@@ -4,8 +4,10 @@
 #include "common/NumberReader.h"
 #include "ui/AppContext.h"
 #include "ui/ChoiceBox.h"
+#include "ui/FormRegistry.h"
 #include "ui/FormWidgets.h"
 #include "ui/Messages.h"
+#include "ui/Navigation.h"
 #include "waris/engine/designed/InheritanceSheet.h"
 #include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/kasus/KasusRequest.h"
@@ -16,6 +18,7 @@
 #include "waris/forms/DeceasedPage.h"
 #include "waris/forms/PersonsTable.h"
 #include "waris/forms/SpecialOptionsBox.h"
+#include "waris/forms/WarisFormNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,23 +53,23 @@ struct DeductionSpec {
     const char16_t* problem;
 };
 
-// In the order of DivisionForm::Deduction. The access keys are those of this tab's page only:
-// the tab bar, the table and the buttons below keep theirs.
+// In the order of DivisionForm::Deduction. No access keys on a tab's page: on a hidden page they
+// would reach nothing; the tab's own key leads there.
 constexpr std::array<DeductionSpec, 6> Deductions{{
-    {u"HartaBersama", u"Harta Bersa&ma",
+    {u"HartaBersama", u"Harta Bersama",
      u" Harta bersama dengan suami/istri yang masih hidup; separuhnya milik suami/istri, "
      u"kosong = 0  ",
      u"Harta bersama bukan angka yang sah atau negatif."},
-    {u"Biaya", u"&Biaya Pengurusan Jenazah", u" Biaya pengurusan jenazah, kosong = 0  ",
+    {u"Biaya", u"Biaya Pengurusan Jenazah", u" Biaya pengurusan jenazah, kosong = 0  ",
      u"Biaya pengurusan jenazah bukan angka yang sah atau negatif."},
-    {u"ZakatTerutang", u"&Zakat yang Belum Dibayar", u" Zakat yang belum dibayar, kosong = 0  ",
+    {u"ZakatTerutang", u"Zakat yang Belum Dibayar", u" Zakat yang belum dibayar, kosong = 0  ",
      u"Zakat yang belum dibayar bukan angka yang sah atau negatif."},
-    {u"Utang", u"&Utang", u" Utang yang ditinggalkan, kosong = 0  ",
+    {u"Utang", u"Utang", u" Utang yang ditinggalkan, kosong = 0  ",
      u"Utang bukan angka yang sah atau negatif."},
-    {u"WasiatWajibah", u"Wasiat Wa&jibah",
+    {u"WasiatWajibah", u"Wasiat Wajibah",
      u" KHI: wasiat wajibah, didahulukan; bersama wasiat paling banyak 1/3  ",
      u"Wasiat wajibah bukan angka yang sah atau negatif."},
-    {u"Wasiat", u"Wasi&at", u" Wasiat, paling banyak 1/3 harta setelah biaya dan utang  ",
+    {u"Wasiat", u"Wasiat", u" Wasiat, paling banyak 1/3 harta setelah biaya dan utang  ",
      u"Wasiat bukan angka yang sah atau negatif."},
 }};
 
@@ -77,12 +80,12 @@ struct OptionSpec {
 
 // In the order of AllDivisionOptions.
 constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
-    {u"Kakek", u"&Kakek bersama saudara"},
-    {u"Musytarakah", u"&Musytarakah"},
-    {u"Nenek", u"Nenek dari pi&hak"},
-    {u"SisaPasangan", u"Sisa bila hanya s&uami/istri"},
-    {u"AnakMenghijabSaudara", u"&Anak wanita dan saudara"},
-    {u"RaddKhi", u"Ra&dd dalam KHI"},
+    {u"Kakek", u"Kakek bersama saudara"},
+    {u"Musytarakah", u"Musytarakah"},
+    {u"Nenek", u"Nenek dari pihak"},
+    {u"SisaPasangan", u"Sisa bila hanya suami/istri"},
+    {u"AnakMenghijabSaudara", u"Anak wanita dan saudara"},
+    {u"RaddKhi", u"Radd dalam KHI"},
 }};
 
 // The persons of the designed road's counts, named by their kind and number.
@@ -159,6 +162,9 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
              showMessage(context.dialogs, this, {divisionTitles::Window.toString(), problem});
          }});
 
+    // First in the window, so first in the focus chain.
+    QHBoxLayout* fileButtons = m_files->makeButtons();
+
     m_name = makeLabel(this, u"Nama"_s);
     m_estate = makeLabel(this, u"Harta"_s);
     auto* particulars = new QGridLayout;
@@ -199,6 +205,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     m_entry->addTab(makeDeductions(), u"Pe&ngurangan"_s);
     m_entry->addTab(makeOptions(), u"&Opsi Hukum"_s);
     m_entry->setCurrentWidget(m_persons);
+    setTabOrder(m_compare, m_entry->tabBar());
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(u"Pemisah"_s);
@@ -213,7 +220,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     auto* head = new QHBoxLayout;
     head->addWidget(title);
     head->addStretch();
-    head->addLayout(m_files->makeButtons());
+    head->addLayout(fileButtons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
     layout->addLayout(particulars);
@@ -338,6 +345,13 @@ QWidget* DivisionForm::makeResult() {
 
 void DivisionForm::activate() {
     divide();
+}
+
+// Opened from the main menu, the window goes back to it; from Hasil, Hasil stays.
+void DivisionForm::closeRequested() {
+    hide();
+    if (!context().forms.form(forms::Hasil).isVisible())
+        context().navigation.toMainMenu();
 }
 
 void DivisionForm::openFromRoad() {

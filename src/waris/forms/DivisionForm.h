@@ -64,6 +64,7 @@ public:
 
 protected:
     void activate() override;
+    void closeRequested() override;
     std::optional<report::Report> currentReport(const QDateTime& now) const override;
 
 private:

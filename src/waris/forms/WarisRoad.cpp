@@ -60,12 +60,14 @@ bool WarisRoad::mayQuit() {
     FormRegistry& registry = m_context.forms;
     if (!registry.exists(forms::Pembagian))
         return true;
-    auto& division = registry.get<DivisionForm>(forms::Pembagian);
-    if (division.mayQuit())
-        return true;
+    return registry.get<DivisionForm>(forms::Pembagian).mayQuit();
+}
+
+void WarisRoad::showCase() {
+    Form& division = m_context.forms.form(forms::Pembagian);
     division.show();
     division.raise();
-    return false;
+    division.activateWindow();
 }
 
 void WarisRoad::startAfresh() {

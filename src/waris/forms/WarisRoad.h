@@ -39,6 +39,7 @@ public:
     bool openCase(const QString& path);
     // Before the program ends: false when the user keeps an unsaved case open.
     bool mayQuit();
+    void showCase();
 
     // Data confirmed: the particulars go on the sheet, the spouse the sex rules out leaves the
     // heirs, and the heir selection follows.

@@ -1,6 +1,7 @@
 #include "HangWatchdog.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "ui/ChoiceDelegate.h"
 #include "app/AppFormNames.h"
 #include "app/StartUp.h"
 
@@ -92,9 +93,9 @@ private:
     void click(QWidget* target);
     void type(QWidget* field);
     QWidget* fullDivision();
-    QTableView* predeceasedTable();
-    void actOnPredeceased(QTableView* table);
-    void actOnSpecialCases(QWidget* window);
+    QTableView* personsTable();
+    void actOnPersons(QTableView* table);
+    void choosePersonCell(QTableView* table);
     void editCell(QTableView* table);
     void note(const QString& action, QWidget* target);
 
@@ -178,10 +179,17 @@ void MonkeyTest::tick() {
     // Answers for the dialogs an action may open; what is saved and printed is checked in
     // tst_reportoutput.
     const bool cancel = m_random.bounded(3) == 0;
-    m_app->dialogs.answerSave(cancel ? std::nullopt : std::optional(m_folder.filePath(u"h.TXT"_s)));
+    const QString saved = m_folder.filePath(m_random.bounded(2) == 0 ? u"h.TXT"_s : u"k.waris"_s);
+    m_app->dialogs.answerSave(cancel ? std::nullopt : std::optional(saved));
     m_app->dialogs.answerPrint(cancel ? std::nullopt
                                       : std::optional(m_folder.filePath(u"c.pdf"_s)));
     m_app->dialogs.answerPreview(m_folder.filePath(u"v.pdf"_s));
+    // The case files: saved beside, opened from what was saved (or from nothing there).
+    m_app->dialogs.answerOpen(cancel ? std::nullopt
+                                     : std::optional(m_folder.filePath(u"k.waris"_s)));
+    const zw::UnsavedAnswer answers[] = {zw::UnsavedAnswer::Save, zw::UnsavedAnswer::Discard,
+                                         zw::UnsavedAnswer::Cancel};
+    m_app->dialogs.answerUnsaved(answers[m_random.bounded(3)]);
     m_pausedTicks = 0;
     const auto started = processorTime();
     const int done = ++m_done;
@@ -211,9 +219,9 @@ void MonkeyTest::act() {
         }
         return widget;
     };
-    QTableView* table = predeceasedTable();
+    QTableView* table = personsTable();
     if (table && m_random.bounded(4) != 0) {
-        actOnPredeceased(table);
+        actOnPersons(table);
     } else if (QWidget* full = table ? nullptr : fullDivision(); full && m_random.bounded(4) == 0) {
         click(full);
     } else if (roll < 42) {
@@ -311,12 +319,12 @@ QWidget* MonkeyTest::fullDivision() {
     return nullptr;
 }
 
-// The table of predeceased children, when its window takes input; it may lie on a hidden tab.
-QTableView* MonkeyTest::predeceasedTable() {
+// The table of the case's persons, when its window takes input; it may lie on a hidden tab.
+QTableView* MonkeyTest::personsTable() {
     if (QApplication::activeModalWidget())
         return nullptr;
     for (QWidget* window : visibleForms()) {
-        if (auto* table = window->findChild<QTableView*>(u"Pengganti"_s);
+        if (auto* table = window->findChild<QTableView*>(u"DaftarAhliWaris"_s);
             table && window->isEnabled())
             return table;
     }
@@ -324,96 +332,58 @@ QTableView* MonkeyTest::predeceasedTable() {
 }
 
 // The full division lies deep in the inheritance road: its button is taken often, and once the
-// table is on the screen most actions stay with it, adding and removing rows and typing
-// counts into them.
-void MonkeyTest::actOnPredeceased(QTableView* table) {
+// window is on the screen most actions stay with it, adding and removing persons, changing their
+// relationships and states and whose they are, and typing into the entry's fields.
+void MonkeyTest::actOnPersons(QTableView* table) {
+    QWidget* window = table->window();
     const int roll = m_random.bounded(12);
-    // The frames lie on tabs of one widget, as the user switches between them.
-    if (auto* tabs = table->window()->findChild<QTabWidget*>(u"TabKasus"_s))
-        tabs->setCurrentIndex(roll >= 8 ? 1 : 0);
-    if (roll >= 8) {
-        actOnSpecialCases(table->window());
+    if (auto* tabs = window->findChild<QTabWidget*>(u"TabKasus"_s))
+        tabs->setCurrentIndex(m_random.bounded(tabs->count()));
+    if (roll < 2) {
+        click(window->findChild<QWidget*>(roll == 0 ? u"TambahOrang"_s : u"HapusOrang"_s));
     } else if (roll < 3) {
-        click(table->window()->findChild<QWidget*>(roll == 0 ? u"TambahPenggantiWanita"_s
-                                                             : u"TambahPenggantiPria"_s));
+        const QString typed[] = {u"AnakPria=2"_s, u"Istri, Ibu"_s, u"SaudaraWanitaIbu=2"_s,
+                                 u"Bibi"_s, u"Bapak"_s, u"AnakWanita=99"_s};
+        auto* edit = window->findChild<QLineEdit*>(u"TambahCepat"_s);
+        const QString text = typed[m_random.bounded(int(std::size(typed)))];
+        note(u"typed "_s + text, edit);
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
     } else if (roll < 4) {
-        if (const int rows = table->model()->rowCount(); rows > 0)
-            table->setCurrentIndex(table->model()->index(m_random.bounded(rows), 0));
-        click(table->window()->findChild<QWidget*>(u"HapusPengganti"_s));
-    } else {
-        editCell(table);
-    }
-}
-
-// A special case chosen, changed or taken back: a combo's choice, the number of the unborn, a
-// person who died together, a later death with a list of heirs, well formed or not.
-void MonkeyTest::actOnSpecialCases(QWidget* window) {
-    const int roll = m_random.bounded(6);
-    if (roll == 0) {
-        const QString names[] = {u"Kandungan"_s,     u"CadanganKandungan"_s, u"Hilang"_s,
-                                 u"Khuntsa"_s,       u"PandanganKhuntsa"_s,  u"CaraKerabatJauh"_s,
-                                 u"PenggantiJenis"_s};
+        const QString names[] = {u"CadanganKandungan"_s, u"PandanganKhuntsa"_s,
+                                 u"CaraKerabatJauh"_s, u"Hukum"_s};
         auto* box = window->findChild<QComboBox*>(names[m_random.bounded(int(std::size(names)))]);
         if (!box || !box->isEnabled() || box->count() == 0)
             return;
         const int choice = m_random.bounded(box->count());
         note(u"choose %1"_s.arg(choice), box);
         box->setCurrentIndex(choice);
-    } else if (roll == 1) {
-        auto* spin = window->findChild<QSpinBox*>(
-            m_random.bounded(2) == 0 ? u"KandunganPalingBanyak"_s : u"HilangOrang"_s);
-        if (!spin || !spin->isEnabled())
-            return;
-        note(u"spin"_s, spin);
-        spin->setValue(int(m_random.bounded(spin->minimum(), spin->maximum() + 1)));
-    } else if (roll == 2) {
-        auto* list = window->findChild<QListWidget*>(u"MeninggalBersama"_s);
-        if (!list || list->count() == 0)
-            return;
-        QListWidgetItem* item = list->item(m_random.bounded(list->count()));
-        note(u"tick "_s + item->text(), list);
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    } else if (roll == 3) {
-        const QString buttons[] = {u"HapusMeninggalKemudian"_s, u"TambahMeninggalKemudian"_s,
-                                   u"TambahMeninggalKemudian"_s, u"TambahPenggantiLain"_s};
-        click(window->findChild<QWidget*>(buttons[m_random.bounded(int(std::size(buttons)))]));
-    } else if (roll == 4 && m_random.bounded(2) == 0) {
-        const QString kin[] = {u"SaudaraWanitaIbu=2"_s,
-                               u"KakekDariIbu, PamanSeIbu"_s,
-                               u"SaudaraWanitaBapak=99"_s,
-                               u"AnakPria"_s,
-                               u"Bibi"_s,
-                               u""_s};
-        auto* edit = window->findChild<QLineEdit*>(u"KerabatJauh"_s);
-        if (!edit)
-            return;
-        const QString text = kin[m_random.bounded(int(std::size(kin)))];
-        note(u"distant "_s + text, edit);
-        edit->setText(text);
-        QTest::keyClick(edit, Qt::Key_Return);
+    } else if (roll < 9) {
+        choosePersonCell(table);
     } else {
-        auto* table = window->findChild<QTableView*>(u"MeninggalKemudian"_s);
-        if (!table || table->model()->rowCount() == 0)
-            return;
-        const int row = m_random.bounded(table->model()->rowCount());
-        if (roll == 4) {
-            auto* who = qobject_cast<QComboBox*>(table->indexWidget(table->model()->index(row, 0)));
-            if (who && who->count() > 0)
-                who->setCurrentIndex(m_random.bounded(who->count()));
-            note(u"who"_s, table);
-            return;
-        }
-        const QString heirs[] = {
-            u"AnakPria"_s, u"Istri, Anak Pria=2"_s, u"Ibu, Bapak"_s, u"Suami,AnakWanita=3"_s,
-            u"Sepupu"_s,   u"AnakPria=0"_s,         u""_s,           u"Saudara Pria Se-Bapak=99"_s};
-        const QString text = heirs[m_random.bounded(int(std::size(heirs)))];
-        note(u"heirs "_s + text, table);
-        table->model()->setData(table->model()->index(row, 1), text);
+        editCell(table);
     }
 }
 
-// A count typed into a cell of a table (the predeceased children's), often a large one, through
-// the cell's own editor: F2, the whole text replaced, Return.
+// A relationship, a state, whose place or estate, or who in the first division, chosen for a
+// person as the cell's choices offer them.
+void MonkeyTest::choosePersonCell(QTableView* table) {
+    QAbstractItemModel* model = table->model();
+    if (model->rowCount() == 0)
+        return;
+    const int row = m_random.bounded(model->rowCount());
+    const int column = 1 + m_random.bounded(4);
+    const QModelIndex cell = model->index(row, column);
+    const int choices = int(cell.data(zw::ChoiceDelegate::ChoicesRole).toStringList().size());
+    if (choices == 0 || !(model->flags(cell) & Qt::ItemIsEditable))
+        return;
+    const int choice = m_random.bounded(choices);
+    note(u"person %1 column %2 choice %3"_s.arg(row).arg(column).arg(choice), table);
+    model->setData(cell, choice);
+}
+
+// A text typed into a cell of the persons' table, often a number, through the cell's own editor:
+// F2, the whole text replaced, Return.
 void MonkeyTest::editCell(QTableView* table) {
     click(table);
     if (!table || table->model()->rowCount() == 0)
