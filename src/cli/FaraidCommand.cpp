@@ -29,8 +29,7 @@ void writeText(const DividedEstate& divided, QTextStream& out) {
         QString(), input.estate ? formatRupiah(*input.estate, locale) : QString(), input};
     TextFileSink sink;
     LineWriter writer(sink);
-    const DivisionReport report(divisionCase, divided.result, locale,
-                                divided.other ? &*divided.other : nullptr);
+    const DivisionReport report(divisionCase, divided, locale);
     report::writeReport(fullReport(report, divided, locale), writer);
     for (const QString& line : sink.lines())
         out << line << u'\n';

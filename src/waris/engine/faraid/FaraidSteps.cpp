@@ -28,16 +28,18 @@ QString sharedAmount(Rupiah amount, int persons, const MoneyText& rp) {
 }
 
 void jointPropertyStep(const FaraidMoney& m, const FaraidResult& r, const MoneyText& rp,
-                       QStringList& steps) {
+                       const HeirNaming& name, QStringList& steps) {
     const FaraidHeir* spouse = r.heir(HeirKind::Suami);
     if (spouse == nullptr)
         spouse = r.heir(HeirKind::Istri);
     if (spouse == nullptr || m.jointProperty == Rupiah())
         return;
-    QString line = u"Harta bersama "_s % rp(m.jointProperty) % u": separuhnya "_s %
-                   rp(m.spouseJointShare) % u" milik "_s % heirInfo(spouse->kind).name.toLower() %
-                   u" dan dibayarkan lebih dahulu"_s %
-                   (r.law == Law::Khi ? u" (Pasal 96 KHI)"_s : QString());
+    // A named spouse by name, else the kind in the sentence's lower case.
+    const QString owner = name(*spouse);
+    QString line =
+        u"Harta bersama "_s % rp(m.jointProperty) % u": separuhnya "_s % rp(m.spouseJointShare) %
+        u" milik "_s % (owner == faraidHeirName(*spouse) ? owner.toLower() : owner) %
+        u" dan dibayarkan lebih dahulu"_s % (r.law == Law::Khi ? u" (Pasal 96 KHI)"_s : QString());
     if (spouse->count > 1)
         line += u", dibagi rata di antara "_s % num(spouse->count) % u" istri, masing-masing "_s %
                 sharedAmount(m.spouseJointShare, spouse->count, rp);
@@ -46,8 +48,8 @@ void jointPropertyStep(const FaraidMoney& m, const FaraidResult& r, const MoneyT
 }
 
 void moneySteps(const FaraidMoney& m, const FaraidResult& r, const MoneyText& rp,
-                QStringList& steps) {
-    jointPropertyStep(m, r, rp, steps);
+                const HeirNaming& name, QStringList& steps) {
+    jointPropertyStep(m, r, rp, name, steps);
     const Rupiah none;
     if (m.funeral > none || m.zakat > none || m.debts > none) {
         QString deductions = u"biaya pengurusan jenazah "_s % rp(m.funeral);
@@ -234,7 +236,7 @@ QString sameDegreeName(const FaraidHeir& h) {
 }
 
 // What KHI says beside the shares: the father's article, a substitute beyond a child's share.
-void khiSteps(const FaraidResult& r, QStringList& steps) {
+void khiSteps(const FaraidResult& r, const HeirNaming& name, QStringList& steps) {
     if (r.law != Law::Khi)
         return;
     if (const FaraidHeir* father = r.heir(HeirKind::Bapak);
@@ -244,7 +246,7 @@ void khiSteps(const FaraidResult& r, QStringList& steps) {
                      u"fikih klasik."_s);
     for (const FaraidHeir& h : r.heirs) {
         if (h.exceedsLivingChild)
-            steps.append(u"Pasal 185 ayat (2) KHI: bagian "_s % faraidHeirName(h) % u" ("_s %
+            steps.append(u"Pasal 185 ayat (2) KHI: bagian "_s % name(h) % u" ("_s %
                          h.perPerson.toString() % u" per orang) melebihi bagian seorang "_s %
                          sameDegreeName(h) %
                          u" yang sederajat; bagian ini tetap seperti dihitung."_s);
@@ -252,13 +254,12 @@ void khiSteps(const FaraidResult& r, QStringList& steps) {
 }
 
 // The heirs whose persons' parts are not whole in the base: "Anak Wanita (3 orang)", "Kakek".
-QString brokenParts(const FaraidResult& r, std::int64_t base) {
+QString brokenParts(const FaraidResult& r, std::int64_t base, const HeirNaming& name) {
     QStringList broken;
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked || (h.perPerson * base).isInteger())
             continue;
-        broken.append(faraidHeirName(h) %
-                      (h.count > 1 ? u" ("_s % num(h.count) % u" orang)"_s : QString()));
+        broken.append(name(h) % (h.count > 1 ? u" ("_s % num(h.count) % u" orang)"_s : QString()));
     }
     return broken.join(u", "_s);
 }
@@ -277,16 +278,16 @@ MoneyText moneyIn(const QLocale& locale) {
     };
 }
 
-QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
+QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp, const HeirNaming& name) {
     QStringList steps;
     steps.reserve(2 * FaraidKindCount + 12);
     if (r.money)
-        moneySteps(*r.money, r, rp, steps);
+        moneySteps(*r.money, r, rp, name, steps);
     predeceasedSteps(r, steps);
     distantSteps(r, steps);
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
-            steps.append(faraidHeirName(h) % u": "_s % h.basis % u'.');
+            steps.append(name(h) % u": "_s % h.basis % u'.');
     }
 
     bool anyFard = false;
@@ -340,7 +341,7 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
         steps.append(u"Tashih: asal masalah yang membuat bagian setiap orang bulat melampaui batas "
                      u"angka; bagian ditulis sebagai pecahan dari seluruh harta."_s);
     } else if (multiplier > 1) {
-        steps.append(u"Tashih: bagian "_s % brokenParts(r, effective) %
+        steps.append(u"Tashih: bagian "_s % brokenParts(r, effective, name) %
                      u" tidak habis dibagi per orang; asal masalah "_s % num(effective) %
                      u" dikalikan "_s % num(multiplier) % u" menjadi "_s % num(r.finalBase) % u'.');
     } else {
@@ -351,7 +352,7 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
     for (const FaraidHeir& h : r.heirs) {
         if (h.status == FaraidStatus::Blocked)
             continue;
-        QString line = faraidHeirName(h) % u": "_s;
+        QString line = name(h) % u": "_s;
         if (!wholeParts) {
             line += h.share.toString();
             if (h.count > 1)
@@ -379,7 +380,7 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp) {
         steps.append(line % u" = harta bersih "_s % rp(r.money->net) % u'.');
     }
     specialSteps(r, steps);
-    khiSteps(r, steps);
+    khiSteps(r, name, steps);
     return steps;
 }
 

@@ -93,13 +93,6 @@ QString distantWho(const FaraidHeir& heir) {
                : u"dzawil arham"_s;
 }
 
-// "A", "A dan B", "A, B dan C".
-QString joinNames(const QStringList& names) {
-    if (names.size() > 1)
-        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
-    return names.join(QString());
-}
-
 // Where a distant relative stands: the place of the parent, or of the mother or the father.
 QString placeWords(const FaraidHeir& heir) {
     if (heir.inBranch())
@@ -257,6 +250,12 @@ QString distantKinNames(HeirSet kinds, QStringView childrenOf) {
     for (const HeirKind k : kinds)
         names.append(distantKinds().contains(k) ? heirInfo(k).name : childrenOf % heirInfo(k).name);
     return joinNames(names);
+}
+
+QString joinNames(const QStringList& names) {
+    if (names.size() > 1)
+        return names.mid(0, names.size() - 1).join(u", "_s) % u" dan "_s % names.back();
+    return names.join(QString());
 }
 
 QString faraidKindNames(HeirSet kinds) {

@@ -8,6 +8,8 @@
 
 namespace zw::waris {
 
+// "A", "A dan B", "A, B dan C".
+QString joinNames(const QStringList& names);
 // "Bapak dan Anak Pria", "Ibu, Anak Wanita dan Nenek": the kinds' names (HeirInfo::name).
 QString faraidKindNames(HeirSet kinds);
 // Distant kin by the kinds their division lists: a distant kind by its name, a predeceased heir's

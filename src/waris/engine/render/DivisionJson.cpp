@@ -7,7 +7,9 @@
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/OutcomeName.h"
 #include "waris/engine/render/DivisionJsonKeys.h"
+#include "waris/engine/render/DivisionPersons.h"
 #include "waris/engine/render/SpecialCasesText.h"
+#include "waris/engine/render/SpecialPersonNames.h"
 
 #include <QJsonArray>
 
@@ -45,7 +47,49 @@ QJsonArray identifiers(HeirSet kinds) {
     return names;
 }
 
-QJsonObject heirJson(const FaraidResult& r, const FaraidHeir& h) {
+QJsonValue dateOrNull(const QDate& date) {
+    return date.isValid() ? QJsonValue(date.toString(Qt::ISODate)) : QJsonValue(QJsonValue::Null);
+}
+
+// The particulars a case typed for a person, beside `person`'s other keys.
+void addParticulars(QJsonObject& person, const NamedPerson* named) {
+    if (named == nullptr)
+        return;
+    const Particulars& p = named->particulars;
+    person[key::Nik] = p.nik;
+    person[key::BirthPlace] = p.birthPlace;
+    person[key::BirthDate] = dateOrNull(p.birthDate);
+    person[key::Address] = p.address;
+}
+
+QJsonObject deceasedJson(const Deceased& deceased) {
+    const Particulars& p = deceased.particulars;
+    return QJsonObject{{key::Name, p.name},
+                       {key::Nik, p.nik},
+                       {key::Sex, deceased.sex == Sex::Male ? u"male"_s : u"female"_s},
+                       {key::BirthPlace, p.birthPlace},
+                       {key::BirthDate, dateOrNull(p.birthDate)},
+                       {key::DeathPlace, deceased.deathPlace},
+                       {key::DeathDate, dateOrNull(deceased.deathDate)},
+                       {key::DeathCertificate, deceased.deathCertificate},
+                       {key::Address, p.address}};
+}
+
+// The persons of heir entries, in order, each by name; none without names.
+QJsonArray personsJson(const DivisionPersons* persons,
+                       std::initializer_list<const FaraidHeir*> heirs) {
+    QJsonArray list;
+    for (const FaraidHeir* h : heirs) {
+        for (int p = 0; persons && h && p < h->count; ++p) {
+            QJsonObject person{{key::Name, persons->name(*h, p)}};
+            addParticulars(person, persons->find(*h, p));
+            list.append(person);
+        }
+    }
+    return list;
+}
+
+QJsonObject heirJson(const FaraidResult& r, const FaraidHeir& h, const DivisionPersons* named) {
     QJsonObject heir;
     heir[key::Kind] = heirInfo(h.kind).identifier;
     heir[key::Index] = index(h.kind);
@@ -61,11 +105,14 @@ QJsonObject heirJson(const FaraidResult& r, const FaraidHeir& h) {
     heir[key::Basis] = h.basis;
     heir[key::BlockedBy] = identifiers(h.blockedBy);
     heir[key::DiffersFromTable] = !h.tableDifference.isEmpty();
+    if (named && named->named())
+        heir[key::Persons] = personsJson(named, {&h});
     return heir;
 }
 
 // A predeceased child's sons and daughters as one entry, sons first.
-QJsonObject branchJson(const FaraidResult& r, const FaraidHeir& first, const FaraidHeir* second) {
+QJsonObject branchJson(const FaraidResult& r, const FaraidHeir& first, const FaraidHeir* second,
+                       const DivisionPersons* persons) {
     const PredeceasedChild& child = r.predeceased[static_cast<std::size_t>(first.branch - 1)];
     QJsonObject branch;
     branch[key::Kind] = u"Pengganti"_s;
@@ -96,10 +143,14 @@ QJsonObject branchJson(const FaraidResult& r, const FaraidHeir& first, const Far
     branch[key::PersonAmounts] = amounts;
     branch[key::Basis] = first.basis;
     branch[key::BlockedBy] = identifiers(first.blockedBy);
+    if (persons && persons->named())
+        branch[key::Persons] = personsJson(persons, {&first, second});
     return branch;
 }
 
-QJsonObject toJson(const FaraidResult& r) {
+// One division; `persons` names the persons of its heirs, where a case named them.
+QJsonObject toJson(const FaraidResult& r, const HeirNaming& name,
+                   const DivisionPersons* persons = nullptr) {
     QJsonObject root;
     root[key::Law] = choices::Laws.word(r.law);
     root[key::JointProperty] = money(r, &FaraidMoney::jointProperty);
@@ -116,16 +167,16 @@ QJsonObject toJson(const FaraidResult& r) {
     root[key::Special] = QJsonArray::fromStringList(specialCaseNames(r));
     root[key::Unassigned] = r.unassigned.toString();
     root[key::UnassignedAmount] = amountOrNull(r, r.unassignedAmount);
-    root[key::Steps] = QJsonArray::fromStringList(faraidSteps(r, plainMoney()));
+    root[key::Steps] = QJsonArray::fromStringList(faraidSteps(r, plainMoney(), name));
     QJsonArray heirs;
     for (std::size_t i = 0; i < r.heirs.size(); ++i) {
         const FaraidHeir& h = r.heirs[i];
         if (!h.inBranch()) {
-            heirs.append(heirJson(r, h));
+            heirs.append(heirJson(r, h, persons));
             continue;
         }
         const bool pair = i + 1 < r.heirs.size() && r.heirs[i + 1].branch == h.branch;
-        heirs.append(branchJson(r, h, pair ? &r.heirs[++i] : nullptr));
+        heirs.append(branchJson(r, h, pair ? &r.heirs[++i] : nullptr, persons));
     }
     root[key::Heirs] = heirs;
     if (r.distant && !onlyDaughtersChildren(r)) {
@@ -155,12 +206,17 @@ QJsonArray amounts(const FaraidResult& r, const std::vector<Rupiah>& values) {
 }
 
 // The special cases' keys beside those of the first division.
-void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
+void addSpecialJson(QJsonObject& root, const SpecialResult& s, const PersonNames& names) {
     const FaraidResult& r = s.first;
+    const SpecialPersonNames who(s, names);
     QJsonArray persons;
-    for (const SpecialPerson& p : s.persons) {
+    for (std::size_t i = 0; i < s.persons.size(); ++i) {
+        const SpecialPerson& p = s.persons[i];
         QJsonObject person;
-        person[key::Name] = p.name;
+        person[key::Name] = who.name(i);
+        if (who.named())
+            person[key::Relation] = who.relation(i);
+        addParticulars(person, who.find(i));
         person[key::Kind] = heirInfo(p.kind).identifier;
         person[key::Died] = p.died;
         person[key::Share] = p.share.toString();
@@ -194,9 +250,10 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
     root[key::Treasury] = s.treasury.toString();
     root[key::TreasuryAmount] = amountOrNull(r, s.treasuryAmount);
     QJsonArray deaths;
-    for (const SpecialDeath& d : s.deaths) {
-        QJsonObject death = toJson(d.division);
-        death[key::Person] = s.persons[d.person].name;
+    for (std::size_t i = 0; i < s.deaths.size(); ++i) {
+        const SpecialDeath& d = s.deaths[i];
+        QJsonObject death = toJson(d.division, who.naming(i));
+        death[key::Person] = who.label(d.person);
         death[key::EstateShare] = d.share.toString();
         death[key::ShareParts] = static_cast<qint64>(d.shareParts);
         death[key::Jamiah] = static_cast<qint64>(d.jamiah);
@@ -204,24 +261,34 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
     }
     root[key::Deaths] = deaths;
     root[key::Jamiah] = static_cast<qint64>(s.jamiah);
-    root[key::Notes] = QJsonArray::fromStringList(specialNotes(s));
-    root[key::SpecialSteps] = QJsonArray::fromStringList(specialSteps(s));
+    root[key::Notes] = QJsonArray::fromStringList(specialNotes(s, names));
+    root[key::SpecialSteps] = QJsonArray::fromStringList(specialSteps(s, names));
 }
 
-} // namespace
-
-QJsonObject divisionJson(const DividedEstate& divided) {
-    QJsonObject root = toJson(divided.result);
+// One division, or the two laws' side by side.
+QJsonObject divisionsJson(const DividedEstate& divided) {
+    const DivisionPersons persons(divided.result, divided.names);
+    QJsonObject root = toJson(divided.result, persons.naming(), &persons);
     if (divided.special) {
-        addSpecialJson(root, *divided.special);
+        addSpecialJson(root, *divided.special, divided.names);
         return root;
     }
     if (!divided.other)
         return root;
     const bool khi = divided.result.law == Law::Khi;
-    const QJsonObject other = toJson(*divided.other);
+    const DivisionPersons otherPersons(*divided.other, divided.names);
+    const QJsonObject other = toJson(*divided.other, otherPersons.naming(), &otherPersons);
     return QJsonObject{{choices::Laws.word(Law::Classical), khi ? other : root},
                        {choices::Laws.word(Law::Khi), khi ? root : other}};
+}
+
+} // namespace
+
+QJsonObject divisionJson(const DividedEstate& divided) {
+    QJsonObject root = divisionsJson(divided);
+    if (divided.deceased)
+        root[key::Deceased] = deceasedJson(*divided.deceased);
+    return root;
 }
 
 } // namespace zw::waris

@@ -33,6 +33,10 @@ public:
     // With `otherLaw`, the same case divided by the other law, the two side by side.
     DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
                    const QLocale& locale, const FaraidResult* otherLaw = nullptr);
+    // A request's division, the other law's beside it when compared; the deceased's particulars
+    // head it and the persons the request named go by name, a row each.
+    DivisionReport(const DivisionCase& divisionCase, const DividedEstate& divided,
+                   const QLocale& locale);
 
     // The whole report; `stamp` as divisionStamp gives it, or none.
     report::Report report(const QString& stamp = {}) const;
@@ -41,15 +45,24 @@ public:
     QString bequestNote; // why the bequest was cut; empty when it was not
     // Whether the other choice of each option would change this division.
     std::array<bool, AllDivisionOptions.size()> optionsMatter{};
-    report::Table table;                     // per heir, the unassigned part, the total
+    // Per heir (with names: per person), the unassigned part, the total.
+    report::Table table;
     std::optional<report::Table> comparison; // both laws per person, when asked
     QStringList notes; // one sentence per kind the rule table treats differently
     QStringList steps; // the working, unnumbered
 
 private:
-    void addMoney(const FaraidMoney& money, const FaraidResult& result, const QLocale& locale);
+    DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
+                   const FaraidResult* otherLaw, const PersonNames& names,
+                   const std::optional<Deceased>& deceased, const QLocale& locale);
 
-    std::vector<report::Field> m_particulars; // name, estate
+    void addOptions(const FaraidInput& input, const FaraidResult& result);
+    void addParticulars(const DivisionCase& divisionCase, const std::optional<Deceased>& deceased);
+    // `spouse`: who takes half the joint property.
+    void addMoney(const FaraidMoney& money, const QString& spouse, const QLocale& locale);
+
+    // The deceased's particulars (or the name alone), the estate.
+    std::vector<report::Field> m_particulars;
     // Joint property, funeral costs, zakat, debts, bequests, net estate.
     std::vector<report::Field> m_money;
     std::vector<report::Field> m_options; // the law and its options

@@ -4,7 +4,9 @@
 #include "waris/engine/faraid/FaraidSteps.h"
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/OutcomeName.h"
+#include "waris/engine/faraid/SpecialCaseParts.h"
 #include "waris/engine/render/SpecialCasesText.h"
+#include "waris/engine/render/SpecialPersonNames.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,23 +20,35 @@ QString amount(Rupiah value, const QLocale& locale) {
     return formatNumber(value, NumberPattern::Amount, locale);
 }
 
+// The first cells of a row: who it is, in one column or, with names, in two.
+QStringList whoCells(const SpecialPersonNames& who, const QString& name, const QString& relation) {
+    return who.named() ? QStringList{name, relation} : QStringList{name};
+}
+
 } // namespace
 
-report::Table specialFinalTable(const SpecialResult& r, const QLocale& locale) {
+report::Table specialFinalTable(const SpecialResult& r, const QLocale& locale,
+                                const PersonNames& names) {
+    const SpecialPersonNames who(r, names);
     const bool money = r.first.money.has_value();
     const std::size_t estates = r.deaths.empty() ? 0 : r.deaths.size() + 1;
     report::Table table;
-    table.columns = {{u"Ahli Waris"_s, Align::Left}, {u"Bagian"_s, Align::Right}};
+    if (who.named())
+        table.columns.push_back({u"Nama"_s, Align::Left});
+    table.columns.insert(table.columns.end(),
+                         {{u"Ahli Waris"_s, Align::Left}, {u"Bagian"_s, Align::Right}});
     if (estates > 0)
         table.columns.push_back({u"Saham dari "_s % QString::number(r.jamiah), Align::Right});
     for (std::size_t e = 0; money && e < estates; ++e)
         table.columns.push_back({u"Dari harta ke-"_s % QString::number(e + 1), Align::Right});
     if (money)
         table.columns.push_back({u"Jumlah"_s, Align::Right});
-    for (const SpecialPerson& p : r.persons) {
+    for (std::size_t i = 0; i < r.persons.size(); ++i) {
+        const SpecialPerson& p = r.persons[i];
         if (p.died)
             continue;
-        QStringList cells{p.name, p.share.toString()};
+        QStringList cells = whoCells(who, who.name(i), who.relation(i));
+        cells.append(p.share.toString());
         if (estates > 0)
             cells.append(QString::number(p.parts));
         for (std::size_t e = 0; money && e < estates; ++e)
@@ -44,7 +58,8 @@ report::Table specialFinalTable(const SpecialResult& r, const QLocale& locale) {
         table.rows.push_back({cells, false});
     }
     const auto extraRow = [&](const QString& name, Fraction share, Rupiah value) {
-        QStringList cells{name, share.toString()};
+        QStringList cells = whoCells(who, name, QString());
+        cells.append(share.toString());
         if (estates > 0)
             cells.append((share * Fraction(r.jamiah)).toString());
         for (std::size_t e = 0; money && e < estates; ++e)
@@ -57,7 +72,8 @@ report::Table specialFinalTable(const SpecialResult& r, const QLocale& locale) {
         extraRow(u"Baitul Mal"_s, r.treasury, r.treasuryAmount);
     if (!r.held.isZero())
         extraRow(u"Ditangguhkan"_s, r.held, r.heldAmount);
-    QStringList total{u"Jumlah"_s, u"1"_s};
+    QStringList total = whoCells(who, u"Jumlah"_s, QString());
+    total.append(u"1"_s);
     if (estates > 0)
         total.append(QString::number(r.jamiah));
     for (std::size_t e = 0; money && e < estates; ++e)
@@ -68,15 +84,17 @@ report::Table specialFinalTable(const SpecialResult& r, const QLocale& locale) {
     return table;
 }
 
-QStringList heldAmountSteps(const SpecialResult& r, const QLocale& locale) {
+QStringList heldAmountSteps(const SpecialResult& r, const QLocale& locale,
+                            const PersonNames& names) {
     QStringList steps;
     if (r.held.isZero() || !r.first.money)
         return steps;
+    const SpecialPersonNames who(r, names);
     for (const SpecialOutcome& o : r.outcomes) {
         QStringList parts;
         for (std::size_t i = 0; i < r.persons.size(); ++i) {
             if (const Rupiah more = o.amounts[i] - r.persons[i].amount; more != Rupiah())
-                parts.append(r.persons[i].name % u' ' % formatRupiah(more, locale));
+                parts.append(who.label(i) % u' ' % formatRupiah(more, locale));
         }
         if (const Rupiah more = o.treasuryAmount - r.treasuryAmount; more != Rupiah())
             parts.append(u"Baitul Mal "_s % formatRupiah(more, locale));
@@ -88,7 +106,8 @@ QStringList heldAmountSteps(const SpecialResult& r, const QLocale& locale) {
 
 namespace {
 
-report::Table outcomeTable(const SpecialResult& r, const QLocale& locale) {
+report::Table outcomeTable(const SpecialResult& r, const SpecialPersonNames& who,
+                           const QLocale& locale) {
     const bool money = r.first.money.has_value();
     report::Table table;
     table.columns = {{u"Kemungkinan"_s, Align::Left},
@@ -99,7 +118,7 @@ report::Table outcomeTable(const SpecialResult& r, const QLocale& locale) {
     for (const SpecialOutcome& o : r.outcomes) {
         bool first = true;
         for (std::size_t i = 0; i < r.persons.size(); ++i) {
-            QStringList cells{first ? outcomeName(o.fates) : QString(), r.persons[i].name,
+            QStringList cells{first ? outcomeName(o.fates) : QString(), who.label(i),
                               o.shares[i].toString()};
             if (money)
                 cells.append(amount(o.amounts[i], locale));
@@ -129,27 +148,49 @@ report::Table deathTable(const SpecialDeath& death) {
     return table;
 }
 
+// With names: a row per person, his or her name and relation to the dead person.
+report::Table namedDeathTable(const SpecialPersonNames& who, const SpecialResult& r,
+                              std::size_t d) {
+    const SpecialDeath& death = r.deaths[d];
+    report::Table table;
+    table.columns = {{u"Nama"_s, Align::Left},
+                     {u"Ahli Waris"_s, Align::Left},
+                     {u"Bagian"_s, Align::Right},
+                     {u"Dari harta pertama"_s, Align::Right}};
+    const QString dead = who.name(death.person);
+    for (const FaraidHeir& h : death.division.heirs) {
+        const QString relation = parts::kindName(h.kind) % u" dari "_s % dead;
+        for (const std::size_t person : who.heirsOf(d, h))
+            table.rows.push_back({{who.name(person), relation, h.perPerson.toString(),
+                                   (h.perPerson * death.share).toString()},
+                                  false});
+    }
+    return table;
+}
+
 } // namespace
 
-void addSpecialSections(report::Report& report, const SpecialResult& result,
-                        const QLocale& locale) {
-    if (const QStringList notes = specialNotes(result); !notes.isEmpty())
+void addSpecialSections(report::Report& report, const SpecialResult& result, const QLocale& locale,
+                        const PersonNames& names) {
+    const SpecialPersonNames who(result, names);
+    if (const QStringList notes = specialNotes(result, names); !notes.isEmpty())
         report.addSection(u"Kasus Khusus"_s).blocks = {report::Paragraphs{notes}};
     for (std::size_t d = 0; d < result.deaths.size(); ++d) {
         const SpecialDeath& death = result.deaths[d];
         report
             .addSection(u"Pembagian ke-"_s % QString::number(d + 2) % u": harta "_s %
-                        result.persons[death.person].name % u" (" % death.share.toString() % u')')
-            .blocks = {deathTable(death),
-                       report::Paragraphs{faraidSteps(death.division, moneyIn(locale))}};
+                        who.label(death.person) % u" (" % death.share.toString() % u')')
+            .blocks = {
+            who.named() ? namedDeathTable(who, result, d) : deathTable(death),
+            report::Paragraphs{faraidSteps(death.division, moneyIn(locale), who.naming(d))}};
     }
     if (!result.outcomes.empty())
-        report.addSection(u"Setiap Kemungkinan"_s).blocks = {outcomeTable(result, locale)};
+        report.addSection(u"Setiap Kemungkinan"_s).blocks = {outcomeTable(result, who, locale)};
     report
         .addSection(result.deaths.empty() ? u"Yang Diterima Sekarang"_s
                                           : u"Pembagian Akhir (Jami'ah)"_s)
-        .blocks = {specialFinalTable(result, locale)};
-    if (const QStringList steps = specialSteps(result); !steps.isEmpty())
+        .blocks = {specialFinalTable(result, locale, names)};
+    if (const QStringList steps = specialSteps(result, names); !steps.isEmpty())
         report.addSection(u"Langkah Kasus Khusus"_s).blocks = {report::Steps{steps}};
 }
 

@@ -3,6 +3,7 @@
 #include "waris/engine/faraid/FaraidText.h"
 #include "waris/engine/faraid/OutcomeName.h"
 #include "waris/engine/faraid/SpecialCaseParts.h"
+#include "waris/engine/render/SpecialPersonNames.h"
 
 using namespace Qt::StringLiterals;
 
@@ -48,15 +49,15 @@ QString fixedNote(SpecialNoteKind kind) {
     return QString();
 }
 
-QString sameHeirsNote(const SpecialResult& r, const SpecialNote& note) {
+QString sameHeirsNote(const SpecialPersonNames& who, const SpecialNote& note) {
     QStringList same;
     for (const std::size_t i : note.persons)
-        same.append(r.persons[i].name);
-    return kindName(note.heir) % u" dari "_s % r.persons[note.person].name % u" adalah "_s %
+        same.append(who.label(i));
+    return kindName(note.heir) % u" dari "_s % who.label(note.person) % u" adalah "_s %
            same.join(u", "_s) % u" pada pembagian pertama."_s;
 }
 
-QString noteText(const SpecialResult& r, const SpecialNote& note) {
+QString noteText(const SpecialResult& r, const SpecialPersonNames& who, const SpecialNote& note) {
     switch (note.kind) {
     case DiedTogether:
         return QString::number(note.count) % u' ' % kindName(note.heir) %
@@ -73,7 +74,7 @@ QString noteText(const SpecialResult& r, const SpecialNote& note) {
         return u"Bagian kandungan ditangguhkan sampai kelahiran; cadangan menurut "_s %
                Reserves[static_cast<std::size_t>(note.reserve)] % u'.';
     case SameHeirs:
-        return sameHeirsNote(r, note);
+        return sameHeirsNote(who, note);
     default:
         return fixedNote(note.kind);
     }
@@ -81,11 +82,12 @@ QString noteText(const SpecialResult& r, const SpecialNote& note) {
 
 // "Anak Pria 2 1/4, Baitul Mal 1/8": the persons `value` gives something, and the treasury's.
 template<typename Value>
-QString personsText(const SpecialResult& r, Value value, const QString& treasury) {
+QString personsText(const SpecialResult& r, const SpecialPersonNames& who, Value value,
+                    const QString& treasury) {
     QStringList parts;
     for (std::size_t i = 0; i < r.persons.size(); ++i) {
         if (const QString v = value(i); !v.isEmpty())
-            parts.append(r.persons[i].name % u' ' % v);
+            parts.append(who.label(i) % u' ' % v);
     }
     if (!treasury.isEmpty())
         parts.append(u"Baitul Mal "_s % treasury);
@@ -96,29 +98,33 @@ QString unlessZero(Fraction share) {
     return share.isZero() ? QString() : share.toString();
 }
 
-QString outcomeStep(const SpecialResult& r, const SpecialOutcome& o) {
+QString outcomeStep(const SpecialResult& r, const SpecialPersonNames& who,
+                    const SpecialOutcome& o) {
     const auto share = [&](std::size_t i) {
         return unlessZero(o.shares[i]);
     };
     return u"Bila "_s % outcomeName(o.fates) % u": "_s %
-           personsText(r, share, unlessZero(o.treasury)) % u'.';
+           personsText(r, who, share, unlessZero(o.treasury)) % u'.';
 }
 
-QString givenNowStep(const SpecialResult& r) {
+QString givenNowStep(const SpecialResult& r, const SpecialPersonNames& who) {
     const auto share = [&](std::size_t i) {
         return r.persons[i].share.toString();
     };
-    return u"Yang diberikan sekarang: "_s % personsText(r, share, QString()) %
+    return u"Yang diberikan sekarang: "_s % personsText(r, who, share, QString()) %
            u"; ditangguhkan "_s % r.held.toString() % u'.';
 }
 
-QString deathStep(const SpecialResult& r, std::size_t d) {
+QString deathStep(const SpecialResult& r, const SpecialPersonNames& who, std::size_t d) {
     const SpecialDeath& death = r.deaths[d];
     QStringList heirs;
-    for (const FaraidHeir& h : death.division.heirs)
-        heirs.append(faraidHeirName(h) %
-                     (h.count > 1 ? u' ' % QString::number(h.count) % u" orang"_s : QString()));
-    return r.persons[death.person].name % u" meninggal sebelum harta dibagi; bagiannya "_s %
+    for (const FaraidHeir& h : death.division.heirs) {
+        const QString named = who.heirLabel(d, h);
+        heirs.append(named != faraidHeirName(h) || h.count == 1
+                         ? named
+                         : named % u' ' % QString::number(h.count) % u" orang"_s);
+    }
+    return who.label(death.person) % u" meninggal sebelum harta dibagi; bagiannya "_s %
            death.share.toString() % u" (" % QString::number(death.shareParts) % u" dari "_s %
            QString::number(death.jamiah / death.factor) %
            u" bagian) menjadi harta pembagian ke-"_s % QString::number(d + 2) %
@@ -150,45 +156,47 @@ QString matchText(const SpecialDeath& death) {
     return QString();
 }
 
-QString commonBaseStep(const SpecialResult& r) {
+QString commonBaseStep(const SpecialResult& r, const SpecialPersonNames& who) {
     const auto parts = [&](std::size_t i) {
         const SpecialPerson& p = r.persons[i];
         return p.died || p.share.isZero() ? QString() : QString::number(p.parts);
     };
     const QString treasury = (r.treasury * Fraction(r.jamiah)).toString();
     return u"Jami'ah "_s % QString::number(r.jamiah) % u": "_s %
-           personsText(r, parts, r.treasury.isZero() ? QString() : treasury) % u'.';
+           personsText(r, who, parts, r.treasury.isZero() ? QString() : treasury) % u'.';
 }
 
-QStringList laterDeathSteps(const SpecialResult& r) {
+QStringList laterDeathSteps(const SpecialResult& r, const SpecialPersonNames& who) {
     QStringList steps{u"Pembagian pertama, harta pewaris: asal masalah setelah tashih "_s %
                       QString::number(r.first.finalBase) % u'.'};
     for (std::size_t d = 0; d < r.deaths.size(); ++d) {
-        steps.append(deathStep(r, d));
+        steps.append(deathStep(r, who, d));
         steps.append(u"Perbandingan pembagian ke-"_s % QString::number(d + 2) % u": "_s %
                      matchText(r.deaths[d]) % u'.');
     }
-    steps.append(commonBaseStep(r));
+    steps.append(commonBaseStep(r, who));
     return steps;
 }
 
 } // namespace
 
-QStringList specialNotes(const SpecialResult& result) {
+QStringList specialNotes(const SpecialResult& result, const PersonNames& names) {
+    const SpecialPersonNames who(result, names);
     QStringList notes;
     for (const SpecialNote& note : result.notes)
-        notes.append(noteText(result, note));
+        notes.append(noteText(result, who, note));
     return notes;
 }
 
-QStringList specialSteps(const SpecialResult& result) {
+QStringList specialSteps(const SpecialResult& result, const PersonNames& names) {
+    const SpecialPersonNames who(result, names);
     QStringList steps;
     for (const SpecialOutcome& o : result.outcomes)
-        steps.append(outcomeStep(result, o));
+        steps.append(outcomeStep(result, who, o));
     if (!result.outcomes.empty())
-        steps.append(givenNowStep(result));
+        steps.append(givenNowStep(result, who));
     if (!result.deaths.empty())
-        steps += laterDeathSteps(result);
+        steps += laterDeathSteps(result, who);
     return steps;
 }
 
