@@ -544,8 +544,7 @@ void DivisionForm::showDivision(DividedEstate divided) {
             ? formatNumber(*divided.input.estate, NumberPattern::RupiahEstate, context().locale)
             : QString();
     m_case = DivisionCase{name, estate, divided.input};
-    m_report.emplace(*m_case, divided.result, context().locale,
-                     divided.other ? &*divided.other : nullptr);
+    m_report.emplace(*m_case, divided, context().locale);
     m_divided = std::move(divided);
     showReport(*m_report);
     enableOutput(true);
@@ -582,10 +581,11 @@ void DivisionForm::showReport(const DivisionReport& report) {
     QStringList notes = report.notes;
     QStringList steps = report.steps;
     if (const auto& special = m_divided->special) {
-        showTable(*m_table, specialFinalTable(*special, context().locale));
-        notes += specialNotes(*special);
-        steps += specialSteps(*special);
-        steps += heldAmountSteps(*special, context().locale);
+        const PersonNames& names = m_divided->names;
+        showTable(*m_table, specialFinalTable(*special, context().locale, names));
+        notes += specialNotes(*special, names);
+        steps += specialSteps(*special, names);
+        steps += heldAmountSteps(*special, context().locale, names);
     } else {
         showTable(*m_table, report.comparison ? *report.comparison : report.table);
     }

@@ -262,10 +262,6 @@ QString spouseName(const FaraidResult& result, const DivisionPersons& persons) {
 
 } // namespace
 
-DivisionReport::DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
-                               const QLocale& locale, const FaraidResult* otherLaw)
-    : DivisionReport(divisionCase, result, otherLaw, PersonNames(), std::nullopt, locale) {}
-
 DivisionReport::DivisionReport(const DivisionCase& divisionCase, const DividedEstate& divided,
                                const QLocale& locale)
     : DivisionReport(divisionCase, divided.result, divided.other ? &*divided.other : nullptr,

@@ -30,9 +30,6 @@ struct DivisionCase {
 
 class DivisionReport {
 public:
-    // With `otherLaw`, the same case divided by the other law, the two side by side.
-    DivisionReport(const DivisionCase& divisionCase, const FaraidResult& result,
-                   const QLocale& locale, const FaraidResult* otherLaw = nullptr);
     // A request's division, the other law's beside it when compared; the deceased's particulars
     // head it and the persons the request named go by name, a row each.
     DivisionReport(const DivisionCase& divisionCase, const DividedEstate& divided,
