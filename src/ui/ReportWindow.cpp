@@ -68,6 +68,7 @@ QTableWidget* ReportWindow::makeReportTable(QWidget* parent, const QString& name
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setWordWrap(false);
+    view->setTabKeyNavigation(false);
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     // The corner button selects the whole table; without a caption screen readers announce a

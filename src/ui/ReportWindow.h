@@ -33,6 +33,7 @@ protected:
     // The row of the five buttons, right-aligned, for the subclass to place.
     QHBoxLayout* makeOutputButtons(const OutputButtons& buttons);
     // A read-only table for a report's table, in the fixed-width font so that figures line up.
+    // Tab leaves it; the arrow keys move between its cells.
     QTableWidget* makeReportTable(QWidget* parent, const QString& name);
     static void showTable(QTableWidget& view, const report::Table& table);
     // "Langkah": the working, numbered as in every rendering of the report.
