@@ -191,7 +191,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     QLabel* stepsLabel =
         makeBuddyLabel(this, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
 
-    QHBoxLayout* buttonRow = makeOutputButtons({u"Pra&tinjau"_s, u"Pembagian Lengkap"_s});
+    QHBoxLayout* buttonRow = makeOutputButtons(u"Pembagian Lengkap"_s);
 
     auto* top = new QHBoxLayout;
     top->addWidget(deductionFrame, 3);

@@ -102,7 +102,7 @@ CompleteZakatForm::CompleteZakatForm(AppContext& context)
     layout->addWidget(pages, 1);
     layout->addWidget(m_problem);
     layout->addWidget(m_total);
-    layout->addLayout(makeOutputButtons({u"Pratin&jau"_s, u"Perhitungan Zakat Lengkap"_s}));
+    layout->addLayout(makeOutputButtons(u"Perhitungan Zakat Lengkap"_s));
 
     recompute();
 }
