@@ -40,6 +40,12 @@ bool FormRegistry::exists(FormName name) const {
     return it != m_forms.cend() && !it->isNull();
 }
 
+QStringList FormRegistry::names() const {
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
+}
+
 void FormRegistry::close(FormName name) {
     const auto it = m_forms.find(name.toString());
     if (it == m_forms.end() || it->isNull())

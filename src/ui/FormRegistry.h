@@ -41,6 +41,8 @@ public:
     }
 
     bool exists(FormName name) const;
+    // Every registered name, sorted.
+    QStringList names() const;
     // Closes (unloads) the form if it exists; the next reference creates it afresh.
     void close(FormName name);
 

@@ -52,6 +52,7 @@ QTableView* makeEntryView(QWidget* parent, const QString& name, QAbstractItemMod
     view->verticalHeader()->hide();
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setTabKeyNavigation(false);
     view->horizontalHeader()->setStretchLastSection(true);
     view->setAccessibleName(accessibleName);
     return view;

@@ -24,7 +24,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 QLabel* makeBuddyLabel(QWidget* parent, const QString& name, const QString& caption,
                        QWidget* buddy);
 
-// A table of entries over `model`, a row selected at a time, the last column stretched.
+// A table of entries over `model`, a row selected at a time, the last column stretched. Tab
+// leaves it; the arrow keys move between its cells.
 QTableView* makeEntryView(QWidget* parent, const QString& name, QAbstractItemModel* model,
                           const QString& accessibleName);
 // Removes the view's current row from its model; false when no row is current.

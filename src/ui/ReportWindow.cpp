@@ -22,22 +22,21 @@ using namespace Qt::StringLiterals;
 
 namespace zw {
 
-QHBoxLayout* ReportWindow::makeOutputButtons(const OutputButtons& buttons) {
+QHBoxLayout* ReportWindow::makeOutputButtons(const QString& subject) {
     const struct {
         QString name;
         QString caption;
         QString toolTip;
         void (ReportWindow::*action)();
     } specs[] = {
-        {u"Simpan"_s, u"&Simpan"_s, u" Menyimpan "_s % buttons.subject % u" Sebagai File Teks  "_s,
+        {u"Simpan"_s, u"&Simpan"_s, u" Menyimpan "_s % subject % u" Sebagai File Teks  "_s,
          &ReportWindow::save},
-        {u"Cetak"_s, u"&Cetak"_s, u" Mencetak "_s % buttons.subject % u"  "_s,
-         &ReportWindow::print},
-        {u"Pratinjau"_s, buttons.previewCaption, u" Melihat Tampilan Cetak Sebelum Dicetak  "_s,
+        {u"Cetak"_s, u"&Cetak"_s, u" Mencetak "_s % subject % u"  "_s, &ReportWindow::print},
+        {u"Pratinjau"_s, u"Pratin&jau"_s, u" Melihat Tampilan Cetak Sebelum Dicetak  "_s,
          &ReportWindow::preview},
-        {u"Pdf"_s, u"&PDF"_s, u" Menyimpan "_s % buttons.subject % u" Sebagai File PDF  "_s,
+        {u"Pdf"_s, u"&PDF"_s, u" Menyimpan "_s % subject % u" Sebagai File PDF  "_s,
          &ReportWindow::writePdf},
-        {u"Tutup"_s, u"&Tutup"_s, u" Menutup Jendela "_s % buttons.subject % u"  "_s,
+        {u"Tutup"_s, u"&Tutup"_s, u" Menutup Jendela "_s % subject % u"  "_s,
          &ReportWindow::closeRequested},
     };
     auto* row = new QHBoxLayout;
@@ -68,6 +67,7 @@ QTableWidget* ReportWindow::makeReportTable(QWidget* parent, const QString& name
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setWordWrap(false);
+    view->setTabKeyNavigation(false);
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     // The corner button selects the whole table; without a caption screen readers announce a

@@ -27,13 +27,11 @@ public:
     using Form::Form;
 
 protected:
-    struct OutputButtons {
-        QString previewCaption; // "Pra&tinjau": its access key is the one the window leaves free
-        QString subject;        // "Pembagian Lengkap", in the buttons' tool tips
-    };
-    // The row of the five buttons, right-aligned, for the subclass to place.
-    QHBoxLayout* makeOutputButtons(const OutputButtons& buttons);
+    // The row of the five buttons, right-aligned, for the subclass to place; `subject`
+    // ("Pembagian Lengkap") is named in their tool tips. Their access keys are S, C, J, P and T.
+    QHBoxLayout* makeOutputButtons(const QString& subject);
     // A read-only table for a report's table, in the fixed-width font so that figures line up.
+    // Tab leaves it; the arrow keys move between its cells.
     QTableWidget* makeReportTable(QWidget* parent, const QString& name);
     static void showTable(QTableWidget& view, const report::Table& table);
     // "Langkah": the working, numbered as in every rendering of the report.

@@ -146,7 +146,7 @@ private:
 
 struct HeirInfo {
     QString identifier; // "Suami", as the command line names it
-    QString caption;    // check-box caption with its access key: "&Suami"
+    QString caption;    // check-box caption, with an access key of its own if any: "&Suami"
     QString nameText;   // name on the result screens, trailing blanks included
     QString name;       // name in the full division's texts: "Saudara Pria Se-Bapak"
     QString question;   // count question; empty for the kinds that are always one person

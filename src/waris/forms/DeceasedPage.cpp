@@ -91,7 +91,6 @@ DeceasedPage::DeceasedPage(QLocale locale, QWidget* parent)
 
     m_items = new EstateItemsModel(m_locale, this);
     m_itemsView = makeEntryView(this, u"RincianHarta"_s, m_items, u"Rincian harta"_s);
-    m_itemsView->setTabKeyNavigation(false);
     m_itemsView->setColumnWidth(EstateItemsModel::Description, fontMetrics().averageCharWidth() * 40);
     m_itemsView->setMaximumHeight(fontMetrics().height() * 6);
     grid->addWidget(makeBuddyLabel(this, u"LabelRincianHarta"_s, u"Rincian harta"_s, m_itemsView),

@@ -215,7 +215,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
     splitter->setStretchFactor(0, 5);
     splitter->setStretchFactor(1, 6);
 
-    QHBoxLayout* buttonRow = makeOutputButtons({u"Prat&injau"_s, u"Pembagian Lengkap"_s});
+    QHBoxLayout* buttonRow = makeOutputButtons(u"Pembagian Lengkap"_s);
 
     auto* head = new QHBoxLayout;
     head->addWidget(title);
@@ -306,7 +306,6 @@ QWidget* DivisionForm::makeResult() {
     auto* result = new QWidget(this);
     result->setObjectName(u"HalamanHasil"_s);
     m_table = makeReportTable(result, u"Rincian"_s);
-    m_table->setTabKeyNavigation(false);
     QLabel* tableLabel =
         makeBuddyLabel(result, u"LabelRincian"_s, u"&Rincian pembagian per ahli waris"_s, m_table);
     m_problem = makeLabel(result, u"Masalah"_s);

@@ -40,10 +40,10 @@ HeirSelectionForm::HeirSelectionForm(AppContext& context, WarisRoad& road)
     }) {
     setWindowTitle(u"AHLI WARIS"_s);
 
-    auto* maleFrame = new QGroupBox(u"Ahli Waris &Pria"_s, this);
+    auto* maleFrame = new QGroupBox(u"Ahli Waris Pria"_s, this);
     maleFrame->setObjectName(u"Frame1"_s);
     maleFrame->setToolTip(u"Orang-orang Yang Termasuk Ke dalam Golongan Ahli Waris Jenis Pria"_s);
-    auto* femaleFrame = new QGroupBox(u"Ahli Waris &Wanita"_s, this);
+    auto* femaleFrame = new QGroupBox(u"Ahli Waris Wanita"_s, this);
     femaleFrame->setObjectName(u"Frame2"_s);
     femaleFrame->setToolTip(
         u"Orang-orang Yang Termasuk Ke dalam Golongan Ahli Waris Jenis Wanita"_s);
@@ -64,7 +64,7 @@ HeirSelectionForm::HeirSelectionForm(AppContext& context, WarisRoad& road)
 
     m_malePreset = makeButton(this, u"Command1"_s, u"A&hli Waris Pria Lengkap"_s,
                               u"Yang Berhak Mendapatkan Bagian : Suami, Bapak, Anak  Pria  "_s);
-    m_femalePreset = makeButton(this, u"Command2"_s, u"Ah&li Waris Wanita Lengkap"_s,
+    m_femalePreset = makeButton(this, u"Command2"_s, u"Ahli Waris &Wanita Lengkap"_s,
                                 u"Yang Berhak Mendapatkan Bagian : Istri, Ibu, Anak Wanita, "
                                 u"Saudara Kandung, Cucu Wanita  "_s);
     m_bothPreset = makeButton(this, u"Command3"_s, u"Seluruhn&ya Lengkap"_s,

@@ -39,7 +39,6 @@ PersonsTable::PersonsTable(QWidget* parent)
     setObjectName(u"HalamanAhliWaris"_s);
     m_model = new PersonsModel(this);
     m_table = makeEntryView(this, u"DaftarAhliWaris"_s, m_model, u"Daftar ahli waris"_s);
-    m_table->setTabKeyNavigation(false);
     m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
     for (const ChoiceColumn& choice : ChoiceColumns)
         m_table->setItemDelegateForColumn(

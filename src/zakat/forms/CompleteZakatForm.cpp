@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -77,21 +79,45 @@ CompleteZakatForm::CompleteZakatForm(AppContext& context)
     nameRow->addWidget(makeLabel(this, u"LabelNama"_s, u"Nama :"_s));
     nameRow->addWidget(m_name, 1);
 
+    // The entry and the result each have the window's height; the total and a refusal stay in
+    // view under both.
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(u"Halaman"_s);
+    // Tab reaches the tab bar alone, in its place above the pages.
+    pages->setFocusPolicy(Qt::NoFocus);
+    pages->addTab(buildEntry(), u"Harta &wajib zakat"_s);
+    pages->addTab(buildResult(), u"Ringkasan &zakat"_s);
+
+    m_problem = makeLabel(this, u"Masalah"_s);
+    m_problem->setStyleSheet(u"color: #b00000;"_s);
+    m_total = makeLabel(this, u"TotalZakat"_s);
+    QFont bold = m_total->font();
+    bold.setBold(true);
+    m_total->setFont(bold);
+    m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addLayout(nameRow);
-    layout->addWidget(buildSettings());
-    layout->addWidget(buildKinds());
-    layout->addWidget(buildResult(), 1);
-
-    QHBoxLayout* buttonRow = makeOutputButtons({u"Pratin&jau"_s, u"Perhitungan Zakat Lengkap"_s});
-    layout->addLayout(buttonRow);
+    layout->addWidget(pages, 1);
+    layout->addWidget(m_problem);
+    layout->addWidget(m_total);
+    layout->addLayout(makeOutputButtons(u"Perhitungan Zakat Lengkap"_s));
 
     recompute();
 }
 
-QWidget* CompleteZakatForm::buildSettings() {
-    auto* frame = new QGroupBox(u"Nilai acuan"_s, this);
+QWidget* CompleteZakatForm::buildEntry() {
+    auto* page = new QWidget(this);
+    page->setObjectName(u"HalamanIsian"_s);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(buildSettings(page));
+    layout->addWidget(buildKinds(page), 1);
+    return page;
+}
+
+QWidget* CompleteZakatForm::buildSettings(QWidget* page) {
+    auto* frame = new QGroupBox(u"Nilai acuan"_s, page);
     frame->setObjectName(u"FrameAcuan"_s);
     auto* grid = new QGridLayout(frame);
 
@@ -150,7 +176,7 @@ QLineEdit* CompleteZakatForm::addField(QWidget* parent, Field field, const QStri
     return edit;
 }
 
-QWidget* CompleteZakatForm::buildKinds() {
+QWidget* CompleteZakatForm::buildKinds(QWidget* page) {
     const GroupSpec groups[] = {
         {u"FramePenghasilan",
          u"Pen&ghasilan",
@@ -206,7 +232,7 @@ QWidget* CompleteZakatForm::buildKinds() {
           {u"FitrahNilai", u"Nilai per orang (Rp)", Field::FitrahValue}}},
     };
 
-    auto* area = new QScrollArea(this);
+    auto* area = new QScrollArea(page);
     m_kinds = area;
     area->setObjectName(u"JenisZakat"_s);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -250,49 +276,49 @@ QWidget* CompleteZakatForm::buildKinds() {
     connect(m_fitrahForm, &QComboBox::currentIndexChanged, this,
             &CompleteZakatForm::followFitrahForm);
     area->setWidget(inner);
+    // The sections on the page's own background, not a second shade of it.
+    area->viewport()->setAutoFillBackground(false);
+    inner->setAutoFillBackground(false);
     return area;
 }
 
 QWidget* CompleteZakatForm::buildResult() {
-    auto* result = new QWidget(this);
-    auto* layout = new QVBoxLayout(result);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* page = new QWidget(this);
+    page->setObjectName(u"HalamanHasil"_s);
+    // The summary over the working; the user moves the line between them.
+    auto* splitter = new QSplitter(Qt::Vertical, page);
+    splitter->setObjectName(u"PemisahHasil"_s);
+    splitter->setChildrenCollapsible(false);
+    (new QVBoxLayout(page))->addWidget(splitter);
 
-    m_problem = makeLabel(result, u"Masalah"_s);
-    m_problem->setStyleSheet(u"color: #b00000;"_s);
+    auto* summary = new QWidget(splitter);
+    m_summary = makeReportTable(summary, u"Ringkasan"_s);
+    auto* summaryColumn = new QVBoxLayout(summary);
+    summaryColumn->setContentsMargins(0, 0, 0, 0);
+    summaryColumn->addWidget(
+        makeBuddyLabel(summary, u"LabelRingkasan"_s, u"&Ringkasan per jenis zakat"_s, m_summary));
+    summaryColumn->addWidget(m_summary);
 
-    m_summary = makeReportTable(result, u"Ringkasan"_s);
-    QLabel* summaryLabel =
-        makeBuddyLabel(result, u"LabelRingkasan"_s, u"Ringkasan &zakat"_s, m_summary);
+    auto* working = new QWidget(splitter);
+    m_steps = makeStepsBox(working);
+    auto* workingColumn = new QVBoxLayout(working);
+    workingColumn->setContentsMargins(0, 0, 0, 0);
+    workingColumn->addWidget(
+        makeBuddyLabel(working, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps));
+    workingColumn->addWidget(m_steps);
 
-    m_total = makeLabel(result, u"TotalZakat"_s);
-    QFont bold = m_total->font();
-    bold.setBold(true);
-    m_total->setFont(bold);
-    m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
-    m_steps = makeStepsBox(result);
-    QLabel* stepsLabel =
-        makeBuddyLabel(result, u"LabelLangkah"_s, u"&Langkah perhitungan"_s, m_steps);
-
-    layout->addWidget(m_problem);
-    layout->addWidget(summaryLabel);
-    layout->addWidget(m_summary, 3);
-    layout->addWidget(m_total);
-    layout->addWidget(stepsLabel);
-    layout->addWidget(m_steps, 2);
-    return result;
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    return page;
 }
 
 void CompleteZakatForm::fitToFont() {
-    // The sections side by side, and whole when the screen has room for them, else they scroll.
-    const QSize screenRoom = screen()->availableSize() * 9 / 10;
-    const QSize sections = m_kinds->widget()->sizeHint();
+    // The sections side by side; what the window has no room for scrolls.
     const int scrollBar = m_kinds->verticalScrollBar()->sizeHint().width();
     m_kinds->setMinimumWidth(m_kinds->widget()->minimumSizeHint().width() + scrollBar);
-    m_kinds->setMinimumHeight(std::min(sections.height(), screenRoom.height() / 2));
     // Room for a summary of every kind, within the screen whatever the font.
     const QSize wanted(fontMetrics().averageCharWidth() * 185, fontMetrics().height() * 68);
+    const QSize screenRoom = screen()->availableSize() * 9 / 10;
     resize(wanted.boundedTo(screenRoom).expandedTo(minimumSizeHint()));
 }
 

@@ -19,8 +19,8 @@ class QTableWidget;
 namespace zw::zakat {
 
 // ZakatLengkap: the complete zakat of today beside the designed road. Every kind in a section
-// of its own, the result always in view and worked out again at each change, the report saved,
-// printed, previewed or written as a PDF.
+// of its own on one page, the summary and the working on another, both worked out again at each
+// change under a total always in view; the report saved, printed, previewed or written as a PDF.
 class CompleteZakatForm final : public ReportWindow {
     Q_OBJECT
 
@@ -38,8 +38,9 @@ protected:
     std::optional<report::Report> currentReport(const QDateTime& now) const override;
 
 private:
-    QWidget* buildSettings();
-    QWidget* buildKinds();
+    QWidget* buildEntry();
+    QWidget* buildSettings(QWidget* page);
+    QWidget* buildKinds(QWidget* page);
     QWidget* buildResult();
     QLineEdit* addField(QWidget* parent, complete::Field field, const QString& name);
 

@@ -51,7 +51,7 @@ struct KindBox {
 const std::array<KindBox, 4>& kindBoxes() {
     static const std::array<KindBox, 4> table{{
         {ZakatKind::Harta, u"Check1"_s, u"&Harta"_s},
-        {ZakatKind::Tani, u"Check2"_s, u"Ta&ni"_s},
+        {ZakatKind::Tani, u"Check2"_s, u"Tan&i"_s},
         {ZakatKind::Ternak, u"Check3"_s, u"Terna&k"_s},
         {ZakatKind::Fitrah, u"Check4"_s, u"&Fitrah"_s},
     }};
