@@ -1,5 +1,7 @@
 #include "waris/engine/kasus/JsonFields.h"
 
+#include "waris/engine/kasus/OneLine.h"
+
 #include <cmath>
 #include <limits>
 
@@ -21,7 +23,7 @@ void JsonFields::wrong(const JsonField& field, const QString& what) {
 }
 
 void JsonFields::unknownWord(const JsonField& field, const QString& word) {
-    wrong(field, u"'"_s % word % u"' tidak dikenal."_s);
+    wrong(field, u"'"_s % oneLine(word) % u"' tidak dikenal."_s);
 }
 
 QString JsonFields::problem() const {
@@ -29,8 +31,8 @@ QString JsonFields::problem() const {
         return m_problem;
     for (auto it = m_object.begin(); it != m_object.end(); ++it) {
         if (!m_read.contains(it.key()))
-            return (m_where.isEmpty() ? QString() : m_where % u": "_s) % u"kunci '"_s % it.key() %
-                   u"' tidak dikenal."_s;
+            return (m_where.isEmpty() ? QString() : m_where % u": "_s) % u"kunci '"_s %
+                   oneLine(it.key()) % u"' tidak dikenal."_s;
     }
     return {};
 }
@@ -73,7 +75,7 @@ QDate JsonFields::date(const JsonField& field) {
         return {};
     const QDate date = QDate::fromString(*text, Qt::ISODate);
     if (!date.isValid() || date.toString(Qt::ISODate) != *text) {
-        wrong(field, u"'"_s % *text % u"' bukan tanggal TTTT-BB-HH."_s);
+        wrong(field, u"'"_s % oneLine(*text) % u"' bukan tanggal TTTT-BB-HH."_s);
         return {};
     }
     return date;
@@ -94,7 +96,7 @@ std::optional<Rupiah> JsonFields::amount(const JsonField& field) {
         wrong(field, u"terlalu besar."_s);
         break;
     case AmountError::NotANumber:
-        wrong(field, u"'"_s % *text % u"' bukan jumlah uang yang sah."_s);
+        wrong(field, u"'"_s % oneLine(*text) % u"' bukan jumlah uang yang sah."_s);
         break;
     }
     return std::nullopt;

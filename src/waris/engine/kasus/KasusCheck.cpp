@@ -1,6 +1,7 @@
 #include "waris/engine/kasus/KasusCheck.h"
 
 #include "waris/engine/faraid/DistantKin.h"
+#include "waris/engine/kasus/OneLine.h"
 
 #include <map>
 #include <set>
@@ -215,7 +216,7 @@ private:
 QString personLabel(const Kasus& kasus, std::size_t index) {
     const QString& name = kasus.persons[index].particulars.name;
     return u"Orang ke-"_s % QString::number(index + 1) %
-           (name.isEmpty() ? QString() : u" ("_s % name % u')');
+           (name.isEmpty() ? QString() : u" ("_s % oneLine(name) % u')');
 }
 
 std::variant<UnbornKind, QString> unbornKindOf(HeirKind relation) {

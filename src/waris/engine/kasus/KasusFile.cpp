@@ -3,6 +3,7 @@
 #include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/kasus/JsonFields.h"
 #include "waris/engine/kasus/KasusChoices.h"
+#include "waris/engine/kasus/OneLine.h"
 
 #include <QDir>
 #include <QFile>
@@ -308,7 +309,7 @@ std::variant<Kasus, QString> readKasus(const QByteArray& bytes) {
     if (format != KasusFormat)
         return format.isEmpty()
                    ? u"Bukan berkas kasus Zakat & Waris: formatnya tidak disebut."_s
-                   : u"Bukan berkas kasus Zakat & Waris: format '"_s % format % u"'."_s;
+                   : u"Bukan berkas kasus Zakat & Waris: format '"_s % oneLine(format) % u"'."_s;
     const std::optional<int> version = top.integer(field::Version);
     if (!version || *version < 1)
         return u"Berkas kasus rusak: versinya tidak ada atau tidak sah."_s;

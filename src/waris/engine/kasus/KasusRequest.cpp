@@ -1,6 +1,7 @@
 #include "waris/engine/kasus/KasusRequest.h"
 
 #include "waris/engine/kasus/KasusCheck.h"
+#include "waris/engine/kasus/OneLine.h"
 
 #include <algorithm>
 #include <map>
@@ -130,8 +131,8 @@ private:
             LaterDeath death{dead.relation, m_number[i], {}};
             const int d = static_cast<int>(m_request.special.deaths.size()) + 1;
             std::vector<std::size_t> heirs = childrenOf(dead.id);
-            std::ranges::stable_partition(heirs,
-                                          [this](std::size_t h) { return person(h).sameAs != 0; });
+            std::stable_partition(heirs.begin(), heirs.end(),
+                                  [this](std::size_t h) { return person(h).sameAs != 0; });
             for (const std::size_t h : heirs) {
                 const Person& heir = person(h);
                 const int number = ++death.heirs[heir.relation];

@@ -159,6 +159,12 @@ void KasusFileTest::damagedFileIsRefused_data() {
     row("an unknown relation",
         replaced(good, "\"relation\": \"Istri\"", "\"relation\": \"Menantu\""),
         damaged % u"orang ke-8: hubungan 'Menantu' tidak dikenal."_s);
+    row("a relation over two lines",
+        replaced(good, "\"relation\": \"Istri\"", "\"relation\": \"Istri\\nKedua\""),
+        damaged % u"orang ke-8: hubungan 'Istri Kedua' tidak dikenal."_s);
+    row("a long word",
+        replaced(good, "\"law\": \"khi\"", "\"law\": \"" + QByteArray(99, 'k') + "\""),
+        damaged % u"hukum '"_s % QString(60, u'k') % u"…' tidak dikenal."_s);
     row("an unknown state", replaced(good, "\"died-together\"", "\"asleep\""),
         damaged % u"orang ke-7: keadaan 'asleep' tidak dikenal."_s);
     row("a person without a relation", replaced(good, "\"relation\": \"Bapak\",", ""),

@@ -122,6 +122,8 @@ void KasusTest::impossibleRelationshipIsRefused_data() {
         u"Orang ke-2 (Budi): nomor 1 sudah dipakai orang ke-1 (Ahmad)."_s);
     row("a husband of a man", kasusOf({person(1, u"Ali"_s, Suami)}),
         u"Orang ke-1 (Ali): pewaris laki-laki, tidak mempunyai suami."_s);
+    row("a name over two lines", kasusOf({person(1, u"Ali\nbin Umar"_s, Suami)}),
+        u"Orang ke-1 (Ali bin Umar): pewaris laki-laki, tidak mempunyai suami."_s);
     row("a wife of a woman", kasusOf({person(1, u"Siti"_s, Istri)}, Sex::Female),
         u"Orang ke-1 (Siti): pewaris perempuan, tidak mempunyai istri."_s);
     row("two fathers", kasusOf({person(1, u"Umar"_s, Bapak), person(2, QString(), Bapak)}),
