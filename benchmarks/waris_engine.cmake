@@ -1,2 +1,3 @@
 zw_add_benchmark(bench_waris_engine SOURCES waris/InheritanceEngineBenchmark.cpp LIBS zw_waris_engine)
 zw_add_benchmark(bench_waris_faraid SOURCES waris/FaraidBenchmark.cpp LIBS zw_waris_engine)
+zw_add_benchmark(bench_waris_kasus SOURCES waris/KasusBenchmark.cpp LIBS zw_waris_engine)

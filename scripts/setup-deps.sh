@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   libqt6svg6 qt6-image-formats-plugins
   fonts-dejavu-core xvfb xauth imagemagick poppler-utils
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

@@ -31,6 +31,9 @@ public:
     waris::WarisRoad waris{context};
     zakat::ZakatRoad zakat{context};
     AppNavigation navigation{context, waris, zakat};
+    // Shows the saved case (FILE.waris) the program was started with, once past the password;
+    // set where the window that shows a case is wired.
+    std::function<void(const QString& path)> openCase;
     // Last, so that the forms go before the state and the context they use.
     FormRegistry forms;
 };

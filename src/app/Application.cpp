@@ -30,12 +30,14 @@ Application::Application()
 
 Application::~Application() = default;
 
-bool Application::start() {
+bool Application::start(const QString& caseFile) {
     runMain(d->wiring.context);
     if (d->ended) {
         d->sounds.waitUntilQuiet(std::chrono::seconds(1));
         return false;
     }
+    if (!caseFile.isEmpty() && d->wiring.openCase)
+        d->wiring.openCase(caseFile);
     return true;
 }
 

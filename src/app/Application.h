@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 namespace zw {
@@ -9,8 +11,9 @@ class Application {
 public:
     Application();
     ~Application();
-    // Runs the start-up; false when the program already ended at the password.
-    bool start();
+    // Runs the start-up, then opens `caseFile` (FILE.waris) when one was given; false when the
+    // program already ended at the password.
+    bool start(const QString& caseFile = {});
 
 private:
     struct Private;

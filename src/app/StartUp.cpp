@@ -7,6 +7,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/Pause.h"
 #include "ui/SoundPlayer.h"
+#include "waris/engine/kasus/KasusFile.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -57,6 +58,14 @@ void runMain(AppContext& context) {
     // The password window plays the first sound; readying them waits until it is on the screen.
     QTimer::singleShot(soundPreparationDelay, &registry, [&context] { context.sounds.prepare(); });
     registry.form(forms::Sandi).exec();
+}
+
+QString caseFileArgument(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.endsWith(u'.' % waris::KasusSuffix, Qt::CaseInsensitive))
+            return argument;
+    }
+    return {};
 }
 
 } // namespace zw

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <chrono>
 
 namespace zw {
@@ -13,5 +16,9 @@ inline constexpr std::chrono::milliseconds startUpPause{600};
 // pause), then the main menu with the password window shown modal over it. Returns when the
 // password window is closed.
 void runMain(AppContext& context);
+
+// The saved case (FILE.waris) the program was started with, as a file manager passes it after the
+// program's name; empty when there is none.
+QString caseFileArgument(const QStringList& arguments);
 
 } // namespace zw

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/StartUp.h"
 #include "cli/FaraidCommand.h"
 #include "cli/ZakatCommand.h"
 
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     zw::Application application;
-    if (!application.start())
+    if (!application.start(zw::caseFileArgument(QCoreApplication::arguments())))
         return 0;
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "cli/FaraidArguments.h"
 
+#include "cli/CaseOverrides.h"
 #include "cli/CommandLine.h"
 #include "waris/engine/faraid/DistantKin.h"
 #include "waris/engine/faraid/FaraidChoices.h"
@@ -116,6 +117,11 @@ Pilihan:
                          gharqa: N orang (bawaan 1) dari JENIS itu meninggal
                          bersama pewaris; tidak saling mewarisi
   --compare              membagi menurut kedua hukum dan membandingkannya
+  --case BERKAS          membagi kasus yang tersimpan (BERKAS.waris): pewaris,
+                         harta, setiap orang dengan nama dan keadaannya;
+                         pilihan lain yang diberikan menggantikan pilihan
+                         berkas, AHLIWARIS dan kasus khusus tidak diberikan
+  --save-case BERKAS     menyimpan kasus yang dibagi ke BERKAS (.waris)
   --format {format}     keluaran: tabel dan langkah (bawaan) atau JSON
   -h, --help             menampilkan bantuan ini
 
@@ -151,6 +157,8 @@ const std::vector<OptionSpec>& optionSpecs() {
         {u"intersex-view"_s, Takes::Value},
         {u"died-together"_s, Takes::Values},
         {u"compare"_s, Takes::Nothing},
+        {u"case"_s, Takes::Value},
+        {u"save-case"_s, Takes::Value},
         {u"format"_s, Takes::Value},
         {u"help"_s, Takes::Nothing},
         {u"h"_s, Takes::Nothing},
@@ -345,11 +353,37 @@ QString readSpecialCases(const CommandLine& line, SpecialInput& special) {
     if (QString problem = readChoice(line, choices::Intersex, special.intersexView);
         !problem.isEmpty())
         return problem;
+    // A case brings its own unborn and khuntsa.
     for (const auto& [option, needs] :
          {std::pair{u"unborn-max"_s, u"unborn"_s}, std::pair{u"reserve"_s, u"unborn"_s},
           std::pair{u"intersex-view"_s, u"intersex"_s}}) {
-        if (line.isSet(option) && !line.isSet(needs))
+        if (line.isSet(option) && !line.isSet(needs) && !line.isSet(u"case"_s))
             return u"--"_s % option % u" memerlukan --"_s % needs % u'.';
+    }
+    return {};
+}
+
+// With --case the persons are the file's: no heir nor special case is given beside it, and the
+// other options given replace the file's.
+QString readCase(const CommandLine& line, FaraidArguments& given) {
+    given.saveCasePath = line.value(u"save-case"_s);
+    if (line.isSet(u"save-case"_s) && given.saveCasePath.isEmpty())
+        return u"--save-case memerlukan nama berkas."_s;
+    if (!line.isSet(u"case"_s))
+        return {};
+    given.casePath = line.value(u"case"_s);
+    if (given.casePath.isEmpty())
+        return u"--case memerlukan nama berkas."_s;
+    const QString persons[] = {u"predeceased"_s, u"then-dies"_s, u"unborn"_s,
+                               u"missing"_s,     u"intersex"_s,  u"died-together"_s};
+    if (!line.arguments.isEmpty() ||
+        std::ranges::any_of(persons, [&line](const QString& name) { return line.isSet(name); }))
+        return u"Dengan --case ahli waris diambil dari berkas; AHLIWARIS, --predeceased, "
+               u"--then-dies, --unborn, --missing, --intersex dan --died-together tidak dapat "
+               u"diberikan."_s;
+    for (const OptionSpec& spec : optionSpecs()) {
+        if (line.isSet(spec.name) && overridesCase(spec.name))
+            given.overrides.append(u"--"_s % spec.name);
     }
     return {};
 }
@@ -358,6 +392,13 @@ constexpr Choice<bool> FormatValues[]{{false, u"text", u"Teks"}, {true, u"json",
 constexpr ChoiceOption<bool> Formats{u"format", FormatValues};
 
 } // namespace
+
+QStringList faraidOptionNames() {
+    QStringList names;
+    for (const OptionSpec& spec : optionSpecs())
+        names.append(spec.name);
+    return names;
+}
 
 std::vector<OptionWords> choiceWords() {
     std::vector<OptionWords> words = choices::all();
@@ -407,11 +448,12 @@ std::variant<FaraidArguments, QString> readFaraidArguments(const QStringList& ar
          {readChoice(line, Formats, given.json), readAmounts(line, input), readOptions(line, input),
           readPredeceased(line.options.value(u"predeceased"_s), input.predeceased),
           readHeirList(line.arguments, input.counts, SeeHelp),
-          readSpecialCases(line, request.special)}) {
+          readSpecialCases(line, request.special), readCase(line, given)}) {
         if (!problem.isEmpty())
             return problem;
     }
-    if (line.isSet(u"obligatory-bequest"_s) != line.isSet(u"obligatory-bequest-to"_s))
+    if (line.isSet(u"obligatory-bequest"_s) != line.isSet(u"obligatory-bequest-to"_s) &&
+        given.casePath.isEmpty())
         return u"--obligatory-bequest dan --obligatory-bequest-to harus diberikan bersama."_s;
     return given;
 }

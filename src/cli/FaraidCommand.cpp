@@ -1,15 +1,19 @@
 #include "cli/FaraidCommand.h"
 
+#include "cli/CaseOverrides.h"
 #include "cli/CommandLocale.h"
 #include "cli/FaraidArguments.h"
 #include "common/LineWriter.h"
 #include "common/NumberFormat.h"
 #include "common/TextFileSink.h"
 #include "common/report/ReportText.h"
+#include "waris/engine/kasus/KasusFile.h"
+#include "waris/engine/kasus/KasusRequest.h"
 #include "waris/engine/render/DivisionJson.h"
 #include "waris/engine/render/DivisionReport.h"
 #include "waris/engine/render/SpecialCasesReport.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -35,6 +39,44 @@ void writeText(const DividedEstate& divided, QTextStream& out) {
         out << line << u'\n';
 }
 
+// What is divided: the arguments' request, or a case file's with the options given replacing
+// its own, and the case it came from.
+struct Division {
+    DivisionRequest request;
+    std::optional<Kasus> kasus;
+};
+
+std::variant<Division, QString> divisionOf(const FaraidArguments& given) {
+    if (given.casePath.isEmpty())
+        return Division{given.request, std::nullopt};
+    auto opened = openKasus(given.casePath);
+    if (auto* problem = std::get_if<QString>(&opened))
+        return std::move(*problem);
+    Kasus kasus = std::get<Kasus>(std::move(opened));
+    overrideCase(given.overrides, given.request, kasus);
+    auto read = kasusRequest(kasus);
+    if (auto* error = std::get_if<FaraidError>(&read))
+        return std::move(error->message);
+    return Division{std::get<DivisionRequest>(std::move(read)), std::move(kasus)};
+}
+
+QString overridesNote(const FaraidArguments& given) {
+    return u"Pilihan dari baris perintah menggantikan berkas: "_s % given.overrides.join(u", "_s);
+}
+
+void writeDivision(const FaraidArguments& given, const DividedEstate& divided, QTextStream& out) {
+    if (given.json) {
+        QJsonObject json = divisionJson(divided);
+        if (!given.overrides.isEmpty())
+            json.insert(u"caseOverrides"_s, QJsonArray::fromStringList(given.overrides));
+        out << QString::fromUtf8(QJsonDocument(json).toJson());
+        return;
+    }
+    if (!given.overrides.isEmpty())
+        out << overridesNote(given) << u"\n\n"_s;
+    writeText(divided, out);
+}
+
 } // namespace
 
 int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -52,14 +94,19 @@ int runFaraidCommand(const QStringList& arguments, QTextStream& out, QTextStream
         out.flush();
         return 0;
     }
-    const DivisionOutcome outcome = divide(given.request);
+    const auto division = divisionOf(given);
+    if (const auto* problem = std::get_if<QString>(&division))
+        return refuse(*problem);
+    const auto& [request, kasus] = std::get<Division>(division);
+    const DivisionOutcome outcome = divide(request);
     if (const auto* error = std::get_if<FaraidError>(&outcome))
         return refuse(error->message);
-    const auto& divided = std::get<DividedEstate>(outcome);
-    if (given.json)
-        out << QString::fromUtf8(QJsonDocument(divisionJson(divided)).toJson());
-    else
-        writeText(divided, out);
+    if (!given.saveCasePath.isEmpty()) {
+        if (auto problem =
+                saveKasus(given.saveCasePath, kasus ? *kasus : kasusFromRequest(request)))
+            return refuse(*problem);
+    }
+    writeDivision(given, std::get<DividedEstate>(outcome), out);
     out.flush();
     return 0;
 }

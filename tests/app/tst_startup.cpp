@@ -21,6 +21,8 @@ private Q_SLOTS:
     void createsEveryFormOnceInOrderUnderABusyPointer();
     void passwordWindow_data();
     void passwordWindow();
+    void caseFileArgument_data();
+    void caseFileArgument();
 };
 
 void StartUpTest::createsEveryFormOnceInOrderUnderABusyPointer() {
@@ -116,4 +118,24 @@ void StartUpTest::passwordWindow() {
 }
 
 QTEST_MAIN(StartUpTest)
+void StartUpTest::caseFileArgument_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("caseFile");
+    QTest::newRow("none") << QStringList{u"zakat-waris"_s} << QString();
+    QTest::newRow("a case") << QStringList{u"zakat-waris"_s, u"/home/a/Keluarga Ali.waris"_s}
+                            << u"/home/a/Keluarga Ali.waris"_s;
+    QTest::newRow("any case of the suffix")
+        << QStringList{u"zakat-waris"_s, u"KASUS.WARIS"_s} << u"KASUS.WARIS"_s;
+    QTest::newRow("after an option of Qt")
+        << QStringList{u"zakat-waris"_s, u"-style"_s, u"fusion"_s, u"b.waris"_s} << u"b.waris"_s;
+    QTest::newRow("another file") << QStringList{u"zakat-waris"_s, u"catatan.txt"_s} << QString();
+    QTest::newRow("the program itself so named") << QStringList{u"x.waris"_s} << QString();
+}
+
+void StartUpTest::caseFileArgument() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, caseFile);
+    QCOMPARE(zw::caseFileArgument(arguments), caseFile);
+}
+
 #include "tst_startup.moc"

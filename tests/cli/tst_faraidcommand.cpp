@@ -4,7 +4,11 @@
 #include "cli/FaraidArguments.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +38,35 @@ Run faraid(const QStringList& arguments) {
     return run;
 }
 
+// What a division gives, without who the persons are: every share and amount in the JSON's
+// order, so that a division of a case and of the same counts compare equal whatever names they
+// carry.
+void collectShares(const QJsonValue& value, const QString& key, QStringList& found) {
+    static const QStringList kept{
+        u"share"_s,         u"shares"_s,       u"perPerson"_s, u"amount"_s,   u"amounts"_s,
+        u"personAmounts"_s, u"personShares"_s, u"netEstate"_s, u"treasury"_s, u"treasuryAmount"_s,
+        u"base"_s,          u"jamiah"_s,       u"kind"_s,      u"count"_s,    u"law"_s};
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            collectShares(it.value(), it.key(), found);
+    } else if (value.isArray() && !value.toArray().isEmpty() &&
+               value.toArray().first().isObject()) {
+        for (const QJsonValue& item : value.toArray())
+            collectShares(item, key, found);
+    } else if (kept.contains(key)) {
+        found.append(
+            key % u'=' %
+            QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)));
+    }
+}
+
+QStringList sharesOf(const QByteArray& json) {
+    QStringList found;
+    collectShares(QJsonDocument::fromJson(json).object(), QString(), found);
+    return found;
+}
+
 } // namespace
 
 class FaraidCommandTest : public QObject {
@@ -45,6 +78,13 @@ private Q_SLOTS:
     void refusalIsOneIndonesianLine_data();
     void refusalIsOneIndonesianLine();
     void helpAndManPageNameEveryWord();
+    void helpAndManPageNameEveryOption();
+    void savedCaseDividesAlike_data();
+    void savedCaseDividesAlike();
+    void optionsGivenReplaceTheCase();
+    void caseRefusalIsOneLine_data();
+    void caseRefusalIsOneLine();
+    void refusedDivisionSavesNoCase();
 };
 
 void FaraidCommandTest::outputMatchesItsGoldenFile_data() {
@@ -170,6 +210,118 @@ void FaraidCommandTest::refusalIsOneIndonesianLine() {
     QCOMPARE(run.status, 2);
     QCOMPARE(run.err, u"zakat-waris faraid: "_s % message % u'\n');
     QVERIFY(run.out.isEmpty());
+}
+
+// Each golden's arguments saved as a case with --save-case, then the case divided with --case:
+// the same shares and amounts.
+void FaraidCommandTest::savedCaseDividesAlike_data() {
+    QTest::addColumn<QStringList>("arguments");
+    for (const QStringList& row : zw::test::dataTable(u"faraid-command.txt"_s, 3)) {
+        QStringList arguments = row[1].split(u' ');
+        if (arguments.contains(u"--help"_s))
+            continue;
+        if (!arguments.contains(u"--format"_s))
+            arguments << u"--format"_s << u"json"_s;
+        QTest::newRow(qPrintable(row[0])) << arguments;
+    }
+}
+
+void FaraidCommandTest::savedCaseDividesAlike() {
+    QFETCH(QStringList, arguments);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(u"kasus.waris"_s);
+    const Run saved = faraid(arguments + QStringList{u"--save-case"_s, path});
+    QCOMPARE(saved.err, QString());
+    const Run divided = faraid({u"--case"_s, path, u"--format"_s, u"json"_s});
+    QCOMPARE(divided.err, QString());
+    QCOMPARE(divided.status, 0);
+    const QStringList shares = sharesOf(divided.out);
+    QVERIFY(shares.size() > 3);
+    QCOMPARE(shares, sharesOf(saved.out));
+}
+
+// The options given beside --case replace the file's and the output says which; the division is
+// that of the counts with those options.
+void FaraidCommandTest::optionsGivenReplaceTheCase() {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(u"kasus.waris"_s);
+    const QStringList heirs{u"Suami"_s, u"AnakWanita"_s, u"SaudaraPriaSekandung"_s};
+    QCOMPARE(faraid(heirs + QStringList{u"--estate"_s, u"100"_s, u"--save-case"_s, path}).status,
+             0);
+    const QStringList given{u"--law"_s, u"khi"_s, u"--estate"_s, u"1200"_s};
+    const Run text = faraid(QStringList{u"--case"_s, path} + given);
+    QCOMPARE(text.status, 0);
+    QVERIFY(text.out.startsWith("Pilihan dari baris perintah menggantikan berkas: --estate, "
+                                "--law\n"));
+    const Run json = faraid(QStringList{u"--case"_s, path, u"--format"_s, u"json"_s} + given);
+    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+    QCOMPARE(object.value(u"caseOverrides"_s).toArray(), (QJsonArray{u"--estate"_s, u"--law"_s}));
+    QCOMPARE(sharesOf(json.out),
+             sharesOf(faraid(heirs + given + QStringList{u"--format"_s, u"json"_s}).out));
+    const Run plain = faraid({u"--case"_s, path});
+    QVERIFY(!plain.out.startsWith("Pilihan"));
+}
+
+void FaraidCommandTest::caseRefusalIsOneLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    const QByteArray sound = R"({"format": "zakat-waris-kasus", "version": 1, "persons": [
+        {"id": 1, "name": "Ali", "relation": "Suami", "state": "living"}]})";
+    const QString persons = u"Dengan --case ahli waris diambil dari berkas; AHLIWARIS, "
+                            u"--predeceased, --then-dies, --unborn, --missing, --intersex dan "
+                            u"--died-together tidak dapat diberikan."_s;
+    QTest::newRow("heirs beside a case") << QStringList{u"AnakPria"_s} << sound << persons;
+    QTest::newRow("a special case beside a case")
+        << QStringList{u"--missing"_s, u"AnakPria"_s} << sound << persons;
+    QTest::newRow("a husband of a man")
+        << QStringList() << sound
+        << u"Orang ke-1 (Ali): pewaris laki-laki, tidak mempunyai suami."_s;
+    QTest::newRow("a damaged file")
+        << QStringList() << QByteArray(R"({"format": "zakat-waris-kasus", )")
+        << u"Berkas kasus rusak: terpotong; berakhir sebelum waktunya."_s;
+    QTest::newRow("no file") << QStringList() << QByteArray() << QString();
+}
+
+void FaraidCommandTest::caseRefusalIsOneLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    const QTemporaryDir dir;
+    QString path = dir.filePath(u"kasus.waris"_s);
+    if (file.isEmpty())
+        message = u"Berkas kasus tidak ada: "_s % path;
+    QFile written(path);
+    QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) > 0));
+    written.close();
+    const Run run = faraid(QStringList{u"--case"_s, path} + arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, u"zakat-waris faraid: "_s % message % u'\n');
+    QVERIFY(run.out.isEmpty());
+}
+
+void FaraidCommandTest::refusedDivisionSavesNoCase() {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(u"kasus.waris"_s);
+    const Run run = faraid({u"Suami"_s, u"Istri"_s, u"--save-case"_s, path});
+    QCOMPARE(run.status, 2);
+    QVERIFY(!QFile::exists(path));
+    const QString nowhere = dir.filePath(u"tidak/ada.waris"_s);
+    QCOMPARE(faraid({u"Suami"_s, u"--save-case"_s, nowhere}).err,
+             u"zakat-waris faraid: Berkas kasus tidak dapat disimpan: "_s % nowhere % u'\n');
+}
+
+// Every option the command reads, in --help and in the man page.
+void FaraidCommandTest::helpAndManPageNameEveryOption() {
+    const QString help = QString::fromUtf8(faraid({u"--help"_s}).out);
+    QFile manFile(QStringLiteral(ZW_MAN_PAGE));
+    QVERIFY(manFile.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(manFile.readAll()).replace(u"\\-"_s, u"-"_s);
+    for (const QString& name : zw::faraidOptionNames()) {
+        const QString option = (name.size() == 1 ? u"-"_s : u"--"_s) % name;
+        QVERIFY2(help.contains(option), qPrintable(u"--help: "_s + option));
+        QVERIFY2(man.contains(option), qPrintable(u"man page: "_s + option));
+    }
 }
 
 QTEST_GUILESS_MAIN(FaraidCommandTest)

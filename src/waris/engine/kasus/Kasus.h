@@ -17,6 +17,9 @@
 
 namespace zw::waris {
 
+// The most persons of one case.
+inline constexpr int MaxKasusPersons = 500;
+
 struct EstateItem {
     QString description;
     Rupiah value;
