@@ -1,6 +1,8 @@
 #include "app/AppWiring.h"
 
+#include "app/AppFormNames.h"
 #include "app/AppForms.h"
+#include "ui/Form.h"
 
 namespace zw {
 
@@ -17,6 +19,11 @@ AppWiring::AppWiring(Seams seams)
     registerAppForms(context);
     waris.registerForms();
     zakat.registerForms();
+}
+
+void AppWiring::openCaseFile(const QString& path) {
+    if (navigation.openCase(path))
+        forms.form(forms::Awal).hide();
 }
 
 } // namespace zw

@@ -27,13 +27,14 @@ public:
     AppWiring(const AppWiring&) = delete;
     AppWiring& operator=(const AppWiring&) = delete;
 
+    // The saved case (FILE.waris) the program was started with, once past the password, in
+    // place of the main menu; a refused file leaves the main menu with its line.
+    void openCaseFile(const QString& path);
+
     AppContext context;
     waris::WarisRoad waris{context};
     zakat::ZakatRoad zakat{context};
     AppNavigation navigation{context, waris, zakat};
-    // Shows the saved case (FILE.waris) the program was started with, once past the password;
-    // set where the window that shows a case is wired.
-    std::function<void(const QString& path)> openCase;
     // Last, so that the forms go before the state and the context they use.
     FormRegistry forms;
 };

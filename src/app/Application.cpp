@@ -36,8 +36,8 @@ bool Application::start(const QString& caseFile) {
         d->sounds.waitUntilQuiet(std::chrono::seconds(1));
         return false;
     }
-    if (!caseFile.isEmpty() && d->wiring.openCase)
-        d->wiring.openCase(caseFile);
+    if (!caseFile.isEmpty())
+        d->wiring.openCaseFile(caseFile);
     return true;
 }
 

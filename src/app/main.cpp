@@ -18,6 +18,9 @@ int main(int argc, char* argv[]) {
         return zw::runZakatCommand(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
+    // Where the settings (the case files opened last) are kept.
+    QCoreApplication::setOrganizationName(QStringLiteral("zakat-waris"));
+    QCoreApplication::setApplicationName(QStringLiteral("zakat-waris"));
     zw::Application application;
     if (!application.start(zw::caseFileArgument(QCoreApplication::arguments())))
         return 0;

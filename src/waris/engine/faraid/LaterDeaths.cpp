@@ -222,7 +222,7 @@ std::optional<FaraidError> placeHeirs(const LaterDeath& death, std::size_t d,
                                       SpecialResult& result) {
     std::vector<SpecialPerson>& persons = result.persons;
     std::vector<bool> used(persons.size(), false);
-    const QString& dead = persons[step.person].name;
+    const QString dead = persons[step.person].name;
     for (const FaraidHeir& h : step.division.heirs) {
         if (isFirstDeceased(death.kind, h.kind, male))
             return FaraidError{u"Ahli waris "_s % dead % u": "_s % kindName(h.kind) %
