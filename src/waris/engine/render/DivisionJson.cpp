@@ -212,14 +212,14 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s) {
 
 QJsonObject divisionJson(const DividedEstate& divided) {
     QJsonObject root = toJson(divided.result);
-    if (divided.special) {
+    if (divided.special)
         addSpecialJson(root, *divided.special);
-        return root;
-    }
     if (!divided.other)
         return root;
     const bool khi = divided.result.law == Law::Khi;
-    const QJsonObject other = toJson(*divided.other);
+    QJsonObject other = toJson(*divided.other);
+    if (divided.otherSpecial)
+        addSpecialJson(other, *divided.otherSpecial);
     return QJsonObject{{choices::Laws.word(Law::Classical), khi ? other : root},
                        {choices::Laws.word(Law::Khi), khi ? root : other}};
 }
