@@ -39,7 +39,8 @@ constexpr FixedNote FixedNotes[] = {
                           u"wanita; pembagian di atas adalah kemungkinan pertama dengan khuntsa "
                           u"sebagai pria."},
     {DeathsEachOutcome, u"Harta ahli waris yang meninggal kemudian dibagi lagi pada setiap "
-                        u"kemungkinan; pembagiannya di bawah adalah untuk kemungkinan pertama."},
+                        u"kemungkinan; pembagiannya di bawah adalah untuk kemungkinan pertama, dan "
+                        u"jami'ah akhir membuat bulat bagian yang diberikan sekarang."},
     {NoHeirs, u"Bila tidak ada ahli waris sama sekali, harta diserahkan ke Baitul Mal (Pasal 191 "
               u"KHI)."},
 };

@@ -279,7 +279,8 @@ void SpecialCasesTest::theCaseIsWorded_data() {
     QTest::newRow("a later death that a missing heir would inherit is divided in each outcome")
         << u"Istri AnakPria=2"_s << u"missing=AnakPria then=AnakPria=Ibu,SaudaraPriaSekandung"_s
         << u"Harta ahli waris yang meninggal kemudian dibagi lagi pada setiap kemungkinan; "
-           u"pembagiannya di bawah adalah untuk kemungkinan pertama."_s;
+           u"pembagiannya di bawah adalah untuk kemungkinan pertama, dan jami'ah akhir membuat "
+           u"bulat bagian yang diberikan sekarang."_s;
     QTest::newRow("the Hanafi khuntsa beside the unborn takes the lesser in each outcome")
         << u"Istri AnakPria=2"_s << u"unborn=child intersex=AnakPria view=hanafi"_s
         << u"Pandangan Hanafi: pada setiap kemungkinan lainnya khuntsa menerima bagian yang lebih "
