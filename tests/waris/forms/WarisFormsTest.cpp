@@ -749,17 +749,18 @@ void WarisFormsTest::specialCaseRefusedKeepsTheEntry_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("problem");
 
-    QTest::newRow("unborn child without a wife")
-        << u"Kandungan"_s << u"Anak dari yang meninggal"_s
-        << u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s;
+    QTest::newRow("unborn brother beside the father")
+        << u"Kandungan"_s << u"Saudara sekandung"_s
+        << u"Kandungan saudara tidak mewarisi selama ada Bapak; tidak ada yang perlu "
+           u"ditangguhkan."_s;
     QTest::newRow("later death leaving an unknown heir")
         << u"MeninggalKemudian"_s << u"Bapak=Sepupu"_s
         << u"Ahli waris Bapak yang meninggal kemudian: Ahli waris tidak dikenal: Sepupu (tulis "
            u"misalnya Istri, AnakPria=2)."_s;
-    QTest::newRow("later death beside a missing heir")
-        << u"Hilang"_s << u"Ibu"_s
-        << u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
-           u"yang hilang atau khuntsa."_s;
+    QTest::newRow("the father who died later missing too")
+        << u"Hilang"_s << u"Bapak"_s
+        << u"Bapak ke-1 hilang; yang hilang tidak diketahui kapan meninggal, maka tidak dapat "
+           u"disebut meninggal kemudian."_s;
 }
 
 // A refusal is the form's own line; the entries stay as they were, and no window opens.
