@@ -91,11 +91,11 @@ std::optional<FaraidError> checkHeirs(const SpecialInput& special, const LaterDe
     return std::nullopt;
 }
 
-// The persons of the first division a relation names: living, not the heir of this death yet,
+// The person of the first division a relation names: living, not yet an heir of this death,
 // of the kinds tried in order.
-std::optional<std::size_t> matchOf(const SameHeir& same, GrandmotherSide side,
-                                   const std::vector<SpecialPerson>& persons,
-                                   const std::vector<bool>& taken) {
+std::optional<std::size_t> samePerson(const SameHeir& same, GrandmotherSide side,
+                                      const std::vector<SpecialPerson>& persons,
+                                      const std::vector<bool>& taken) {
     for (const HeirKind kind : same.kinds) {
         for (std::size_t i = 0; i < persons.size(); ++i) {
             const SpecialPerson& p = persons[i];
@@ -135,6 +135,19 @@ std::optional<FaraidError> matchBase(SpecialDeath& step, std::int64_t jamiah) {
     return std::nullopt;
 }
 
+// An heir of death `d` who is no one counted before: the `p`-th of `count` of the kind.
+std::size_t addNewHeir(HeirKind kind, int p, int count, std::size_t d, const QString& dead,
+                       std::vector<SpecialPerson>& persons, std::vector<bool>& taken) {
+    SpecialPerson person;
+    person.name = numbered(kind, p, count) % u" dari "_s % dead;
+    person.kind = kind;
+    person.estate = static_cast<int>(d + 1);
+    person.key = {.estate = person.estate, .kind = kind, .number = p};
+    persons.push_back(std::move(person));
+    taken.push_back(false);
+    return persons.size() - 1;
+}
+
 Fraction heldBy(const std::vector<Fraction>& cells) {
     Fraction total;
     for (const Fraction f : cells)
@@ -148,8 +161,6 @@ std::variant<LaterDeaths, FaraidError> LaterDeaths::place(const SpecialInput& sp
                                                           std::vector<SpecialPerson>& persons,
                                                           std::vector<SpecialNote>& notes) {
     LaterDeaths placed(special.input);
-    const std::optional<bool> male = firstIsMale(special);
-    const GrandmotherSide side = special.input.options.grandmother;
     for (std::size_t d = 0; d < special.deaths.size(); ++d) {
         const LaterDeath& death = special.deaths[d];
         const auto who = deadPerson(persons, death, special);
@@ -159,42 +170,69 @@ std::variant<LaterDeaths, FaraidError> LaterDeaths::place(const SpecialInput& sp
         if (auto error = checkHeirs(special, death, step.name))
             return *error;
         persons[step.dead].died = true;
-        std::vector<bool> taken(persons.size(), false);
-        for (int k = 0; k < FaraidKindCount; ++k) {
-            const HeirKind kind = heirKind(k);
-            const int count = death.heirs[kind];
-            if (count == 0)
-                continue;
-            const SameHeir same = sameHeir(death.kind, kind, male, side);
-            if (same.firstDeceased)
-                return FaraidError{u"Ahli waris "_s % step.name % u": "_s % kindName(kind) %
-                                   u" adalah pewaris pertama, yang telah meninggal."_s};
-            Placed heirs{kind, {}};
-            SpecialNote note{.kind = SpecialNoteKind::SameHeirs, .heir = kind, .person = step.dead};
-            for (int p = 1; p <= count; ++p) {
-                std::optional<std::size_t> at = matchOf(same, side, persons, taken);
-                if (at) {
-                    note.persons.push_back(*at);
-                } else {
-                    SpecialPerson person;
-                    person.name = numbered(kind, p, count) % u" dari "_s % step.name;
-                    person.kind = kind;
-                    person.estate = static_cast<int>(d + 1);
-                    person.key = {.estate = person.estate, .kind = kind, .number = p};
-                    persons.push_back(std::move(person));
-                    taken.push_back(false);
-                    at = persons.size() - 1;
-                }
-                taken[*at] = true;
-                heirs.persons.push_back(*at);
-            }
-            if (!note.persons.empty())
-                notes.push_back(std::move(note));
-            step.heirs.push_back(std::move(heirs));
-        }
+        if (auto error = placed.placeHeirs(special, d, step, persons, notes))
+            return *error;
         placed.m_deaths.push_back(std::move(step));
     }
     return placed;
+}
+
+std::optional<FaraidError> LaterDeaths::placeHeirs(const SpecialInput& special, std::size_t d,
+                                                   Death& step, std::vector<SpecialPerson>& persons,
+                                                   std::vector<SpecialNote>& notes) const {
+    const LaterDeath& death = special.deaths[d];
+    const std::optional<bool> male = firstIsMale(special);
+    std::vector<bool> taken(persons.size(), false);
+    for (int k = 0; k < FaraidKindCount; ++k) {
+        const HeirKind kind = heirKind(k);
+        if (death.heirs[kind] == 0)
+            continue;
+        const SameHeir same = sameHeir(death.kind, kind, male, m_options.grandmother);
+        if (same.firstDeceased)
+            return FaraidError{u"Ahli waris "_s % step.name % u": "_s % kindName(kind) %
+                               u" adalah pewaris pertama, yang telah meninggal."_s};
+        Placed heirs{kind, {}};
+        SpecialNote note{.kind = SpecialNoteKind::SameHeirs, .heir = kind, .person = step.dead};
+        for (int p = 1; p <= death.heirs[kind]; ++p) {
+            std::optional<std::size_t> at = samePerson(same, m_options.grandmother, persons, taken);
+            if (at)
+                note.persons.push_back(*at);
+            else
+                at = addNewHeir(kind, p, death.heirs[kind], d, step.name, persons, taken);
+            taken[*at] = true;
+            heirs.persons.push_back(*at);
+        }
+        if (!note.persons.empty())
+            notes.push_back(std::move(note));
+        step.heirs.push_back(std::move(heirs));
+    }
+    return std::nullopt;
+}
+
+// The dead heir's heirs who live in the outcome, under the first division's law.
+FaraidInput LaterDeaths::aliveHeirs(const Death& death, const std::vector<bool>& alive,
+                                    FaraidDetail detail) const {
+    FaraidInput next;
+    next.law = m_law;
+    next.options = m_options;
+    next.detail = detail;
+    for (const Placed& heirs : death.heirs) {
+        for (const std::size_t p : heirs.persons)
+            next.counts[heirs.kind] += alive[p] ? 1 : 0;
+    }
+    return next;
+}
+
+void LaterDeaths::spread(const Death& death, const SpecialDeath& step,
+                         const std::vector<bool>& alive, std::size_t column,
+                         std::vector<std::vector<Fraction>>& cells) {
+    for (const Placed& heirs : death.heirs) {
+        const FaraidHeir* h = step.division.heir(heirs.kind);
+        for (const std::size_t p : heirs.persons) {
+            if (alive[p] && h)
+                cells[p][column] = step.share * h->perPerson;
+        }
+    }
 }
 
 std::variant<LaterDeaths::Divided, FaraidError>
@@ -204,15 +242,7 @@ LaterDeaths::divide(std::vector<std::vector<Fraction>>& cells, const std::vector
     divided.jamiah = base;
     for (std::size_t d = 0; d < m_deaths.size(); ++d) {
         const Death& death = m_deaths[d];
-        FaraidInput next;
-        next.law = m_law;
-        next.options = m_options;
-        next.detail = detail;
-        for (const Placed& heirs : death.heirs) {
-            for (const std::size_t p : heirs.persons)
-                next.counts[heirs.kind] += alive[p] ? 1 : 0;
-        }
-        FaraidOutcome outcome = parts::divideOrNobody(next);
+        FaraidOutcome outcome = parts::divideOrNobody(aliveHeirs(death, alive, detail));
         if (std::holds_alternative<FaraidError>(outcome))
             return parts::errorOf(outcome, u"Ahli waris "_s % death.name % u": "_s);
         SpecialDeath step;
@@ -222,13 +252,7 @@ LaterDeaths::divide(std::vector<std::vector<Fraction>>& cells, const std::vector
         if (auto error = matchBase(step, divided.jamiah))
             return *error;
         divided.jamiah = step.jamiah;
-        for (const Placed& heirs : death.heirs) {
-            const FaraidHeir* h = step.division.heir(heirs.kind);
-            for (const std::size_t p : heirs.persons) {
-                if (alive[p] && h)
-                    cells[p][d + 1] = step.share * h->perPerson;
-            }
-        }
+        spread(death, step, alive, d + 1, cells);
         divided.treasury += step.share * step.division.unassigned;
         divided.deaths.push_back(std::move(step));
     }

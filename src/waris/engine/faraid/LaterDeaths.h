@@ -44,6 +44,17 @@ private:
         std::vector<Placed> heirs;
     };
 
+    // Death `d`'s heirs, kind by kind, matched or added to `persons`.
+    std::optional<FaraidError> placeHeirs(const SpecialInput& special, std::size_t d, Death& step,
+                                          std::vector<SpecialPerson>& persons,
+                                          std::vector<SpecialNote>& notes) const;
+
+    FaraidInput aliveHeirs(const Death& death, const std::vector<bool>& alive,
+                           FaraidDetail detail) const;
+    // What each living heir receives of the dead heir's share, into `column` of `cells`.
+    static void spread(const Death& death, const SpecialDeath& step, const std::vector<bool>& alive,
+                       std::size_t column, std::vector<std::vector<Fraction>>& cells);
+
     explicit LaterDeaths(const FaraidInput& input)
         : m_law(input.law)
         , m_options(input.options) {}

@@ -105,7 +105,8 @@ Fraction sumOf(const std::vector<Fraction>& cells) {
     return total;
 }
 
-// What the persons hold and what they are given now, and how the common base takes them.
+// What each person holds from each estate, and what is given now: nothing to the dead, whose
+// share passed on.
 void give(std::vector<std::vector<Fraction>> cells, SpecialResult& result) {
     for (std::size_t i = 0; i < result.persons.size(); ++i) {
         SpecialPerson& person = result.persons[i];
