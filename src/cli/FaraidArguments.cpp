@@ -97,7 +97,11 @@ Pilihan:
                          meninggal, paling banyak %2 kali
   --unborn {unborn}
                          haml: istri pewaris (atau istri anak pria yang
-                         meninggal) sedang mengandung anak atau cucu
+                         meninggal) sedang mengandung anak atau cucu; ibu
+                         pewaris mengandung anak bapak yang telah meninggal
+                         (saudara sekandung) atau anak suami lain (saudara
+                         seibu); istri bapak yang telah meninggal, bukan
+                         ibu pewaris, mengandung (saudara sebapak)
   --unborn-max N         jumlah bayi yang diperhitungkan, 1-%3 (bawaan 2)
   --reserve {reserve}
                          bagian saudara kandungan: paling sedikit di antara

@@ -178,9 +178,12 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
         u"Bapak yang meninggal kemudian tidak ada di antara ahli waris."_s);
     row("later death beyond the count", u"AnakPria=2 --then-dies AnakPria:3=Ibu"_s,
         u"Anak Pria ke-3 yang meninggal kemudian tidak ada (hanya 2 orang)."_s);
-    row("unborn without a widow", u"Ibu AnakPria --unborn child"_s,
-        u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s);
-    row("unknown unborn", u"Istri --unborn sibling"_s, u"--unborn harus child atau grandchild."_s);
+    row("unborn brother beside the father", u"Bapak Ibu --unborn full-sibling"_s,
+        u"Kandungan saudara tidak mewarisi selama ada Bapak; tidak ada yang perlu "
+        u"ditangguhkan."_s);
+    row("unknown unborn", u"Istri --unborn sibling"_s,
+        u"--unborn harus child, grandchild, full-sibling, paternal-sibling atau "
+        u"uterine-sibling."_s);
     row("unborn count beyond four", u"Istri --unborn child --unborn-max 5"_s,
         u"--unborn-max harus bilangan bulat 1 sampai 4: 5"_s);
     row("reserve without an unborn", u"Istri AnakPria --reserve hanafi"_s,
@@ -195,12 +198,15 @@ void FaraidCommandTest::refusalIsOneIndonesianLine_data() {
         u"Khuntsa hanya anak, cucu atau saudara."_s);
     row("intersex view without a khuntsa", u"AnakPria --intersex-view average"_s,
         u"--intersex-view memerlukan --intersex."_s);
-    row("special case beside both laws", u"Istri AnakPria --died-together AnakPria --compare"_s,
-        u"Perbandingan kedua hukum tidak dapat digabung dengan kasus khusus."_s);
-    row("later death beside a missing heir",
-        u"Istri AnakPria=2 --then-dies AnakPria=Ibu --missing AnakPria"_s,
-        u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
-        u"yang hilang atau khuntsa."_s);
+    row("unborn grandchild beside KHI", u"Istri AnakWanita --unborn grandchild --compare"_s,
+        u"Menurut Kompilasi Hukum Islam (KHI): Dalam KHI cucu mewarisi sebagai ahli waris "
+        u"pengganti anak yang meninggal lebih dahulu (Pasal 185), bukan sebagai kandungan "
+        u"cucu."_s);
+    row("the missing son dies later",
+        u"Istri AnakPria=2 --then-dies AnakPria:2=Ibu --missing AnakPria"_s,
+        u"Anak Pria ke-2 hilang; yang hilang tidak diketahui kapan meninggal, maka tidak dapat "
+        u"disebut meninggal kemudian."_s);
+    row("no heir and no unborn", u"--estate 100"_s, u"Belum ada ahli waris yang dipilih."_s);
 }
 
 void FaraidCommandTest::refusalIsOneIndonesianLine() {

@@ -88,7 +88,7 @@ constexpr std::array<OptionSpec, AllDivisionOptions.size()> Options{{
     {u"RaddKhi", u"Radd dalam KHI"},
 }};
 
-// The persons of the designed road's counts, named by their kind and number.
+// The persons of the designed road's counts, without names until the user types them.
 std::vector<Person> personsOfCounts(const PerKind<int>& counts) {
     std::vector<Person> persons;
     for (int k = 0; k < HeirKindCount; ++k) {
@@ -97,9 +97,6 @@ std::vector<Person> personsOfCounts(const PerKind<int>& counts) {
             Person person;
             person.id = static_cast<int>(persons.size()) + 1;
             person.relation = kind;
-            person.particulars.name = counts[kind] > 1
-                                          ? heirInfo(kind).name % u' ' % QString::number(n)
-                                          : heirInfo(kind).name;
             persons.push_back(std::move(person));
         }
     }
@@ -415,7 +412,7 @@ Kasus DivisionForm::roadKasus() const {
     kasus.deceased.particulars.birthPlace = sheet[2];
     kasus.deceased.deathPlace = sheet[3];
     const PerKind<int> counts = m_state.lastCounts();
-    kasus.deceased.sex = counts[HeirKind::Suami] > 0 ? Sex::Female : Sex::Male;
+    kasus.deceased.sex = sheet[4].startsWith(u'P') ? Sex::Female : Sex::Male;
     kasus.estate = m_state.estate;
     kasus.persons = personsOfCounts(counts);
     return kasus;

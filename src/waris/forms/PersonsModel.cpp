@@ -2,6 +2,8 @@
 
 #include "ui/ChoiceDelegate.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -45,9 +47,20 @@ QString PersonsModel::stateName(PersonState state) {
     return QString::fromUtf16(StateNames[static_cast<std::size_t>(state)]);
 }
 
-QString PersonsModel::shownName(const Person& person) {
-    return person.particulars.name.isEmpty() ? u'(' % heirInfo(person.relation).name % u')'
-                                             : person.particulars.name;
+QString PersonsModel::shownName(const Person& person) const {
+    if (!person.particulars.name.isEmpty())
+        return person.particulars.name;
+    int number = 0;
+    int count = 0;
+    for (const Person& other : rows()) {
+        if (other.relation != person.relation || other.of != person.of)
+            continue;
+        ++count;
+        if (other.id == person.id)
+            number = count;
+    }
+    const QString& kind = heirInfo(person.relation).name;
+    return count > 1 ? kind % u' ' % QString::number(number) : kind;
 }
 
 void PersonsModel::setPersons(std::vector<Person> persons) {
@@ -160,12 +173,15 @@ QVariant PersonsModel::data(const QModelIndex& index, int role) const {
             return choiceData(person, column, role);
         return {};
     }
+    // A name not yet typed shows as the placeholder of a field does.
+    if (column == Name && role == Qt::ForegroundRole && person.particulars.name.isEmpty())
+        return QGuiApplication::palette().color(QPalette::PlaceholderText);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const Particulars& p = person.particulars;
     switch (column) {
     case Name:
-        return p.name;
+        return role == Qt::DisplayRole ? shownName(person) : p.name;
     case Nik:
         return p.nik;
     case BirthPlace:

@@ -21,8 +21,9 @@ public:
     void removePerson(int row);
     // Each state has its meaning only for some rows; its name for a row.
     static QString stateName(PersonState state);
-    // The name, or the relationship where none was typed.
-    static QString shownName(const Person& person);
+    // The name, or where none was typed the relationship, numbered among those of its kind
+    // and place: "Anak Pria 2".
+    QString shownName(const Person& person) const;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;

@@ -104,12 +104,10 @@ QString PersonsTable::addTyped(const QString& text) {
     }
     for (int k = 0; k < FaraidKindCount; ++k) {
         const HeirKind kind = heirKind(k);
+        // Unnamed until the user names them; the table numbers them meanwhile.
         for (int n = 1; n <= counts[kind]; ++n) {
             Person person;
             person.relation = kind;
-            person.particulars.name = counts[kind] > 1
-                                          ? heirInfo(kind).name % u' ' % QString::number(n)
-                                          : heirInfo(kind).name;
             m_model->addPerson(std::move(person));
         }
     }
@@ -119,7 +117,10 @@ QString PersonsTable::addTyped(const QString& text) {
 void PersonsTable::addOne() {
     const int row = m_model->addPerson(Person{});
     m_table->setCurrentIndex(m_model->index(row, PersonsModel::Name));
-    m_table->edit(m_table->currentIndex());
+    if (m_table->isVisible()) {
+        m_table->scrollTo(m_table->currentIndex());
+        m_table->edit(m_table->currentIndex());
+    }
 }
 
 void PersonsTable::removeCurrent() {

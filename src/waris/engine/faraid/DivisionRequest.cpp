@@ -1,5 +1,6 @@
 #include "waris/engine/faraid/DivisionRequest.h"
 
+#include "waris/engine/faraid/FaraidChoices.h"
 #include "waris/engine/faraid/FaraidEngine.h"
 #include "waris/engine/faraid/FaraidInputCheck.h"
 
@@ -37,15 +38,36 @@ std::optional<FaraidError> divideInto(const FaraidInput& input, FaraidResult& ta
     return std::nullopt;
 }
 
+// The special cases under `law`; a refusal under the other law of a comparison says which.
+std::variant<SpecialResult, FaraidError> divideSpecialUnder(const DivisionRequest& request,
+                                                            Law law) {
+    SpecialInput special = request.special;
+    special.input = underLaw(request.input, law);
+    if (!special.sex && request.deceased)
+        special.sex = request.deceased->sex;
+    SpecialOutcomeOrError outcome = divideSpecial(special);
+    if (auto* error = std::get_if<FaraidError>(&outcome)) {
+        if (law == request.input.law)
+            return std::move(*error);
+        return FaraidError{u"Menurut "_s % choices::Laws.label(law) % u": "_s % error->message};
+    }
+    return std::get<SpecialResult>(std::move(outcome));
+}
+
 std::optional<FaraidError> divideSpecialCases(const DivisionRequest& request,
                                               DividedEstate& divided) {
-    SpecialInput special = request.special;
-    special.input = divided.input;
-    SpecialOutcomeOrError outcome = divideSpecial(special);
-    if (auto* error = std::get_if<FaraidError>(&outcome))
+    auto chosen = divideSpecialUnder(request, request.input.law);
+    if (auto* error = std::get_if<FaraidError>(&chosen))
         return std::move(*error);
-    divided.special = std::get<SpecialResult>(std::move(outcome));
+    divided.special = std::get<SpecialResult>(std::move(chosen));
     divided.result = divided.special->first;
+    if (!request.compare)
+        return std::nullopt;
+    auto other = divideSpecialUnder(request, otherLaw(request.input.law));
+    if (auto* error = std::get_if<FaraidError>(&other))
+        return std::move(*error);
+    divided.otherSpecial = std::get<SpecialResult>(std::move(other));
+    divided.other = divided.otherSpecial->first;
     return std::nullopt;
 }
 
@@ -61,14 +83,14 @@ std::optional<FaraidError> divideByLaws(const DivisionRequest& request, DividedE
 } // namespace
 
 std::optional<FaraidError> check(const DivisionRequest& request) {
-    if (request.compare && request.special.any())
-        return FaraidError{u"Perbandingan kedua hukum tidak dapat digabung dengan kasus khusus."_s};
     if (auto error = checkKhiOnly(request))
         return error;
-    if (auto error = checkFaraidInput(underLaw(request.input, request.input.law)))
+    // An only unborn child is the one heir there may be.
+    const HeirsNeeded heirs = request.special.unborn ? HeirsNeeded::NoneAllowed : HeirsNeeded::Some;
+    if (auto error = checkFaraidInput(underLaw(request.input, request.input.law), heirs))
         return error;
     if (request.compare)
-        return checkFaraidInput(underLaw(request.input, otherLaw(request.input.law)));
+        return checkFaraidInput(underLaw(request.input, otherLaw(request.input.law)), heirs);
     return std::nullopt;
 }
 

@@ -25,9 +25,10 @@ struct DivisionRequest {
 struct DividedEstate {
     FaraidInput input;   // as the chosen law takes it
     FaraidResult result; // the chosen law's division (with a special case: the first division)
-    std::optional<FaraidResult> other;    // the other law's, when comparing
+    std::optional<FaraidResult> other;    // the other law's, when comparing (its first division)
     std::optional<SpecialResult> special; // when a special case is set
-    std::optional<Deceased> deceased;     // as the request gave them
+    std::optional<SpecialResult> otherSpecial; // the other law's, when comparing special cases
+    std::optional<Deceased> deceased;          // as the request gave them
     PersonNames names;
 };
 

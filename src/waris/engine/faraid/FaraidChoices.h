@@ -71,6 +71,12 @@ inline constexpr ChoiceOption<BequestRecipient> Recipient{u"obligatory-bequest-t
 inline constexpr Choice<UnbornKind> UnbornValues[]{
     {UnbornKind::Child, u"child", u"Anak dari yang meninggal"},
     {UnbornKind::Grandchild, u"grandchild", u"Cucu dari anak pria"},
+    {UnbornKind::FullSibling, u"full-sibling", u"Saudara sekandung",
+     u"Ibu pewaris mengandung anak dari bapak pewaris yang telah meninggal"},
+    {UnbornKind::PaternalSibling, u"paternal-sibling", u"Saudara sebapak",
+     u"Istri bapak pewaris (bukan ibu pewaris) mengandung anak bapak yang telah meninggal"},
+    {UnbornKind::UterineSibling, u"uterine-sibling", u"Saudara seibu",
+     u"Ibu pewaris mengandung anak dari suami lain"},
 };
 inline constexpr ChoiceOption<UnbornKind> Unborn{u"unborn", UnbornValues};
 

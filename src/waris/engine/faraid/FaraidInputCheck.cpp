@@ -13,7 +13,7 @@ namespace {
 
 using enum HeirKind;
 
-std::optional<FaraidError> checkCounts(const FaraidInput& input) {
+std::optional<FaraidError> checkCounts(const FaraidInput& input, HeirsNeeded heirs) {
     const FaraidPerKind<int>& counts = input.counts;
     bool any = !input.predeceased.empty();
     for (int k = 0; k < FaraidKindCount; ++k) {
@@ -29,7 +29,7 @@ std::optional<FaraidError> checkCounts(const FaraidInput& input) {
             return FaraidError{u"Jumlah "_s % info.name % u" harus antara 1 dan "_s %
                                QString::number(MaxPersons) % u'.'};
     }
-    if (!any)
+    if (!any && heirs == HeirsNeeded::Some)
         return FaraidError{u"Belum ada ahli waris yang dipilih."_s};
     if (counts[Nenek] > 0 && (counts[NenekDariIbu] > 0 || counts[NenekDariBapak] > 0))
         return FaraidError{u"Nenek tidak dapat disebut bersama Nenek dari Ibu atau Nenek dari "
@@ -73,8 +73,8 @@ std::optional<FaraidError> checkPredeceased(const std::vector<PredeceasedChild>&
 
 } // namespace
 
-std::optional<FaraidError> checkFaraidInput(const FaraidInput& input) {
-    if (auto error = checkCounts(input))
+std::optional<FaraidError> checkFaraidInput(const FaraidInput& input, HeirsNeeded heirs) {
+    if (auto error = checkCounts(input, heirs))
         return error;
     if (auto error = checkPredeceased(input.predeceased, input.law))
         return error;

@@ -283,6 +283,11 @@ QStringList faraidSteps(const FaraidResult& r, const MoneyText& rp, const HeirNa
     steps.reserve(2 * FaraidKindCount + 12);
     if (r.money)
         moneySteps(*r.money, r, rp, name, steps);
+    if (r.heirs.empty()) {
+        steps.append(u"Tidak ada ahli waris sama sekali: seluruh harta diserahkan ke Baitul Mal "
+                     u"(Pasal 191 KHI)."_s);
+        return steps;
+    }
     predeceasedSteps(r, steps);
     distantSteps(r, steps);
     for (const FaraidHeir& h : r.heirs) {

@@ -1,6 +1,7 @@
 #include "waris/engine/faraid/LaterDeaths.h"
 
-#include "waris/engine/faraid/FaraidText.h"
+#include "waris/engine/faraid/FaraidInputCheck.h"
+#include "waris/engine/faraid/SameHeirs.h"
 #include "waris/engine/faraid/SpecialCaseParts.h"
 
 using namespace Qt::StringLiterals;
@@ -13,119 +14,96 @@ using enum HeirKind;
 using parts::kindName;
 using parts::numbered;
 
-// Who an heir of a later deceased is among the first deceased's heirs, when the two relations
-// name one person: a dead spouse's children are the deceased's children, a dead child's full
-// brothers are the deceased's other sons, ... `male`: the sex of the first deceased, when known.
-std::optional<HeirKind> sameAs(HeirKind dead, HeirKind heir, std::optional<bool> male) {
-    switch (dead) {
-    case Suami:
-    case Istri:
-        if (heir == AnakPria || heir == AnakWanita)
-            return heir;
-        break;
-    case AnakPria:
-    case AnakWanita:
-        if (heir == SaudaraPriaSekandung)
-            return AnakPria;
-        if (heir == SaudaraWanitaSekandung)
-            return AnakWanita;
-        // Half brothers and sisters through the deceased: the deceased's other children.
-        if ((heir == SaudaraPriaSeBapak && male != false) ||
-            (heir == SaudaraPriaSeIbu && male == false))
-            return AnakPria;
-        if ((heir == SaudaraWanitaSeBapak && male != false) ||
-            (heir == SaudaraWanitaSeIbu && male == false))
-            return AnakWanita;
-        // The dead child's grandmother on the first deceased's side is the deceased's mother.
-        if (heir == Nenek || (heir == NenekDariIbu && male == false) ||
-            (heir == NenekDariBapak && male == true))
-            return Ibu;
-        if (heir == Ibu && male == true)
-            return Istri;
-        if (heir == Bapak && male == false)
-            return Suami;
-        if (heir == Kakek && male == true)
-            return Bapak;
-        if (dead == AnakPria && (heir == AnakPria || heir == AnakWanita))
-            return heir == AnakPria ? CucuPria : CucuWanita;
-        break;
-    case SaudaraPriaSekandung:
-    case SaudaraWanitaSekandung:
-        if (heir == SaudaraPriaSekandung || heir == SaudaraWanitaSekandung || heir == Ibu ||
-            heir == Bapak)
-            return heir;
-        break;
-    case SaudaraPriaSeBapak:
-    case SaudaraWanitaSeBapak:
-        if (heir == SaudaraPriaSeBapak || heir == SaudaraWanitaSeBapak || heir == Bapak)
-            return heir;
-        break;
-    case SaudaraPriaSeIbu:
-    case SaudaraWanitaSeIbu:
-        if (heir == SaudaraPriaSeIbu || heir == SaudaraWanitaSeIbu || heir == Ibu)
-            return heir;
-        break;
-    case Bapak:
-        if (heir == Istri)
-            return Ibu;
-        if (heir == Bapak)
-            return Kakek;
-        break;
-    case Ibu:
-        if (heir == Suami)
-            return Bapak;
-        break;
-    default:
-        break;
-    }
+// The first deceased's sex, told by a spouse or else by the case.
+std::optional<bool> firstIsMale(const SpecialInput& special) {
+    if (special.input.counts[Istri] > 0)
+        return true;
+    if (special.input.counts[Suami] > 0)
+        return false;
+    if (special.sex)
+        return *special.sex == Sex::Male;
     return std::nullopt;
 }
 
-// Whether an heir of a later deceased is the first deceased: a dead spouse's spouse, a dead
-// child's mother or father.
-bool isFirstDeceased(HeirKind dead, HeirKind heir, std::optional<bool> male) {
-    if (dead == Suami || dead == Istri)
-        return heir == Suami || heir == Istri;
-    if (dead == AnakPria || dead == AnakWanita)
-        return (heir == Ibu && male == false) || (heir == Bapak && male == true);
-    return false;
+// One of the first deceased's heirs that a later death may name, and a later heir match.
+bool numberedFirst(const SpecialPerson& p) {
+    return p.estate == 0 && p.key.branch == 0 && p.key.number > 0;
 }
 
-// The persons of the first division, each alone; a predeceased child's branch keeps its name.
-std::vector<SpecialPerson> personsOf(const FaraidResult& first, std::size_t estates) {
-    std::vector<SpecialPerson> persons;
-    for (const FaraidHeir& h : first.heirs) {
-        for (int p = 1; p <= h.count; ++p) {
-            SpecialPerson person;
-            person.name = h.inBranch() ? faraidHeirName(h) %
-                                             (h.count > 1 ? u' ' % QString::number(p) : QString())
-                                       : numbered(h.kind, p, h.count);
-            person.kind = h.kind;
-            person.estate = h.inBranch() ? -1 : 0; // a branch is never a later heir's match
-            person.fromEstates.assign(estates, Fraction());
-            person.fromEstates[0] = h.perPerson;
-            persons.push_back(person);
+int numberedOf(const std::vector<SpecialPerson>& persons, HeirKind kind) {
+    int n = 0;
+    for (const SpecialPerson& p : persons)
+        n += numberedFirst(p) && p.kind == kind ? 1 : 0;
+    return n;
+}
+
+int missingOf(const SpecialInput& special, HeirKind kind) {
+    for (const KindPersons& missing : special.missing) {
+        if (missing.kind == kind)
+            return missing.count;
+    }
+    return 0;
+}
+
+// The dead person among the first deceased's heirs, or why there is none.
+std::variant<std::size_t, FaraidError> deadPerson(const std::vector<SpecialPerson>& persons,
+                                                  const LaterDeath& death,
+                                                  const SpecialInput& special) {
+    const int present = numberedOf(persons, death.kind);
+    if (present == 0)
+        return FaraidError{kindName(death.kind) %
+                           u" yang meninggal kemudian tidak ada di antara ahli waris."_s};
+    if (death.person < 1 || death.person > present)
+        return FaraidError{kindName(death.kind) % u" ke-"_s % QString::number(death.person) %
+                           u" yang meninggal kemudian tidak ada (hanya "_s %
+                           QString::number(present) % u" orang)."_s};
+    if (death.person > present - missingOf(special, death.kind))
+        return FaraidError{kindName(death.kind) % u" ke-"_s % QString::number(death.person) %
+                           u" hilang; yang hilang tidak diketahui kapan meninggal, maka tidak "
+                           u"dapat disebut meninggal kemudian."_s};
+    std::size_t who = 0;
+    while (!numberedFirst(persons[who]) || persons[who].kind != death.kind ||
+           persons[who].key.number != death.person)
+        ++who;
+    if (persons[who].died)
+        return FaraidError{persons[who].name % u" disebut meninggal kemudian lebih dari sekali."_s};
+    return who;
+}
+
+// The dead heir's heirs as an input of their own, under the first division's law.
+FaraidInput heirsInput(const SpecialInput& special, const LaterDeath& death) {
+    FaraidInput next;
+    next.law = special.input.law;
+    next.options = special.input.options;
+    next.counts = death.heirs;
+    return next;
+}
+
+std::optional<FaraidError> checkHeirs(const SpecialInput& special, const LaterDeath& death,
+                                      const QString& dead) {
+    const QString where = u"Ahli waris "_s % dead % u": "_s;
+    if (auto error = checkFaraidInput(heirsInput(special, death)))
+        return FaraidError{where % error->message};
+    const bool male = heirInfo(death.kind).male;
+    if (death.heirs[male ? Suami : Istri] > 0)
+        return FaraidError{where % (male ? u"seorang pria tidak meninggalkan suami."_s
+                                         : u"seorang wanita tidak meninggalkan istri."_s)};
+    return std::nullopt;
+}
+
+// The person of the first division a relation names: living, not yet an heir of this death,
+// of the kinds tried in order.
+std::optional<std::size_t> samePerson(const SameHeir& same, GrandmotherSide side,
+                                      const std::vector<SpecialPerson>& persons,
+                                      const std::vector<bool>& taken) {
+    for (const HeirKind kind : same.kinds) {
+        for (std::size_t i = 0; i < persons.size(); ++i) {
+            const SpecialPerson& p = persons[i];
+            if (numberedFirst(p) && !p.died && !taken[i] && relationKind(p.kind, side) == kind)
+                return i;
         }
     }
-    return persons;
-}
-
-// The `person`-th living or dead person of `kind` among the first deceased's heirs.
-std::optional<std::size_t> firstPerson(const std::vector<SpecialPerson>& persons, HeirKind kind,
-                                       int person) {
-    int seen = 0;
-    for (std::size_t i = 0; i < persons.size(); ++i) {
-        if (persons[i].estate == 0 && persons[i].kind == kind && ++seen == person)
-            return i;
-    }
     return std::nullopt;
-}
-
-Fraction heldBy(const SpecialPerson& person) {
-    Fraction total;
-    for (const Fraction f : person.fromEstates)
-        total += f;
-    return total;
 }
 
 // The rows are tried in order.
@@ -135,44 +113,6 @@ BaseMatch matchOf(std::int64_t shareParts, std::int64_t base, std::int64_t commo
     if (shareParts % base == 0)
         return BaseMatch::Divides;
     return common > 1 ? BaseMatch::Agree : BaseMatch::Differ;
-}
-
-// The first deceased's sex, when a spouse tells it.
-std::optional<bool> firstIsMale(const FaraidInput& input) {
-    if (input.counts[Istri] > 0)
-        return true;
-    if (input.counts[Suami] > 0)
-        return false;
-    return std::nullopt;
-}
-
-// The dead person among the first deceased's heirs, or why there is none.
-std::variant<std::size_t, FaraidError> deadPerson(const std::vector<SpecialPerson>& persons,
-                                                  const LaterDeath& death,
-                                                  const FaraidInput& input) {
-    const int present = input.counts[death.kind];
-    const auto who = firstPerson(persons, death.kind, death.person);
-    if (!who && present == 0)
-        return FaraidError{kindName(death.kind) %
-                           u" yang meninggal kemudian tidak ada di antara ahli waris."_s};
-    if (!who)
-        return FaraidError{kindName(death.kind) % u" ke-"_s % QString::number(death.person) %
-                           u" yang meninggal kemudian tidak ada (hanya "_s %
-                           QString::number(present) % u" orang)."_s};
-    if (persons[*who].died)
-        return FaraidError{persons[*who].name %
-                           u" disebut meninggal kemudian lebih dari sekali."_s};
-    return *who;
-}
-
-// The dead person's estate divided over his or her heirs, under the first division's law.
-FaraidOutcome divideDeath(const LaterDeath& death, const FaraidInput& input) {
-    FaraidInput next;
-    next.law = input.law;
-    next.options = input.options;
-    next.counts = death.heirs;
-    next.detail = FaraidDetail::Full;
-    return divideEstate(next);
 }
 
 // The dead person's parts of the common base `jamiah` against the base of his or her own
@@ -195,106 +135,128 @@ std::optional<FaraidError> matchBase(SpecialDeath& step, std::int64_t jamiah) {
     return std::nullopt;
 }
 
-// Who an heir of death `d` is: a living person of the first division the relation names and
-// not yet taken, or a new person.
-std::size_t placeHeir(std::optional<HeirKind> match, const FaraidHeir& h, int p, std::size_t d,
-                      std::size_t who, std::vector<bool>& used,
-                      std::vector<SpecialPerson>& persons) {
-    for (std::size_t i = 0; match && i < persons.size(); ++i) {
-        if (persons[i].estate == 0 && persons[i].kind == *match && !persons[i].died && !used[i] &&
-            i != who)
-            return i;
-    }
+// An heir of death `d` who is no one counted before: the `p`-th of `count` of the kind.
+std::size_t addNewHeir(HeirKind kind, int p, int count, std::size_t d, const QString& dead,
+                       std::vector<SpecialPerson>& persons, std::vector<bool>& taken) {
     SpecialPerson person;
-    person.name = numbered(h.kind, p, h.count) % u" dari "_s % persons[who].name;
-    person.kind = h.kind;
+    person.name = numbered(kind, p, count) % u" dari "_s % dead;
+    person.kind = kind;
     person.estate = static_cast<int>(d + 1);
-    person.fromEstates.assign(persons[who].fromEstates.size(), Fraction());
-    persons.push_back(person);
-    used.push_back(false);
+    person.key = {.estate = person.estate, .kind = kind, .number = p};
+    persons.push_back(std::move(person));
+    taken.push_back(false);
     return persons.size() - 1;
 }
 
-// Each heir of the dead person, with what he or she receives of the first estate through death
-// `d`.
-std::optional<FaraidError> placeHeirs(const LaterDeath& death, std::size_t d,
-                                      std::optional<bool> male, const SpecialDeath& step,
-                                      SpecialResult& result) {
-    std::vector<SpecialPerson>& persons = result.persons;
-    std::vector<bool> used(persons.size(), false);
-    const QString dead = persons[step.person].name;
-    for (const FaraidHeir& h : step.division.heirs) {
-        if (isFirstDeceased(death.kind, h.kind, male))
-            return FaraidError{u"Ahli waris "_s % dead % u": "_s % kindName(h.kind) %
-                               u" adalah pewaris pertama, yang telah meninggal."_s};
-        const auto match = sameAs(death.kind, h.kind, male);
-        SpecialNote same{.kind = SpecialNoteKind::SameHeirs, .heir = h.kind, .person = step.person};
-        for (int p = 1; p <= h.count; ++p) {
-            const std::size_t at = placeHeir(match, h, p, d, step.person, used, persons);
-            if (persons[at].estate == 0)
-                same.persons.push_back(at);
-            used[at] = true;
-            persons[at].fromEstates[d + 1] = step.share * h.perPerson;
-        }
-        if (!same.persons.empty())
-            result.notes.push_back(std::move(same));
-    }
-    return std::nullopt;
-}
-
-// Death `d`: the dead person's share divided again and the common base grown to take it.
-std::optional<FaraidError> addDeath(const SpecialInput& special, const FaraidInput& input,
-                                    std::size_t d, SpecialResult& result) {
-    const LaterDeath& death = special.deaths[d];
-    const auto who = deadPerson(result.persons, death, input);
-    if (const auto* error = std::get_if<FaraidError>(&who))
-        return *error;
-    SpecialDeath step;
-    step.person = std::get<std::size_t>(who);
-    FaraidOutcome outcome = divideDeath(death, input);
-    if (std::holds_alternative<FaraidError>(outcome))
-        return parts::errorOf(outcome,
-                              u"Ahli waris "_s % result.persons[step.person].name % u": "_s);
-    step.division = std::get<FaraidResult>(std::move(outcome));
-    step.share = heldBy(result.persons[step.person]);
-    if (auto error = matchBase(step, result.jamiah))
-        return error;
-    result.jamiah = step.jamiah;
-    result.persons[step.person].died = true;
-    if (auto error = placeHeirs(death, d, firstIsMale(input), step, result))
-        return error;
-    result.treasury += step.share * step.division.unassigned;
-    result.deaths.push_back(std::move(step));
-    return std::nullopt;
-}
-
-// Every living person's share and parts of the final common base.
-void mergeOnBase(SpecialResult& result) {
-    for (SpecialPerson& person : result.persons) {
-        person.share = person.died ? Fraction() : heldBy(person);
-        person.parts = (person.share * Fraction(result.jamiah)).num();
-    }
+Fraction heldBy(const std::vector<Fraction>& cells) {
+    Fraction total;
+    for (const Fraction f : cells)
+        total += f;
+    return total;
 }
 
 } // namespace
 
-std::optional<FaraidError> divideLaterDeaths(const SpecialInput& special, const FaraidInput& input,
-                                             SpecialResult& result) {
-    result.persons = personsOf(result.first, special.deaths.size() + 1);
-    result.treasury = result.first.unassigned;
-    result.jamiah = result.first.finalBase;
-    if (special.deaths.empty()) {
-        for (SpecialPerson& person : result.persons)
-            person.share = person.fromEstates[0];
-        return std::nullopt;
-    }
-    result.notes.push_back({.kind = SpecialNoteKind::LaterDeaths});
+std::variant<LaterDeaths, FaraidError> LaterDeaths::place(const SpecialInput& special,
+                                                          std::vector<SpecialPerson>& persons,
+                                                          std::vector<SpecialNote>& notes) {
+    LaterDeaths placed(special.input);
     for (std::size_t d = 0; d < special.deaths.size(); ++d) {
-        if (auto error = addDeath(special, input, d, result))
-            return error;
+        const LaterDeath& death = special.deaths[d];
+        const auto who = deadPerson(persons, death, special);
+        if (const auto* error = std::get_if<FaraidError>(&who))
+            return *error;
+        Death step{std::get<std::size_t>(who), persons[std::get<std::size_t>(who)].name, {}};
+        if (auto error = checkHeirs(special, death, step.name))
+            return *error;
+        persons[step.dead].died = true;
+        if (auto error = placed.placeHeirs(special, d, step, persons, notes))
+            return *error;
+        placed.m_deaths.push_back(std::move(step));
     }
-    mergeOnBase(result);
+    return placed;
+}
+
+std::optional<FaraidError> LaterDeaths::placeHeirs(const SpecialInput& special, std::size_t d,
+                                                   Death& step, std::vector<SpecialPerson>& persons,
+                                                   std::vector<SpecialNote>& notes) const {
+    const LaterDeath& death = special.deaths[d];
+    const std::optional<bool> male = firstIsMale(special);
+    std::vector<bool> taken(persons.size(), false);
+    for (int k = 0; k < FaraidKindCount; ++k) {
+        const HeirKind kind = heirKind(k);
+        if (death.heirs[kind] == 0)
+            continue;
+        const SameHeir same = sameHeir(death.kind, kind, male, m_options.grandmother);
+        if (same.firstDeceased)
+            return FaraidError{u"Ahli waris "_s % step.name % u": "_s % kindName(kind) %
+                               u" adalah pewaris pertama, yang telah meninggal."_s};
+        Placed heirs{kind, {}};
+        SpecialNote note{.kind = SpecialNoteKind::SameHeirs, .heir = kind, .person = step.dead};
+        for (int p = 1; p <= death.heirs[kind]; ++p) {
+            std::optional<std::size_t> at = samePerson(same, m_options.grandmother, persons, taken);
+            if (at)
+                note.persons.push_back(*at);
+            else
+                at = addNewHeir(kind, p, death.heirs[kind], d, step.name, persons, taken);
+            taken[*at] = true;
+            heirs.persons.push_back(*at);
+        }
+        if (!note.persons.empty())
+            notes.push_back(std::move(note));
+        step.heirs.push_back(std::move(heirs));
+    }
     return std::nullopt;
+}
+
+// The dead heir's heirs who live in the outcome, under the first division's law.
+FaraidInput LaterDeaths::aliveHeirs(const Death& death, const std::vector<bool>& alive,
+                                    FaraidDetail detail) const {
+    FaraidInput next;
+    next.law = m_law;
+    next.options = m_options;
+    next.detail = detail;
+    for (const Placed& heirs : death.heirs) {
+        for (const std::size_t p : heirs.persons)
+            next.counts[heirs.kind] += alive[p] ? 1 : 0;
+    }
+    return next;
+}
+
+void LaterDeaths::spread(const Death& death, const SpecialDeath& step,
+                         const std::vector<bool>& alive, std::size_t column,
+                         std::vector<std::vector<Fraction>>& cells) {
+    for (const Placed& heirs : death.heirs) {
+        const FaraidHeir* h = step.division.heir(heirs.kind);
+        for (const std::size_t p : heirs.persons) {
+            if (alive[p] && h)
+                cells[p][column] = step.share * h->perPerson;
+        }
+    }
+}
+
+std::variant<LaterDeaths::Divided, FaraidError>
+LaterDeaths::divide(std::vector<std::vector<Fraction>>& cells, const std::vector<bool>& alive,
+                    std::int64_t base, FaraidDetail detail) const {
+    Divided divided;
+    divided.jamiah = base;
+    for (std::size_t d = 0; d < m_deaths.size(); ++d) {
+        const Death& death = m_deaths[d];
+        FaraidOutcome outcome = parts::divideOrNobody(aliveHeirs(death, alive, detail));
+        if (std::holds_alternative<FaraidError>(outcome))
+            return parts::errorOf(outcome, u"Ahli waris "_s % death.name % u": "_s);
+        SpecialDeath step;
+        step.person = death.dead;
+        step.division = std::get<FaraidResult>(std::move(outcome));
+        step.share = heldBy(cells[death.dead]);
+        if (auto error = matchBase(step, divided.jamiah))
+            return *error;
+        divided.jamiah = step.jamiah;
+        spread(death, step, alive, d + 1, cells);
+        divided.treasury += step.share * step.division.unassigned;
+        divided.deaths.push_back(std::move(step));
+    }
+    return divided;
 }
 
 } // namespace zw::waris

@@ -11,12 +11,12 @@ namespace {
 using parts::kindName;
 
 QString unbornName(UnbornKind kind, int sons, int daughters) {
-    const bool child = kind == UnbornKind::Child;
+    const auto [male, female] = parts::unbornKinds(kind);
     QStringList parts;
     if (sons > 0)
-        parts.append(QString::number(sons) % (child ? u" anak pria"_s : u" cucu pria"_s));
+        parts.append(QString::number(sons) % u' ' % kindName(male).toLower());
     if (daughters > 0)
-        parts.append(QString::number(daughters) % (child ? u" anak wanita"_s : u" cucu wanita"_s));
+        parts.append(QString::number(daughters) % u' ' % kindName(female).toLower());
     return parts.isEmpty() ? u"kandungan lahir meninggal"_s : u"lahir "_s % parts.join(u" dan "_s);
 }
 
@@ -39,6 +39,8 @@ QString outcomeName(const OutcomeFates& fates) {
         parts.append(missingName(fate));
     if (fates.intersexMale)
         parts.append(*fates.intersexMale ? u"khuntsa sebagai pria"_s : u"khuntsa sebagai wanita"_s);
+    if (fates.intersexAverage)
+        parts.append(u"khuntsa rata-rata sebagai pria dan wanita"_s);
     return parts.join(u"; "_s);
 }
 

@@ -38,7 +38,18 @@ struct Deceased {
 
 // One counted person: the `number`-th (from 1) of `kind` among the heirs of the first deceased
 // (estate 0) or of the d-th later death's own heirs (estate d), or of a predeceased heir's branch.
-// The missing are the last of their kind. The unborn and the khuntsa have number 0.
+// - The first deceased's heirs are numbered within their kind in the order entered, those who
+//   died together with the deceased left out and the missing last; a later death names its dead
+//   heir by this number.
+// - A predeceased heir's sons or daughters: estate 0, the kind replaced, the branch (1, 2, ... in
+//   the order the predeceased are entered, all kinds together) and `daughters`, numbered within
+//   it; so too where the classical law counts them as a son's sons or a brother's sons.
+// - A later death's heir who is a person already counted carries that person's key. The others
+//   have estate d (from 1, in the order of death), their kind as heirs of the one who died, and
+//   their number among all that death's heirs of the kind, the matched first: of three sons of
+//   whom two are already counted, the new one is number 3.
+// - The unborn and the khuntsa have number 0: the khuntsa the kind entered, the unborn the male
+//   kind it would be and `daughters` set, so that a khuntsa son and an unborn child stay apart.
 struct PersonKey {
     int estate = 0;
     HeirKind kind = HeirKind::AnakPria;

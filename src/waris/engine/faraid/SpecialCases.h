@@ -2,12 +2,17 @@
 
 // The special cases of the full division, a layer over divideEstate: heirs who die before the
 // estate is divided (munasakhat), an unborn child (haml), a missing heir (mafqud), an heir whose
-// sex is not known (khuntsa) and those who died together with the deceased (gharqa).
+// sex is not known (khuntsa) and those who died together with the deceased (gharqa). Any of them
+// go together.
 //
-// The uncertain cases divide the estate once per outcome and give every person the least that
-// any outcome gives; the rest is held until the outcome is known. Successive deaths divide each
-// dead heir's share again over his or her heirs and merge the divisions on one common base
-// (jami'ah). Everything stays exact until the amounts are rounded to the sen once, at the end.
+// Those who died together are left out first. The uncertain cases make outcomes, one for each
+// way the unborn, the missing and the khuntsa may turn out (one outcome when nothing is
+// uncertain). In each outcome the first estate is divided, then every later death divides the
+// dead heir's share again over his or her heirs, who are matched to the persons already counted
+// (LaterDeaths.h). Every person is given, of each estate, the least that any outcome gives; the
+// rest is held until the outcome is known. With later deaths the divisions meet on one common
+// base (jami'ah). An outcome in which no one inherits gives the estate to the treasury (Baitul
+// Mal). Everything stays exact until the amounts are rounded to the sen once, at the end.
 
 #include "waris/engine/faraid/FaraidTypes.h"
 #include "waris/engine/faraid/Persons.h"
@@ -30,7 +35,17 @@ struct LaterDeath {
     FaraidPerKind<int> heirs{};
 };
 
-enum class UnbornKind : std::uint8_t { Child, Grandchild };
+// Whose child is expected: the deceased's (by a widow, or a wife who is no heir), a son's who died
+// (a grandchild), the deceased's mother's by the late father (a full brother or sister), the late
+// father's widow's who is not the deceased's mother (a paternal one), or the mother's by another
+// husband (a uterine one).
+enum class UnbornKind : std::uint8_t {
+    Child,
+    Grandchild,
+    FullSibling,
+    PaternalSibling,
+    UterineSibling
+};
 // How much is held for an unborn child beside its own brothers and sisters: two sons or two
 // daughters, whichever gives more (Hanbali, the default), nothing given to them until the birth
 // (Shafi'i), or one son or daughter (Hanafi, Abu Yusuf).
@@ -45,6 +60,8 @@ inline constexpr int MaxOutcomes = 64;
 
 struct SpecialInput {
     FaraidInput input; // the first deceased and the heirs as entered
+    // The first deceased's sex where it is known without a spouse (a case tells it).
+    std::optional<Sex> sex;
     std::vector<LaterDeath> deaths;
     std::optional<UnbornKind> unborn;
     std::optional<int> unbornMax; // none: as the reserve has it
@@ -61,8 +78,8 @@ struct SpecialInput {
 
 // One person of the merged division.
 struct SpecialPerson {
-    QString name; // "Anak Pria 2", "Bapak dari Suami", "Kandungan"
-    PersonKey key; // which counted person, for the names a case gives
+    QString name;  // "Anak Pria 2", "Bapak dari Suami", "Kandungan"
+    PersonKey key; // which counted person, for the names a case gives (Persons.h)
     HeirKind kind = HeirKind::AnakPria;
     // 0: an heir of the first deceased; d: first met as an heir of death d; -1: a predeceased
     // child's branch, never one of a later deceased's heirs.
@@ -85,11 +102,12 @@ struct MissingFate {
 
 // How every uncertain heir turns out in one outcome.
 struct OutcomeFates {
-    std::optional<UnbornKind> unborn; // born as `sons` and `daughters`, none: stillborn
+    std::optional<UnbornKind> unborn{}; // born as `sons` and `daughters`, none: stillborn
     int sons = 0;
     int daughters = 0;
-    std::vector<MissingFate> missing; // per SpecialInput::missing
-    std::optional<bool> intersexMale; // with a khuntsa
+    std::vector<MissingFate> missing{}; // per SpecialInput::missing
+    std::optional<bool> intersexMale{}; // with a khuntsa
+    bool intersexAverage = false;       // the mean of the khuntsa as either (Hanbali and Maliki)
 };
 
 // One possible outcome: who turns out how, and what everyone then receives.
@@ -123,16 +141,20 @@ struct SpecialDeath {
 
 // What the report says about the special cases, in the order they arise.
 enum class SpecialNoteKind : std::uint8_t {
-    DiedTogether,    // `count` persons of `heir` left out
-    FirstOutcome,    // the division shown is the first outcome's
-    IntersexHanafi,  // everyone as in `outcome`, the khuntsa's lesser
-    IntersexAverage, // everyone the mean of both outcomes
-    UnbornHeld,      // by `reserve`
-    MissingHeld,     // until a judge rules
-    MissingHeldKhi,  // until the religious court rules (KHI art. 171)
-    IntersexShafii,  // everyone the lesser, the rest held
-    LaterDeaths,     // the division shown is the first deceased's
-    SameHeirs,       // `heir` of the dead `person` are `persons` of the first division
+    DiedTogether,        // `count` persons of `heir` left out
+    FirstOutcome,        // the division shown is the first outcome's
+    IntersexHanafi,      // everyone as in `outcome`, the khuntsa's lesser
+    IntersexAverage,     // everyone the mean of both outcomes
+    UnbornHeld,          // by `reserve`
+    MissingHeld,         // until a judge rules
+    MissingHeldKhi,      // until the religious court rules (KHI art. 171)
+    IntersexShafii,      // everyone the lesser, the rest held
+    LaterDeaths,         // the division shown is the first deceased's
+    SameHeirs,           // `heir` of the dead `person` are `persons` of the first division
+    IntersexHanafiEach,  // beside other uncertain heirs: the khuntsa's lesser in each outcome
+    IntersexAverageEach, // beside other uncertain heirs: the mean in each outcome
+    DeathsEachOutcome,   // the later deaths are divided in every outcome; the first's shown
+    NoHeirs,             // an outcome with no heir gives all to the treasury (KHI art. 191)
 };
 
 struct SpecialNote {

@@ -1,7 +1,6 @@
 #include "waris/engine/faraid/UncertainHeirs.h"
 
-#include "waris/engine/faraid/FaraidText.h"
-#include "waris/engine/faraid/OutcomeName.h"
+#include "waris/engine/faraid/FirstPersons.h"
 #include "waris/engine/faraid/SpecialCaseParts.h"
 
 #include <algorithm>
@@ -14,7 +13,6 @@ namespace {
 
 using enum HeirKind;
 using parts::kindName;
-using parts::numbered;
 
 // Each outcome so far once with each of `fates`, which change faster.
 std::vector<OutcomeFates> times(const std::vector<OutcomeFates>& outcomes,
@@ -36,10 +34,10 @@ std::vector<OutcomeFates> times(const std::vector<OutcomeFates>& outcomes,
 
 // Stillborn, then one child of each sex mix, two, ... up to `unbornMax`, the sons first.
 std::vector<OutcomeFates> birthsOf(UnbornKind kind, int unbornMax) {
-    std::vector<OutcomeFates> births{{kind, 0, 0, {}, std::nullopt}};
+    std::vector<OutcomeFates> births{{.unborn = kind}};
     for (int n = 1; n <= unbornMax; ++n) {
         for (int sons = n; sons >= 0; --sons)
-            births.push_back({kind, sons, n - sons, {}, std::nullopt});
+            births.push_back({.unborn = kind, .sons = sons, .daughters = n - sons});
     }
     return births;
 }
@@ -48,37 +46,39 @@ std::vector<OutcomeFates> birthsOf(UnbornKind kind, int unbornMax) {
 std::vector<OutcomeFates> missingFates(const KindPersons& missing) {
     std::vector<OutcomeFates> fates;
     for (int alive = missing.count; alive >= 0; --alive)
-        fates.push_back({std::nullopt, 0, 0, {{missing, alive}}, std::nullopt});
+        fates.push_back({.missing = {{missing, alive}}});
     return fates;
 }
 
-// Every combination of the fates of the unborn, each missing kind and the khuntsa, the last
-// changing fastest.
-std::vector<OutcomeFates> outcomesOf(const SpecialInput& special, int unbornMax) {
-    std::vector<OutcomeFates> all(1);
-    if (special.unborn)
-        all = times(all, birthsOf(*special.unborn, unbornMax));
-    for (const KindPersons& missing : special.missing)
-        all = times(all, missingFates(missing));
-    if (special.intersex)
-        all = times(all, {{std::nullopt, 0, 0, {}, true}, {std::nullopt, 0, 0, {}, false}});
-    return all;
+int unbornMaxOf(const SpecialInput& special) {
+    return special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
 }
 
-// The male and female kinds of a child or sibling.
-std::optional<std::pair<HeirKind, HeirKind>> sexes(HeirKind kind) {
-    for (const auto& pair : {std::pair{AnakPria, AnakWanita}, std::pair{CucuPria, CucuWanita},
-                             std::pair{SaudaraPriaSekandung, SaudaraWanitaSekandung},
-                             std::pair{SaudaraPriaSeBapak, SaudaraWanitaSeBapak},
-                             std::pair{SaudaraPriaSeIbu, SaudaraWanitaSeIbu}}) {
-        if (kind == pair.first || kind == pair.second)
-            return pair;
+// How many of a kind are certainly there: entered, not missing, not the khuntsa.
+int certain(const SpecialInput& special, const FaraidInput& input, HeirKind kind) {
+    int n = input.counts[kind] - (special.intersex == kind ? 1 : 0);
+    for (const KindPersons& missing : special.missing)
+        n -= missing.kind == kind ? missing.count : 0;
+    return n;
+}
+
+// An unborn brother or sister inherits nothing beside the father, a son or a son's son; beside
+// a grandfather, a child or a son's child when uterine.
+std::optional<FaraidError> checkUnbornSibling(const SpecialInput& special,
+                                              const FaraidInput& input) {
+    HeirSet blockers{Bapak, AnakPria, CucuPria};
+    if (special.unborn == UnbornKind::UterineSibling)
+        blockers |= HeirSet{Kakek, AnakWanita, CucuWanita};
+    for (const HeirKind kind : blockers) {
+        if (certain(special, input, kind) > 0)
+            return FaraidError{u"Kandungan saudara tidak mewarisi selama ada "_s % kindName(kind) %
+                               u"; tidak ada yang perlu ditangguhkan."_s};
     }
     return std::nullopt;
 }
 
-std::optional<FaraidError> checkUnborn(const SpecialInput& special, const FaraidInput& input,
-                                       int unbornMax) {
+std::optional<FaraidError> checkUnborn(const SpecialInput& special, const FaraidInput& input) {
+    const int unbornMax = unbornMaxOf(special);
     if (unbornMax < 1 || unbornMax > MaxUnborn)
         return FaraidError{u"Jumlah bayi dalam kandungan yang diperhitungkan harus antara 1 "
                            u"dan "_s %
@@ -86,16 +86,21 @@ std::optional<FaraidError> checkUnborn(const SpecialInput& special, const Faraid
     if (special.reserve == UnbornReserve::Hanafi && special.unbornMax && *special.unbornMax != 1)
         return FaraidError{u"Cadangan Hanafi menahan bagian satu anak; jumlah bayi tidak dapat "
                            u"diubah."_s};
-    if (*special.unborn == UnbornKind::Child && input.counts[Istri] == 0)
-        return FaraidError{u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s};
-    if (*special.unborn == UnbornKind::Grandchild) {
+    switch (*special.unborn) {
+    case UnbornKind::Child:
+        return std::nullopt;
+    case UnbornKind::Grandchild:
         if (input.law == Law::Khi)
-            return FaraidError{u"Dalam KHI kandungan hanya dihitung sebagai anak pewaris."_s};
-        if (input.counts[AnakPria] > 0)
+            return FaraidError{u"Dalam KHI cucu mewarisi sebagai ahli waris pengganti anak yang "
+                               u"meninggal lebih dahulu (Pasal 185), bukan sebagai kandungan "
+                               u"cucu."_s};
+        if (certain(special, input, AnakPria) > 0)
             return FaraidError{u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada "
                                u"yang perlu ditangguhkan."_s};
+        return std::nullopt;
+    default:
+        return checkUnbornSibling(special, input);
     }
-    return std::nullopt;
 }
 
 std::optional<FaraidError> checkMissing(const SpecialInput& special, const FaraidInput& input) {
@@ -115,25 +120,19 @@ std::optional<FaraidError> checkMissing(const SpecialInput& special, const Farai
 }
 
 std::optional<FaraidError> checkIntersex(const SpecialInput& special, const FaraidInput& input) {
-    if (special.intersex) {
-        if (!sexes(*special.intersex))
-            return FaraidError{u"Khuntsa hanya anak, cucu atau saudara."_s};
-        int free = input.counts[*special.intersex];
-        for (const KindPersons& missing : special.missing)
-            free -= missing.kind == *special.intersex ? missing.count : 0;
-        if (free < 1)
-            return FaraidError{u"Khuntsa harus salah satu "_s % kindName(*special.intersex) %
-                               u" yang dimasukkan dan tidak hilang."_s};
-    }
-    if (special.intersexView != IntersexView::Shafii &&
-        (!special.intersex || special.unborn || !special.missing.empty()))
-        return FaraidError{u"Pandangan Hanafi atau rata-rata hanya untuk khuntsa saja, tanpa "
-                           u"kandungan atau ahli waris yang hilang."_s};
+    if (!special.intersex)
+        return std::nullopt;
+    if (!sexesOf(*special.intersex))
+        return FaraidError{u"Khuntsa hanya anak, cucu atau saudara."_s};
+    if (certain(special, input, *special.intersex) < 0)
+        return FaraidError{u"Khuntsa harus salah satu "_s % kindName(*special.intersex) %
+                           u" yang dimasukkan dan tidak hilang."_s};
     return std::nullopt;
 }
 
 // Counted before they are made: several missing kinds multiply.
-std::optional<FaraidError> checkOutcomeCount(const SpecialInput& special, int unbornMax) {
+std::optional<FaraidError> checkOutcomeCount(const SpecialInput& special) {
+    const int unbornMax = unbornMaxOf(special);
     std::int64_t possible = special.unborn ? 1 + unbornMax * (unbornMax + 3) / 2 : 1;
     for (const KindPersons& missing : special.missing)
         possible = std::min<std::int64_t>(possible * (missing.count + 1), MaxOutcomes + 1);
@@ -144,283 +143,95 @@ std::optional<FaraidError> checkOutcomeCount(const SpecialInput& special, int un
     return std::nullopt;
 }
 
-std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input,
-                                          int unbornMax) {
-    if (!special.deaths.empty() && (special.unborn || !special.missing.empty() || special.intersex))
-        return FaraidError{u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan "
-                           u"kandungan, ahli waris yang hilang atau khuntsa."_s};
+// The khuntsa's lesser of the pair (the first when both are alike).
+OutcomeRun lesserOf(OutcomeRun& male, OutcomeRun& female, std::size_t khuntsa) {
+    const Fraction asMale = male.cells[khuntsa][0];
+    return std::move(female.cells[khuntsa][0] < asMale ? female : male);
+}
+
+OutcomeRun meanOf(OutcomeRun& male, const OutcomeRun& female) {
+    OutcomeRun mean = std::move(male);
+    mean.fates.intersexMale.reset();
+    mean.fates.intersexAverage = true;
+    for (std::size_t i = 0; i < mean.cells.size(); ++i) {
+        for (std::size_t e = 0; e < mean.cells[i].size(); ++e)
+            mean.cells[i][e] = (mean.cells[i][e] + female.cells[i][e]) * Fraction::of(1, 2);
+    }
+    mean.treasury = (mean.treasury + female.treasury) * Fraction::of(1, 2);
+    return mean;
+}
+
+} // namespace
+
+std::optional<FaraidError> checkUncertain(const SpecialInput& special, const FaraidInput& input) {
     if (special.unborn) {
-        if (auto error = checkUnborn(special, input, unbornMax))
+        if (auto error = checkUnborn(special, input))
             return error;
     }
     if (auto error = checkMissing(special, input))
         return error;
     if (auto error = checkIntersex(special, input))
         return error;
-    return checkOutcomeCount(special, unbornMax);
+    return checkOutcomeCount(special);
 }
 
-// What the entered heirs stand for: the kinds the unborn and the khuntsa would be, and the
-// persons entered apart from them.
-struct Setting {
-    std::pair<HeirKind, HeirKind> unbornKinds{AnakPria, AnakWanita};
-    std::pair<HeirKind, HeirKind> intersexKinds{AnakPria, AnakWanita};
-    FaraidPerKind<int> entered{};   // the khuntsa left out
-    FaraidPerKind<int> missingOf{}; // how many of the entered are missing
-    std::vector<int> missingIndex = std::vector<int>(FaraidKindCount, -1); // into missing
-};
-
-Setting settingOf(const SpecialInput& special, const FaraidInput& input) {
-    Setting s;
-    if (special.unborn == UnbornKind::Grandchild)
-        s.unbornKinds = {CucuPria, CucuWanita};
-    // Checked before: the khuntsa is a child or a sibling.
-    s.intersexKinds =
-        special.intersex ? sexes(*special.intersex).value_or(s.unbornKinds) : s.unbornKinds;
-    s.entered = input.counts;
+std::vector<OutcomeFates> outcomeFates(const SpecialInput& special) {
+    std::vector<OutcomeFates> all(1);
+    if (special.unborn)
+        all = times(all, birthsOf(*special.unborn, unbornMaxOf(special)));
+    for (const KindPersons& missing : special.missing)
+        all = times(all, missingFates(missing));
     if (special.intersex)
-        --s.entered[*special.intersex];
-    for (std::size_t m = 0; m < special.missing.size(); ++m) {
-        s.missingOf[special.missing[m].kind] = special.missing[m].count;
-        s.missingIndex[static_cast<std::size_t>(index(special.missing[m].kind))] =
-            static_cast<int>(m);
+        all = times(all, {{.intersexMale = true}, {.intersexMale = false}});
+    return all;
+}
+
+std::vector<OutcomeRun> standingOutcomes(const SpecialInput& special, std::vector<OutcomeRun> runs,
+                                         std::size_t khuntsa) {
+    if (!special.intersex || special.intersexView == IntersexView::Shafii)
+        return runs;
+    std::vector<OutcomeRun> standing;
+    for (std::size_t o = 0; o + 1 < runs.size(); o += 2) {
+        standing.push_back(special.intersexView == IntersexView::Hanafi
+                               ? lesserOf(runs[o], runs[o + 1], khuntsa)
+                               : meanOf(runs[o], runs[o + 1]));
     }
-    return s;
+    return standing;
 }
 
-// The first deceased's `input` as the outcome has it.
-FaraidInput inputOf(const FaraidInput& input, const Setting& s, const OutcomeFates& fates) {
-    FaraidInput in = input;
-    in.counts = s.entered;
-    in.counts[s.unbornKinds.first] += fates.sons;
-    in.counts[s.unbornKinds.second] += fates.daughters;
-    for (const MissingFate& fate : fates.missing)
-        in.counts[fate.missing.kind] -= fate.missing.count - fate.alive;
-    if (fates.intersexMale)
-        ++in.counts[*fates.intersexMale ? s.intersexKinds.first : s.intersexKinds.second];
-    return in;
-}
-
-// Every outcome divided; the first in full, as the division shown.
-std::optional<FaraidError> divideOutcomes(const FaraidInput& input, const Setting& s,
-                                          std::vector<OutcomeFates> outcomes,
-                                          SpecialResult& result) {
-    result.outcomes.reserve(outcomes.size());
-    for (OutcomeFates& fates : outcomes) {
-        FaraidInput in = inputOf(input, s, fates);
-        in.detail = result.outcomes.empty() ? FaraidDetail::Full : FaraidDetail::SharesOnly;
-        FaraidOutcome outcome = divideEstate(in);
-        if (std::holds_alternative<FaraidError>(outcome))
-            return parts::errorOf(outcome, u"Bila "_s % outcomeName(fates) % u": "_s);
-        SpecialOutcome o;
-        o.fates = std::move(fates);
-        o.division = std::get<FaraidResult>(std::move(outcome));
-        o.treasury = o.division.unassigned;
-        result.outcomes.push_back(std::move(o));
-    }
-    result.first = result.outcomes.front().division;
-    return std::nullopt;
-}
-
-// Where a person's share is found in each outcome.
-struct PersonSlot {
-    HeirKind kind = AnakPria;
-    int branch = 0;
-    bool branchDaughters = false;
-    int index = 0;    // among the entered persons of the kind, from 0
-    int missing = -1; // index into SpecialInput::missing, or -1
-    enum class Role : std::uint8_t { Entered, Unborn, Intersex } role = Role::Entered;
-};
-
-const FaraidHeir* entryOf(const FaraidResult& r, HeirKind kind, int branch, bool daughters) {
-    for (const FaraidHeir& h : r.heirs) {
-        if (h.kind == kind && h.branch == branch && (branch == 0 || h.branchDaughters == daughters))
-            return &h;
-    }
-    return nullptr;
-}
-
-Fraction perPersonOf(const FaraidResult& r, HeirKind kind) {
-    const FaraidHeir* h = entryOf(r, kind, 0, false);
-    return h ? h->perPerson : Fraction();
-}
-
-// The persons entered, each alone; the missing last of their kind.
-void addEntered(const Setting& s, const FaraidResult& first, std::vector<PersonSlot>& slots,
-                std::vector<SpecialPerson>& persons) {
-    for (const FaraidHeir& h : first.heirs) {
-        const int count = h.inBranch() ? h.count : s.entered[h.kind];
-        for (int p = 0; p < count; ++p) {
-            PersonSlot slot{h.kind, h.branch, h.branchDaughters, p, -1, PersonSlot::Role::Entered};
-            SpecialPerson person;
-            person.kind = h.kind;
-            person.name = h.inBranch() ? faraidHeirName(h) %
-                                             (count > 1 ? u' ' % QString::number(p + 1) : QString())
-                                       : numbered(h.kind, p + 1, count);
-            const int m =
-                h.inBranch() ? -1 : s.missingIndex[static_cast<std::size_t>(index(h.kind))];
-            if (m >= 0 && p >= count - s.missingOf[h.kind]) {
-                slot.missing = m;
-                person.name += u" (hilang)"_s;
-            }
-            slots.push_back(slot);
-            persons.push_back(person);
-        }
-    }
-}
-
-// The persons: those entered, then the unborn and the khuntsa.
-std::vector<PersonSlot> addPersons(const SpecialInput& special, const Setting& s,
-                                   SpecialResult& result) {
-    std::vector<PersonSlot> slots;
-    addEntered(s, result.first, slots, result.persons);
-    if (special.unborn) {
-        slots.push_back({s.unbornKinds.first, 0, false, 0, -1, PersonSlot::Role::Unborn});
-        SpecialPerson unborn;
-        unborn.name = u"Kandungan"_s;
-        unborn.kind = s.unbornKinds.first;
-        result.persons.push_back(unborn);
-    }
-    if (special.intersex) {
-        slots.push_back({*special.intersex, 0, false, 0, -1, PersonSlot::Role::Intersex});
-        SpecialPerson khuntsa;
-        khuntsa.name = u"Khuntsa ("_s % kindName(*special.intersex) % u')';
-        khuntsa.kind = *special.intersex;
-        result.persons.push_back(khuntsa);
-    }
-    return slots;
-}
-
-Fraction shareOf(const PersonSlot& slot, const Setting& s, const FaraidResult& r,
-                 const OutcomeFates& fates) {
-    switch (slot.role) {
-    case PersonSlot::Role::Entered: {
-        const bool alive =
-            slot.missing < 0 ||
-            slot.index < s.entered[slot.kind] - s.missingOf[slot.kind] +
-                             fates.missing[static_cast<std::size_t>(slot.missing)].alive;
-        const FaraidHeir* e = entryOf(r, slot.kind, slot.branch, slot.branchDaughters);
-        return alive && e ? e->perPerson : Fraction();
-    }
-    case PersonSlot::Role::Unborn:
-        return perPersonOf(r, s.unbornKinds.first) * Fraction(fates.sons) +
-               perPersonOf(r, s.unbornKinds.second) * Fraction(fates.daughters);
-    case PersonSlot::Role::Intersex:
-        return perPersonOf(r, fates.intersexMale.value_or(true) ? s.intersexKinds.first
-                                                                : s.intersexKinds.second);
-    }
-    return Fraction();
-}
-
-void addShares(const std::vector<PersonSlot>& slots, const Setting& s, SpecialResult& result) {
-    for (SpecialOutcome& outcome : result.outcomes) {
-        outcome.shares.reserve(slots.size());
-        for (const PersonSlot& slot : slots)
-            outcome.shares.push_back(shareOf(slot, s, outcome.division, outcome.fates));
-    }
-}
-
-// What is given now, before the outcome is known.
-struct Given {
-    std::vector<Fraction> shares; // per person
-    Fraction treasury;
-    std::size_t outcome = 0; // the Hanafi view: the khuntsa's lesser outcome
-};
-
-// The khuntsa, the last person, gets the lesser of the two and the rest follow that outcome.
-Given hanafiGiven(const std::vector<SpecialOutcome>& outcomes) {
-    const std::size_t khuntsa = outcomes[0].shares.size() - 1;
-    const std::size_t worse = outcomes[1].shares[khuntsa] < outcomes[0].shares[khuntsa] ? 1 : 0;
-    return {outcomes[worse].shares, outcomes[worse].treasury, worse};
-}
-
-Given averageGiven(const std::vector<SpecialOutcome>& outcomes) {
-    Given given{std::vector<Fraction>(outcomes[0].shares.size()), Fraction(), 0};
-    for (std::size_t i = 0; i < given.shares.size(); ++i)
-        given.shares[i] = (outcomes[0].shares[i] + outcomes[1].shares[i]) * Fraction::of(1, 2);
-    given.treasury = (outcomes[0].treasury + outcomes[1].treasury) * Fraction::of(1, 2);
-    return given;
-}
-
-Given leastGiven(const std::vector<SpecialOutcome>& outcomes) {
+Given givenNow(const std::vector<OutcomeRun>& runs) {
     const auto less = [](Fraction a, Fraction b) {
         return a < b;
     };
-    Given given{outcomes[0].shares, outcomes[0].treasury, 0};
-    for (const SpecialOutcome& o : outcomes) {
-        for (std::size_t i = 0; i < given.shares.size(); ++i)
-            given.shares[i] = std::min(given.shares[i], o.shares[i], less);
-        given.treasury = std::min(given.treasury, o.treasury, less);
-    }
-    return given;
-}
-
-Given givenNow(const SpecialInput& special, const Setting& s, const std::vector<PersonSlot>& slots,
-               const std::vector<SpecialOutcome>& outcomes) {
-    if (special.intersex && special.intersexView == IntersexView::Hanafi)
-        return hanafiGiven(outcomes);
-    if (special.intersex && special.intersexView == IntersexView::Average)
-        return averageGiven(outcomes);
-    Given given = leastGiven(outcomes);
-    // Shafi'i: no number of children is beyond the possible, so the unborn's brothers and
-    // sisters get nothing until the birth.
-    if (special.unborn && special.reserve == UnbornReserve::Shafii) {
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            if (slots[i].branch == 0 &&
-                (slots[i].kind == s.unbornKinds.first || slots[i].kind == s.unbornKinds.second))
-                given.shares[i] = Fraction();
+    Given given{runs.front().cells, runs.front().treasury};
+    for (const OutcomeRun& run : runs) {
+        for (std::size_t i = 0; i < given.cells.size(); ++i) {
+            for (std::size_t e = 0; e < given.cells[i].size(); ++e)
+                given.cells[i][e] = std::min(given.cells[i][e], run.cells[i][e], less);
         }
+        given.treasury = std::min(given.treasury, run.treasury, less);
     }
     return given;
 }
 
-void give(const Given& given, SpecialResult& result) {
-    result.held = Fraction(1) - given.treasury;
-    for (std::size_t i = 0; i < given.shares.size(); ++i) {
-        result.persons[i].share = given.shares[i];
-        result.persons[i].fromEstates = {given.shares[i]};
-        result.held -= given.shares[i];
-    }
-    result.treasury = given.treasury;
-}
-
-void addNotes(const SpecialInput& special, const FaraidInput& input, const Given& given,
-              std::vector<SpecialNote>& notes) {
+void addUncertainNotes(const SpecialInput& special, bool averaged, std::size_t hanafiOutcome,
+                       std::vector<SpecialNote>& notes) {
     using enum SpecialNoteKind;
-    notes.push_back({.kind = FirstOutcome});
-    if (special.intersex && special.intersexView == IntersexView::Hanafi)
-        notes.push_back({.kind = IntersexHanafi, .outcome = given.outcome});
-    else if (special.intersex && special.intersexView == IntersexView::Average)
-        notes.push_back({.kind = IntersexAverage});
+    const bool others = special.unborn || !special.missing.empty();
+    const IntersexView view = special.intersex ? special.intersexView : IntersexView::Shafii;
+    if (!averaged || !others)
+        notes.push_back({.kind = FirstOutcome});
+    if (view == IntersexView::Hanafi)
+        notes.push_back(
+            {.kind = others ? IntersexHanafiEach : IntersexHanafi, .outcome = hanafiOutcome});
+    else if (view == IntersexView::Average)
+        notes.push_back({.kind = others ? IntersexAverageEach : IntersexAverage});
     if (special.unborn)
         notes.push_back({.kind = UnbornHeld, .reserve = special.reserve});
     if (!special.missing.empty())
-        notes.push_back({.kind = input.law == Law::Khi ? MissingHeldKhi : MissingHeld});
-    if (special.intersex && special.intersexView == IntersexView::Shafii)
+        notes.push_back({.kind = special.input.law == Law::Khi ? MissingHeldKhi : MissingHeld});
+    if (view == IntersexView::Shafii && special.intersex)
         notes.push_back({.kind = IntersexShafii});
-}
-
-} // namespace
-
-bool mayBeIntersex(HeirKind kind) {
-    return sexes(kind).has_value();
-}
-
-std::optional<FaraidError> divideUncertain(const SpecialInput& special, const FaraidInput& input,
-                                           SpecialResult& result) {
-    const int unbornMax =
-        special.reserve == UnbornReserve::Hanafi ? 1 : special.unbornMax.value_or(2);
-    if (auto error = checkUncertain(special, input, unbornMax))
-        return error;
-    const Setting setting = settingOf(special, input);
-    if (auto error = divideOutcomes(input, setting, outcomesOf(special, unbornMax), result))
-        return error;
-    const std::vector<PersonSlot> slots = addPersons(special, setting, result);
-    addShares(slots, setting, result);
-    const Given given = givenNow(special, setting, slots, result.outcomes);
-    give(given, result);
-    addNotes(special, input, given, result.notes);
-    return std::nullopt;
 }
 
 } // namespace zw::waris

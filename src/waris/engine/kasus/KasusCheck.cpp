@@ -221,18 +221,24 @@ QString personLabel(const Kasus& kasus, std::size_t index) {
 
 std::variant<UnbornKind, QString> unbornKindOf(HeirKind relation) {
     switch (relation) {
+    // Its sex is not known yet: either kind of a class names it.
     case AnakPria:
+    case AnakWanita:
         return UnbornKind::Child;
     case CucuPria:
+    case CucuWanita:
         return UnbornKind::Grandchild;
-    // An unborn brother (the deceased's mother or father's widow with child) waits for its own
-    // UnbornKind.
     case SaudaraPriaSekandung:
+    case SaudaraWanitaSekandung:
+        return UnbornKind::FullSibling;
     case SaudaraPriaSeBapak:
+    case SaudaraWanitaSeBapak:
+        return UnbornKind::PaternalSibling;
     case SaudaraPriaSeIbu:
-        return u"kandungan saudara belum dapat dihitung."_s;
+    case SaudaraWanitaSeIbu:
+        return UnbornKind::UterineSibling;
     default:
-        return u"kandungan hanya anak (Anak Pria) atau cucu dari anak pria (Cucu Pria)."_s;
+        return u"kandungan hanya anak, cucu dari anak pria atau saudara."_s;
     }
 }
 

@@ -200,6 +200,12 @@ HeirKind unbornRelation(UnbornKind kind) {
         return AnakPria;
     case UnbornKind::Grandchild:
         return CucuPria;
+    case UnbornKind::FullSibling:
+        return SaudaraPriaSekandung;
+    case UnbornKind::PaternalSibling:
+        return SaudaraPriaSeBapak;
+    case UnbornKind::UterineSibling:
+        return SaudaraPriaSeIbu;
     }
     return AnakPria;
 }

@@ -269,15 +269,15 @@ void addSpecialJson(QJsonObject& root, const SpecialResult& s, const PersonNames
 QJsonObject divisionsJson(const DividedEstate& divided) {
     const DivisionPersons persons(divided.result, divided.names);
     QJsonObject root = toJson(divided.result, persons.naming(), &persons);
-    if (divided.special) {
+    if (divided.special)
         addSpecialJson(root, *divided.special, divided.names);
-        return root;
-    }
     if (!divided.other)
         return root;
     const bool khi = divided.result.law == Law::Khi;
     const DivisionPersons otherPersons(*divided.other, divided.names);
-    const QJsonObject other = toJson(*divided.other, otherPersons.naming(), &otherPersons);
+    QJsonObject other = toJson(*divided.other, otherPersons.naming(), &otherPersons);
+    if (divided.otherSpecial)
+        addSpecialJson(other, *divided.otherSpecial, divided.names);
     return QJsonObject{{choices::Laws.word(Law::Classical), khi ? other : root},
                        {choices::Laws.word(Law::Khi), khi ? root : other}};
 }

@@ -32,6 +32,18 @@ constexpr FixedNote FixedNotes[] = {
                      u"lebih kecil dari kedua kemungkinan; sisanya ditangguhkan sampai jelas."},
     {LaterDeaths, u"Pembagian di atas adalah pembagian harta pewaris; bagian ahli waris yang "
                   u"meninggal kemudian dibagi lagi di bawah."},
+    {IntersexHanafiEach, u"Pandangan Hanafi: pada setiap kemungkinan lainnya khuntsa menerima "
+                         u"bagian yang lebih kecil dari kedua jenis kelamin dan ahli waris lain "
+                         u"mengikutinya; yang bergantung pada kemungkinan lain ditangguhkan."},
+    {IntersexAverageEach, u"Pandangan Hanbali dan Maliki: pada setiap kemungkinan lainnya setiap "
+                          u"ahli waris menerima rata-rata bagiannya bila khuntsa pria dan bila "
+                          u"wanita; pembagian di atas adalah kemungkinan pertama dengan khuntsa "
+                          u"sebagai pria."},
+    {DeathsEachOutcome, u"Harta ahli waris yang meninggal kemudian dibagi lagi pada setiap "
+                        u"kemungkinan; pembagiannya di bawah adalah untuk kemungkinan pertama, dan "
+                        u"jami'ah akhir membuat bulat bagian yang diberikan sekarang."},
+    {NoHeirs, u"Bila tidak ada ahli waris sama sekali, harta diserahkan ke Baitul Mal (Pasal 191 "
+              u"KHI)."},
 };
 
 // Per UnbornReserve.

@@ -4,6 +4,7 @@
 #include "waris/engine/faraid/SpecialCases.h"
 
 #include "DataTable.h"
+#include "SpecialCaseWords.h"
 #include "waris/engine/faraid/OutcomeName.h"
 #include "waris/engine/render/SpecialCasesText.h"
 
@@ -14,61 +15,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace zw::waris;
+using zw::test::specialOf;
 
 namespace {
-
-FaraidPerKind<int> countsOf(const QStringList& words) {
-    FaraidPerKind<int> counts{};
-    for (const QString& word : words) {
-        const QStringList parts = word.split(u'=');
-        counts[*heirKindNamed(parts[0])] = parts.value(1, u"1"_s).toInt();
-    }
-    return counts;
-}
-
-KindPersons kindPersons(const QString& text) {
-    const QStringList parts = text.split(u':');
-    return {*heirKindNamed(parts[0]), parts.value(1, u"1"_s).toInt()};
-}
-
-// Heirs "Istri AnakPria=2" and the cases as tests/data/special-cases.txt writes them.
-SpecialInput specialOf(const QString& heirs, const QString& cases) {
-    SpecialInput special;
-    special.input.counts = countsOf(heirs.split(u' ', Qt::SkipEmptyParts));
-    for (const QString& word : cases.split(u' ', Qt::SkipEmptyParts)) {
-        const qsizetype equals = word.indexOf(u'=');
-        const QString key = word.left(equals);
-        const QString value = word.mid(equals + 1);
-        if (key == u"then") {
-            const qsizetype heirsAt = value.indexOf(u'=');
-            const KindPersons dead = kindPersons(value.left(heirsAt));
-            special.deaths.push_back(
-                {dead.kind, dead.count, countsOf(value.mid(heirsAt + 1).split(u','))});
-        } else if (key == u"unborn") {
-            special.unborn = value == u"child" ? UnbornKind::Child : UnbornKind::Grandchild;
-        } else if (key == u"max") {
-            special.unbornMax = value.toInt();
-        } else if (key == u"reserve") {
-            special.reserve = value == u"hanafi"   ? UnbornReserve::Hanafi
-                              : value == u"shafii" ? UnbornReserve::Shafii
-                                                   : UnbornReserve::Hanbali;
-        } else if (key == u"missing") {
-            special.missing.push_back(kindPersons(value));
-        } else if (key == u"intersex") {
-            special.intersex = heirKindNamed(value);
-        } else if (key == u"view") {
-            special.intersexView =
-                value == u"hanafi" ? IntersexView::Hanafi : IntersexView::Average;
-        } else if (key == u"together") {
-            special.diedTogether.push_back(kindPersons(value));
-        } else if (key == u"law") {
-            special.input.law = value == u"khi" ? Law::Khi : Law::Classical;
-        } else if (key == u"estate") {
-            special.input.estate = std::get<zw::Rupiah>(zw::readPlainAmount(value));
-        }
-    }
-    return special;
-}
 
 QString personsOf(const SpecialResult& r) {
     QStringList parts;
@@ -80,9 +29,19 @@ QString personsOf(const SpecialResult& r) {
 }
 
 QString summaryOf(const SpecialResult& r) {
+    QStringList parts;
     if (!r.deaths.empty())
-        return u"jamiah "_s % QString::number(r.jamiah);
-    return r.outcomes.empty() ? u"-"_s : u"held "_s % r.held.toString();
+        parts.append(u"jamiah "_s % QString::number(r.jamiah));
+    if (!r.outcomes.empty())
+        parts.append(u"held "_s % r.held.toString());
+    return parts.isEmpty() ? u"-"_s : parts.join(u' ');
+}
+
+// "0/AnakPria/0/s/1": estate, kind, branch, sons or daughters, number.
+QString keyText(const PersonKey& key) {
+    return QString::number(key.estate) % u'/' % heirInfo(key.kind).identifier % u'/' %
+           QString::number(key.branch) % (key.daughters ? u"/d/"_s : u"/s/"_s) %
+           QString::number(key.number);
 }
 
 // The invariants of a special division; empty when they hold.
@@ -142,6 +101,8 @@ private Q_SLOTS:
     void badInputIsRefused();
     void theCaseIsWorded_data();
     void theCaseIsWorded();
+    void everyPersonCarriesItsKey_data();
+    void everyPersonCarriesItsKey();
     void amountsAddUpWithTheHeld_data();
     void amountsAddUpWithTheHeld();
     void everySelectionKeepsTheInvariants_data();
@@ -186,18 +147,38 @@ void SpecialCasesTest::badInputIsRefused_data() {
         << u"Istri AnakPria=2"_s
         << u"then=AnakPria=SaudaraPriaSekandung then=AnakPria=SaudaraPriaSekandung"_s
         << u"Anak Pria 1 disebut meninggal kemudian lebih dari sekali."_s;
-    QTest::newRow("a dead husband's wife is the deceased herself")
-        << u"Suami AnakPria"_s << u"then=Suami=Istri,AnakPria"_s
-        << u"Ahli waris Suami: Istri adalah pewaris pertama, yang telah meninggal."_s;
+    QTest::newRow("a dead son's father is the deceased himself")
+        << u"Istri AnakPria"_s << u"then=AnakPria=Bapak,Ibu"_s
+        << u"Ahli waris Anak Pria: Bapak adalah pewaris pertama, yang telah meninggal."_s;
+    QTest::newRow("a dead grandson's paternal grandmother is the deceased herself")
+        << u"Suami CucuPria"_s << u"then=CucuPria=NenekDariBapak"_s
+        << u"Ahli waris Cucu Pria: Nenek dari Bapak adalah pewaris pertama, yang telah "
+           u"meninggal."_s;
+    QTest::newRow("a dead son leaves a husband")
+        << u"Istri AnakPria"_s << u"then=AnakPria=Suami"_s
+        << u"Ahli waris Anak Pria: seorang pria tidak meninggalkan suami."_s;
+    QTest::newRow("the missing son cannot die later")
+        << u"Istri AnakPria=2"_s << u"missing=AnakPria then=AnakPria:2=Ibu"_s
+        << u"Anak Pria ke-2 hilang; yang hilang tidak diketahui kapan meninggal, maka tidak dapat "
+           u"disebut meninggal kemudian."_s;
     QTest::newRow("a later death leaving husband and wife")
         << u"Ibu AnakPria"_s << u"then=AnakPria=Suami,Istri"_s
         << u"Ahli waris Anak Pria: Suami dan istri tidak dapat bersama-sama menjadi ahli waris."_s;
-    QTest::newRow("an unborn child without a widow")
-        << u"Ibu AnakPria"_s << u"unborn=child"_s
-        << u"Kandungan anak pewaris memerlukan istri pewaris yang masih hidup."_s;
     QTest::newRow("an unborn grandchild beside a son")
         << u"AnakPria"_s << u"unborn=grandchild"_s
         << u"Kandungan cucu tidak mewarisi selama ada Anak Pria; tidak ada yang perlu "
+           u"ditangguhkan."_s;
+    QTest::newRow("an unborn grandchild under KHI")
+        << u"Istri AnakWanita"_s << u"unborn=grandchild law=khi"_s
+        << u"Dalam KHI cucu mewarisi sebagai ahli waris pengganti anak yang meninggal lebih "
+           u"dahulu (Pasal 185), bukan sebagai kandungan cucu."_s;
+    QTest::newRow("an unborn full brother beside the father")
+        << u"Bapak Ibu"_s << u"unborn=full-sibling"_s
+        << u"Kandungan saudara tidak mewarisi selama ada Bapak; tidak ada yang perlu "
+           u"ditangguhkan."_s;
+    QTest::newRow("an unborn uterine sister beside a daughter")
+        << u"Ibu AnakWanita"_s << u"unborn=uterine-sibling"_s
+        << u"Kandungan saudara tidak mewarisi selama ada Anak Wanita; tidak ada yang perlu "
            u"ditangguhkan."_s;
     QTest::newRow("five unborn") << u"Istri"_s << u"unborn=child max=5"_s
                                  << u"Jumlah bayi dalam kandungan yang diperhitungkan harus "
@@ -213,22 +194,12 @@ void SpecialCasesTest::badInputIsRefused_data() {
     QTest::newRow("the intersex son is the missing one")
         << u"Istri AnakPria"_s << u"missing=AnakPria intersex=AnakPria"_s
         << u"Khuntsa harus salah satu Anak Pria yang dimasukkan dan tidak hilang."_s;
-    QTest::newRow("the Hanafi khuntsa beside the unborn")
-        << u"Istri AnakPria"_s << u"unborn=child intersex=AnakPria view=hanafi"_s
-        << u"Pandangan Hanafi atau rata-rata hanya untuk khuntsa saja, tanpa kandungan atau ahli "
-           u"waris yang hilang."_s;
-    QTest::newRow("a later death beside the unborn")
-        << u"Istri AnakPria"_s << u"then=AnakPria=Ibu unborn=child"_s
-        << u"Ahli waris yang meninggal kemudian tidak dapat digabung dengan kandungan, ahli waris "
-           u"yang hilang atau khuntsa."_s;
     QTest::newRow("the son who died with the deceased cannot die after him")
         << u"Istri AnakPria=2"_s << u"together=AnakPria then=AnakPria:2=SaudaraPriaSekandung"_s
         << u"Anak Pria ke-2 yang meninggal kemudian tidak ada (hanya 1 orang)."_s;
     QTest::newRow("more died together than there are")
         << u"Istri AnakPria"_s << u"together=AnakPria:2"_s
         << u"Yang meninggal bersama pewaris: Anak Pria hanya 1 orang."_s;
-    QTest::newRow("everyone died together")
-        << u"AnakPria"_s << u"together=AnakPria"_s << u"Belum ada ahli waris yang dipilih."_s;
     QTest::newRow("too many outcomes")
         << u"Istri AnakPria=9 SaudaraPriaSekandung=9"_s
         << u"unborn=child max=4 missing=AnakPria:9 intersex=SaudaraPriaSekandung"_s
@@ -298,6 +269,37 @@ void SpecialCasesTest::theCaseIsWorded_data() {
         << u"Suami Bapak"_s << u"then=Suami=AnakPria then=Bapak=Ibu,Istri"_s
         << u"Perbandingan pembagian ke-3: bagian 1 dan asal masalah 4 berbeda (tabayun), jami'ah "
            u"2 × 4 = 8."_s;
+    QTest::newRow("no one left when the only son died with the deceased")
+        << u"AnakPria"_s << u"together=AnakPria"_s
+        << u"Bila tidak ada ahli waris sama sekali, harta diserahkan ke Baitul Mal (Pasal 191 "
+           u"KHI)."_s;
+    QTest::newRow("the only heir missing and dead leaves all to the treasury")
+        << u"AnakPria"_s << u"missing=AnakPria"_s
+        << u"Bila Anak Pria yang hilang telah meninggal: Baitul Mal 1."_s;
+    QTest::newRow("a later death that a missing heir would inherit is divided in each outcome")
+        << u"Istri AnakPria=2"_s << u"missing=AnakPria then=AnakPria=Ibu,SaudaraPriaSekandung"_s
+        << u"Harta ahli waris yang meninggal kemudian dibagi lagi pada setiap kemungkinan; "
+           u"pembagiannya di bawah adalah untuk kemungkinan pertama, dan jami'ah akhir membuat "
+           u"bulat bagian yang diberikan sekarang."_s;
+    QTest::newRow("the Hanafi khuntsa beside the unborn takes the lesser in each outcome")
+        << u"Istri AnakPria=2"_s << u"unborn=child intersex=AnakPria view=hanafi"_s
+        << u"Pandangan Hanafi: pada setiap kemungkinan lainnya khuntsa menerima bagian yang lebih "
+           u"kecil dari kedua jenis kelamin dan ahli waris lain mengikutinya; yang bergantung pada "
+           u"kemungkinan lain ditangguhkan."_s;
+    QTest::newRow("the mean of the khuntsa beside a missing son")
+        << u"Istri AnakPria=2 AnakWanita"_s
+        << u"missing=AnakPria intersex=AnakWanita view=average"_s
+        << u"Bila Anak Pria yang hilang telah meninggal; khuntsa rata-rata sebagai pria dan "
+           u"wanita: Anak Pria 1 49/96, Istri 1/8, Khuntsa (Anak Wanita) 35/96."_s;
+    QTest::newRow("an unborn paternal sister brings the 'aul to 9")
+        << u"Suami Ibu SaudaraPriaSeIbu=2"_s << u"unborn=paternal-sibling"_s
+        << u"Bila lahir 1 saudara wanita se-bapak: Suami 1/3, Saudara Pria Se-Ibu 1 1/9, "
+           u"Saudara Pria Se-Ibu 2 1/9, Ibu 1/9, Kandungan 1/3."_s;
+    QTest::newRow("the mother's son is the deceased's brother")
+        << u"Ibu SaudaraPriaSekandung=2 SaudaraWanitaSekandung"_s
+        << u"then=Ibu=AnakPria=2,AnakWanita"_s
+        << u"Anak Pria dari Ibu adalah Saudara Pria Sekandung 1, Saudara Pria Sekandung 2 pada "
+           u"pembagian pertama."_s;
     QTest::newRow("the merged division in parts of the common base")
         << u"Istri AnakPria AnakWanita"_s << u"then=AnakPria=Ibu,SaudaraWanitaSekandung"_s
         << u"Jami'ah 120: Istri 43, Anak Wanita 77."_s;
@@ -314,6 +316,53 @@ void SpecialCasesTest::theCaseIsWorded() {
     const QStringList words = specialNotes(result) + specialSteps(result);
     if (!words.contains(sentence))
         QFAIL(qPrintable(u"not among:\n"_s % words.join(u'\n')));
+}
+
+// The key of every person, living or dead, in the order of the persons: what a case's names are
+// found by.
+void SpecialCasesTest::everyPersonCarriesItsKey_data() {
+    QTest::addColumn<QString>("heirs");
+    QTest::addColumn<QString>("cases");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("the missing last of their kind, the khuntsa number 0")
+        << u"Istri AnakPria=3"_s << u"missing=AnakPria intersex=AnakPria"_s
+        << u"0/AnakPria/0/s/1 0/AnakPria/0/s/2 0/Istri/0/s/1 0/AnakPria/0/s/0"_s;
+    QTest::newRow("the unborn apart from a khuntsa son")
+        << u"Istri AnakPria"_s << u"unborn=child intersex=AnakPria"_s
+        << u"0/Istri/0/s/1 0/AnakPria/0/d/0 0/AnakPria/0/s/0"_s;
+    QTest::newRow("a predeceased son's children counted as grandsons keep their branch")
+        << u"Istri CucuPria"_s << u"pre=SaudaraPriaSekandung:1,0 pre=AnakPria:2,1 unborn=child"_s
+        << u"0/CucuPria/0/s/1 0/AnakPria/2/s/1 0/AnakPria/2/s/2 0/SaudaraPriaSekandung/1/s/1 "
+           u"0/Istri/0/s/1 0/AnakPria/2/d/1 0/AnakPria/0/d/0"_s;
+    QTest::newRow("KHI substitutes in their branch")
+        << u"Istri AnakPria"_s << u"pre=AnakPria:1,2 missing=AnakPria law=khi"_s
+        << u"0/AnakPria/0/s/1 0/AnakPria/1/s/1 0/AnakPria/1/d/1 0/AnakPria/1/d/2 0/Istri/0/s/1"_s;
+    QTest::newRow("those who died together are left out before numbering")
+        << u"Istri AnakPria=3"_s << u"together=AnakPria then=AnakPria:2=Ibu,SaudaraPriaSekandung"_s
+        << u"0/AnakPria/0/s/1 0/AnakPria/0/s/2 0/Istri/0/s/1"_s;
+    QTest::newRow("a later death's new heir numbered after those matched")
+        << u"Ibu SaudaraPriaSekandung"_s << u"then=Ibu=AnakPria=2,Suami"_s
+        << u"0/SaudaraPriaSekandung/0/s/1 0/Ibu/0/s/1 1/Suami/0/s/1 1/AnakPria/0/s/2"_s;
+    QTest::newRow("the second death's heirs in its own estate")
+        << u"Suami AnakPria"_s << u"then=Suami=Istri,AnakPria then=AnakPria=Istri=2"_s
+        << u"0/Suami/0/s/1 0/AnakPria/0/s/1 1/Istri/0/s/1 2/Istri/0/s/1 2/Istri/0/s/2"_s;
+}
+
+void SpecialCasesTest::everyPersonCarriesItsKey() {
+    QFETCH(QString, heirs);
+    QFETCH(QString, cases);
+    QFETCH(QString, keys);
+    const SpecialOutcomeOrError divided = divideSpecial(specialOf(heirs, cases));
+    if (const auto* error = std::get_if<FaraidError>(&divided))
+        QFAIL(qPrintable(error->message));
+    QStringList all;
+    std::set<PersonKey> distinct;
+    for (const SpecialPerson& p : std::get<SpecialResult>(divided).persons) {
+        all.append(keyText(p.key));
+        distinct.insert(p.key);
+    }
+    QCOMPARE(all.join(u' '), keys);
+    QCOMPARE(distinct.size(), static_cast<std::size_t>(all.size()));
 }
 
 void SpecialCasesTest::amountsAddUpWithTheHeld_data() {
@@ -363,6 +412,17 @@ void SpecialCasesTest::everySelectionKeepsTheInvariants_data() {
         << u"unborn=child missing=AnakPria law=khi"_s;
     QTest::newRow("the wife then a son die")
         << u"then=Istri=AnakPria,AnakWanita,Bapak then=AnakPria=SaudaraPriaSekandung,Ibu"_s;
+    QTest::newRow("unborn child and a son who dies later")
+        << u"unborn=child then=AnakPria=Ibu,SaudaraPriaSekandung,SaudaraWanitaSekandung"_s;
+    QTest::newRow("missing brother and the wife who dies later")
+        << u"missing=SaudaraPriaSekandung then=Istri=AnakPria,AnakWanita,Suami"_s;
+    QTest::newRow("intersex daughter beside the unborn, Hanafi")
+        << u"intersex=AnakWanita unborn=child view=hanafi"_s;
+    QTest::newRow("intersex daughter beside a missing son, the mean")
+        << u"intersex=AnakWanita missing=AnakPria view=average"_s;
+    QTest::newRow("every state at once under KHI")
+        << u"unborn=child missing=SaudaraPriaSekandung intersex=AnakWanita together=AnakPria "
+           u"then=Istri=AnakPria,AnakWanita law=khi"_s;
 }
 
 // Every selection of a sample, with a wife, a son, a daughter, a brother, a paternal sister and
