@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include <cstdint>
-
 #include <functional>
 #include <optional>
 

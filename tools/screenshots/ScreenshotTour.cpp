@@ -4,7 +4,9 @@
 #include "app/ClosingWindow.h"
 #include "app/StartUp.h"
 #include "waris/engine/HeirKind.h"
+#include "waris/engine/kasus/Kasus.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,18 +88,35 @@ void ScreenshotTour::inheritance() {
     type(division, u"HartaBersama"_s, u"120.000.000"_s);
     type(division, u"Biaya"_s, u"2.500.000"_s);
     type(division, u"Wasiat"_s, u"20.000.000"_s);
-    // A son who died before his father, leaving a son and a daughter.
-    click(u"Pembagian"_s, u"TambahPenggantiPria"_s);
-    QAbstractItemModel* predeceased =
-        child<QAbstractItemView>(u"Pembagian"_s, u"Pengganti"_s).model();
-    predeceased->setData(predeceased->index(0, 2), 1);
+    // The persons by name, and a son who died before his father, leaving a son and a daughter.
+    auto& tabs = child<QTabWidget>(u"Pembagian"_s, u"TabKasus"_s);
+    tabs.setCurrentIndex(1);
+    QAbstractItemModel* persons =
+        child<QAbstractItemView>(u"Pembagian"_s, u"DaftarAhliWaris"_s).model();
+    const QStringList names{u"Ali Fauzi"_s, u"Umar Fauzi"_s, u"Siti Khadijah"_s, u"Hj. Maryam"_s,
+                            u"Aisyah Fauzi"_s};
+    for (int row = 0; row < names.size(); ++row)
+        persons->setData(persons->index(row, 0), names[row]);
+    click(u"Pembagian"_s, u"TambahOrang"_s);
+    const int dead = persons->rowCount() - 1;
+    persons->setData(persons->index(dead, 0), u"Hasan Fauzi"_s);
+    persons->setData(persons->index(dead, 2), static_cast<int>(waris::PersonState::Predeceased));
+    for (const QString& child : {u"Rizki"_s, u"Nur"_s}) {
+        click(u"Pembagian"_s, u"TambahOrang"_s);
+        const int row = persons->rowCount() - 1;
+        persons->setData(persons->index(row, 0), child);
+        if (child == u"Nur")
+            persons->setData(persons->index(row, 1), waris::index(waris::HeirKind::AnakWanita));
+        persons->setData(persons->index(row, 3), 1); // the first choice after the deceased
+    }
     shoot(division, u"17-pembagian"_s);
     // The same family with the widow expecting a child instead: the child's part held back.
-    click(u"Pembagian"_s, u"HapusPengganti"_s);
-    child<QTabWidget>(u"Pembagian"_s, u"TabKasus"_s).setCurrentIndex(1);
-    child<QComboBox>(u"Pembagian"_s, u"Kandungan"_s).setCurrentIndex(1);
-    // Down to the rows Ditangguhkan and Jumlah.
-    child<QTableWidget>(u"Pembagian"_s, u"Rincian"_s).scrollToBottom();
+    for (int n = 0; n < 3; ++n)
+        persons->removeRow(persons->rowCount() - 1);
+    click(u"Pembagian"_s, u"TambahOrang"_s);
+    const int unborn = persons->rowCount() - 1;
+    persons->setData(persons->index(unborn, 0), u"Kandungan Siti"_s);
+    persons->setData(persons->index(unborn, 2), static_cast<int>(waris::PersonState::Unborn));
     shoot(division, u"19-kasus-khusus"_s);
     click(u"Pembagian"_s, u"Tutup"_s);
 

@@ -55,8 +55,8 @@ QHBoxLayout* CaseFiles::makeButtons() {
          nullptr},
         {u"BukaKasus", u"Buka Kasus…", QKeySequence::Open, u"Membuka berkas kasus (.waris)",
          &CaseFiles::openAsked},
-        {u"SimpanKasus", u"Simpan Kasus", QKeySequence::Save,
-         u"Menyimpan kasus ini ke berkasnya", &CaseFiles::save},
+        {u"SimpanKasus", u"Simpan Kasus", QKeySequence::Save, u"Menyimpan kasus ini ke berkasnya",
+         &CaseFiles::save},
         {u"SimpanKasusSebagai", u"Simpan Sebagai…", QKeySequence::SaveAs,
          u"Menyimpan kasus ini ke berkas lain", &CaseFiles::saveAs},
     };
@@ -74,9 +74,8 @@ QHBoxLayout* CaseFiles::makeButtons() {
         button->setFocusPolicy(Qt::TabFocus);
         row->addWidget(button);
         if (spec.action)
-            connect(action, &QAction::triggered, this, [this, action = spec.action] {
-                (this->*action)();
-            });
+            connect(action, &QAction::triggered, this,
+                    [this, action = spec.action] { (this->*action)(); });
         else
             connect(action, &QAction::triggered, this, [this] { newCase(Kasus{}); });
         if (spec.action == &CaseFiles::save)
@@ -122,8 +121,8 @@ void CaseFiles::fillRecentMenu() {
         m_recent->addAction(u"(belum ada)"_s)->setEnabled(false);
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* action = m_recent->addAction(u'&' % QString::number(i + 1) % u' ' %
-                                              QFileInfo(path).fileName());
+        QAction* action =
+            m_recent->addAction(u'&' % QString::number(i + 1) % u' ' % QFileInfo(path).fileName());
         action->setToolTip(path);
         connect(action, &QAction::triggered, this, [this, path] { open(path); });
     }
@@ -153,8 +152,7 @@ bool CaseFiles::mayDiscard() {
     if (!m_changed)
         return true;
     const QString name = m_path.isEmpty() ? u"Kasus baru"_s : QFileInfo(m_path).fileName();
-    switch (m_dialogs.askUnsaved(&m_window, m_title,
-                                 name % u" berubah. Simpan perubahannya?"_s)) {
+    switch (m_dialogs.askUnsaved(&m_window, m_title, name % u" berubah. Simpan perubahannya?"_s)) {
     case UnsavedAnswer::Save:
         return save();
     case UnsavedAnswer::Discard:
@@ -204,7 +202,8 @@ bool CaseFiles::load(const QString& path) {
 bool CaseFiles::openAsked() {
     if (!mayDiscard())
         return false;
-    const auto path = m_dialogs.openFileName(&m_window, {u"Buka Kasus"_s, {Filter}, folderOf(m_path)});
+    const auto path =
+        m_dialogs.openFileName(&m_window, {u"Buka Kasus"_s, {Filter}, folderOf(m_path)});
     return path && load(*path);
 }
 
@@ -216,7 +215,8 @@ bool CaseFiles::saveAs() {
     const std::optional<Kasus> kasus = m_hooks.current();
     if (!kasus)
         return false;
-    QString name = m_path.isEmpty() ? kasus->deceased.particulars.name : QFileInfo(m_path).baseName();
+    QString name =
+        m_path.isEmpty() ? kasus->deceased.particulars.name : QFileInfo(m_path).baseName();
     if (name.trimmed().isEmpty())
         name = u"kasus"_s;
     const auto path = m_dialogs.saveFileName(

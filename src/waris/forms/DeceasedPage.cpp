@@ -2,7 +2,9 @@
 
 #include "common/NumberFormat.h"
 #include "common/NumberReader.h"
+#include "ui/ChoiceBox.h"
 #include "ui/FormWidgets.h"
+#include "waris/engine/kasus/KasusChoices.h"
 #include "waris/forms/EstateItemsModel.h"
 
 #include <QComboBox>
@@ -73,9 +75,7 @@ DeceasedPage::DeceasedPage(QLocale locale, QWidget* parent)
         grid->addWidget(field, row, column + 1);
         connect(field, &QLineEdit::textChanged, this, &DeceasedPage::changed);
     }
-    m_sex = new QComboBox(this);
-    m_sex->setObjectName(u"JenisKelaminPewaris"_s);
-    m_sex->addItems({u"Laki-laki"_s, u"Perempuan"_s});
+    m_sex = makeChoiceBox(this, u"JenisKelaminPewaris"_s, choices::Sexes);
     grid->addWidget(makeBuddyLabel(this, u"LabelJenisKelaminPewaris"_s, u"Jenis kelamin"_s, m_sex),
                     4, 0);
     grid->addWidget(m_sex, 4, 1);
@@ -91,7 +91,8 @@ DeceasedPage::DeceasedPage(QLocale locale, QWidget* parent)
 
     m_items = new EstateItemsModel(m_locale, this);
     m_itemsView = makeEntryView(this, u"RincianHarta"_s, m_items, u"Rincian harta"_s);
-    m_itemsView->setColumnWidth(EstateItemsModel::Description, fontMetrics().averageCharWidth() * 40);
+    m_itemsView->setColumnWidth(EstateItemsModel::Description,
+                                fontMetrics().averageCharWidth() * 40);
     m_itemsView->setMaximumHeight(fontMetrics().height() * 6);
     grid->addWidget(makeBuddyLabel(this, u"LabelRincianHarta"_s, u"Rincian harta"_s, m_itemsView),
                     5, 0, Qt::AlignTop);
@@ -148,7 +149,7 @@ QString DeceasedPage::read(Kasus& kasus) const {
     p.address = m_texts[Address]->text();
     d.deathPlace = m_texts[DeathPlace]->text();
     d.deathCertificate = m_texts[Certificate]->text();
-    d.sex = m_sex->currentIndex() == 1 ? Sex::Female : Sex::Male;
+    d.sex = choiceValue<Sex>(m_sex);
     kasus.notes = m_notes->toPlainText();
     kasus.estateItems = m_items->rows();
     const std::optional<QDate> birth = readDate(m_texts[BirthDate]->text());
@@ -174,14 +175,17 @@ QString DeceasedPage::read(Kasus& kasus) const {
 void DeceasedPage::show(const Kasus& kasus) {
     const QSignalBlocker quiet(this);
     const Deceased& d = kasus.deceased;
-    const std::array<QString, TextCount> texts{
-        d.particulars.name,       d.particulars.nik,
-        d.particulars.birthPlace, d.particulars.birthDate.toString(DateFormat),
-        d.deathPlace,             d.deathDate.toString(DateFormat),
-        d.deathCertificate,       d.particulars.address};
+    const std::array<QString, TextCount> texts{d.particulars.name,
+                                               d.particulars.nik,
+                                               d.particulars.birthPlace,
+                                               d.particulars.birthDate.toString(DateFormat),
+                                               d.deathPlace,
+                                               d.deathDate.toString(DateFormat),
+                                               d.deathCertificate,
+                                               d.particulars.address};
     for (std::size_t i = 0; i < texts.size(); ++i)
         m_texts[i]->setText(texts[i]);
-    m_sex->setCurrentIndex(d.sex == Sex::Female ? 1 : 0);
+    setChoiceValue(m_sex, d.sex);
     m_notes->setPlainText(kasus.notes);
     m_items->setItems(kasus.estateItems);
     m_estate->setReadOnly(!kasus.estateItems.empty());

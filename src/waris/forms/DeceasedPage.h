@@ -32,8 +32,17 @@ Q_SIGNALS:
     void changed();
 
 private:
-    enum Text { Name, Nik, BirthPlace, BirthDate, DeathPlace, DeathDate, Certificate, Address,
-                TextCount };
+    enum Text {
+        Name,
+        Nik,
+        BirthPlace,
+        BirthDate,
+        DeathPlace,
+        DeathDate,
+        Certificate,
+        Address,
+        TextCount
+    };
 
     void showItemsTotal();
 

@@ -145,8 +145,7 @@ DivisionForm::DivisionForm(AppContext& context, const WarisState& state)
         {[this, &context]() -> std::optional<Kasus> {
              auto read = kasus();
              if (auto* problem = std::get_if<QString>(&read)) {
-                 showMessage(context.dialogs, this,
-                             {divisionTitles::Window.toString(), *problem});
+                 showMessage(context.dialogs, this, {divisionTitles::Window.toString(), *problem});
                  return std::nullopt;
              }
              return std::get<Kasus>(std::move(read));
@@ -370,8 +369,8 @@ void DivisionForm::follow() {
         road.deceased = typed->deceased;
         road.deceased.particulars.name = m_state.sheet.particulars[0];
     }
-    if (auto* typed = std::get_if<Kasus>(&read); typed && typed->persons == road.persons &&
-                                                 typed->estate == road.estate)
+    if (auto* typed = std::get_if<Kasus>(&read);
+        typed && typed->persons == road.persons && typed->estate == road.estate)
         return divide();
     const bool changed = m_files->changed();
     showKasus(road);

@@ -1,6 +1,7 @@
 #include "waris/forms/PersonsModel.h"
 
 #include "ui/ChoiceDelegate.h"
+#include "waris/engine/kasus/KasusChoices.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -14,10 +15,6 @@ using namespace Qt::StringLiterals;
 namespace zw::waris {
 
 namespace {
-
-constexpr std::array<const char16_t*, 7> StateNames{
-    u"Hidup",     u"Meninggal lebih dahulu", u"Meninggal kemudian",       u"Hilang",
-    u"Khuntsa",   u"Meninggal bersama",      u"Dalam kandungan"};
 
 const QString DateFormat = u"dd-MM-yyyy"_s;
 
@@ -44,7 +41,7 @@ PersonsModel::PersonsModel(QObject* parent)
                       parent) {}
 
 QString PersonsModel::stateName(PersonState state) {
-    return QString::fromUtf16(StateNames[static_cast<std::size_t>(state)]);
+    return choices::States.label(state);
 }
 
 QString PersonsModel::shownName(const Person& person) const {
@@ -94,9 +91,8 @@ void PersonsModel::removePerson(int row) {
 
 const Person* PersonsModel::byId(int id) const {
     const auto& all = rows();
-    const auto found = std::find_if(all.begin(), all.end(), [id](const Person& p) {
-        return p.id == id;
-    });
+    const auto found =
+        std::find_if(all.begin(), all.end(), [id](const Person& p) { return p.id == id; });
     return found == all.end() ? nullptr : &*found;
 }
 
@@ -106,11 +102,11 @@ std::vector<int> PersonsModel::choiceIds(int column, const Person& person) const
     for (const Person& other : rows()) {
         if (other.id == person.id)
             continue;
-        const bool takes =
-            column == Of ? other.of == 0 && (other.state == PersonState::Predeceased ||
-                                             other.state == PersonState::DiedLater)
-                         : dead && dead->state == PersonState::DiedLater && other.of == 0 &&
-                               other.id != dead->id && outlived(other);
+        const bool takes = column == Of
+                               ? other.of == 0 && (other.state == PersonState::Predeceased ||
+                                                   other.state == PersonState::DiedLater)
+                               : dead && dead->state == PersonState::DiedLater && other.of == 0 &&
+                                     other.id != dead->id && outlived(other);
         if (takes)
             ids.push_back(other.id);
     }
@@ -142,8 +138,8 @@ QVariant PersonsModel::choiceData(const Person& person, int column, int role) co
     case State:
         if (role == ChoiceDelegate::ChoicesRole) {
             QStringList names;
-            for (const char16_t* name : StateNames)
-                names.append(QString::fromUtf16(name));
+            for (const Choice<PersonState>& state : choices::States.choices)
+                names.append(state.label.toString());
             return names;
         }
         return role == Qt::EditRole ? QVariant(static_cast<int>(person.state))
@@ -212,7 +208,7 @@ bool PersonsModel::setChoice(const QModelIndex& index, int choice) {
             return false;
         return store(index, person.relation, heirKind(choice));
     case State:
-        if (choice < 0 || choice >= static_cast<int>(StateNames.size()))
+        if (choice < 0 || choice >= static_cast<int>(choices::States.choices.size()))
             return false;
         return store(index, person.state, static_cast<PersonState>(choice));
     default: {

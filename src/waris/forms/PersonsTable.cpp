@@ -85,7 +85,6 @@ PersonsTable::PersonsTable(QWidget* parent)
         connect(m_model, signal, this, &PersonsTable::changed);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &PersonsTable::changed);
     connect(m_model, &QAbstractItemModel::modelReset, this, &PersonsTable::changed);
-
 }
 
 const std::vector<Person>& PersonsTable::persons() const {

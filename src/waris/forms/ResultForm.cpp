@@ -1,7 +1,5 @@
 #include "waris/forms/ResultForm.h"
 
-#include "waris/forms/DivisionForm.h"
-
 #include "common/LineWriter.h"
 #include "ui/AppContext.h"
 #include "ui/FormRegistry.h"
@@ -9,6 +7,7 @@
 #include "ui/Navigation.h"
 #include "ui/ReportOutput.h"
 #include "waris/engine/render/InheritanceReport.h"
+#include "waris/forms/DivisionForm.h"
 #include "waris/forms/WarisFormNames.h"
 
 #include <QGridLayout>

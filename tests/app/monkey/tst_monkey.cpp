@@ -1,9 +1,9 @@
 #include "HangWatchdog.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
-#include "ui/ChoiceDelegate.h"
 #include "app/AppFormNames.h"
 #include "app/StartUp.h"
+#include "ui/ChoiceDelegate.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -343,7 +343,7 @@ void MonkeyTest::actOnPersons(QTableView* table) {
         click(window->findChild<QWidget*>(roll == 0 ? u"TambahOrang"_s : u"HapusOrang"_s));
     } else if (roll < 3) {
         const QString typed[] = {u"AnakPria=2"_s, u"Istri, Ibu"_s, u"SaudaraWanitaIbu=2"_s,
-                                 u"Bibi"_s, u"Bapak"_s, u"AnakWanita=99"_s};
+                                 u"Bibi"_s,       u"Bapak"_s,      u"AnakWanita=99"_s};
         auto* edit = window->findChild<QLineEdit*>(u"TambahCepat"_s);
         const QString text = typed[m_random.bounded(int(std::size(typed)))];
         note(u"typed "_s + text, edit);

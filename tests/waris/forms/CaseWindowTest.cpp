@@ -12,7 +12,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTabWidget>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -43,20 +42,6 @@ private Q_SLOTS:
     void unsavedChangesAreAskedAbout();
     void refusedFileLeavesTheCaseUntouched_data();
     void refusedFileLeavesTheCaseUntouched();
-    void grabScratch() {
-        enterCase();
-        form().resize(1366, 700);
-        form().show();
-        QTest::qWait(200);
-        qWarning() << "min" << form().minimumSizeHint() << form().minimumSize() << form().size();
-        form().grab().save(u"/tmp/pembagian.png"_s);
-        m_app->child<QTabWidget>(Division, u"TabKasus"_s).setCurrentIndex(0);
-        form().grab().save(u"/tmp/pembagian0.png"_s);
-        m_app->child<QTabWidget>(Division, u"TabKasus"_s).setCurrentIndex(2);
-        form().grab().save(u"/tmp/pembagian2.png"_s);
-        m_app->child<QTabWidget>(Division, u"TabKasus"_s).setCurrentIndex(3);
-        form().grab().save(u"/tmp/pembagian3.png"_s);
-    }
 
 private:
     zw::waris::DivisionForm& form() {

@@ -59,8 +59,7 @@ void EntryModelsTest::whoseAndWhoChoicesFollowTheStates_data() {
     QTest::newRow("no one is his own")
         << 1 << int(PersonsModel::Of) << QStringList{u"(pewaris)"_s, u"Ali"_s};
     QTest::newRow("an heir of the later dead may be a person of the first division")
-        << 3 << int(PersonsModel::SameAs)
-        << QStringList{u"(orang lain)"_s, u"Siti"_s};
+        << 3 << int(PersonsModel::SameAs) << QStringList{u"(orang lain)"_s, u"Siti"_s};
     QTest::newRow("an heir of the deceased is no one else")
         << 0 << int(PersonsModel::SameAs) << QStringList{u"(orang lain)"_s};
 }
@@ -94,18 +93,18 @@ void EntryModelsTest::editsAreCheckedAndNewPersonsGetNewIds_data() {
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("a name in any script") << int(PersonsModel::Name) << QVariant(u"عائشة 李 😀"_s)
-                                          << true << u"عائشة 李 😀"_s;
-    QTest::newRow("a date as typed here") << int(PersonsModel::BirthDate)
-                                          << QVariant(u"7/3/1980"_s) << true << u"07-03-1980"_s;
-    QTest::newRow("a date that is none") << int(PersonsModel::BirthDate)
-                                         << QVariant(u"31-02-1980"_s) << false << QString();
-    QTest::newRow("a relationship beyond the kinds") << int(PersonsModel::Relation)
-                                                     << QVariant(99) << false << u"Istri"_s;
+    QTest::newRow("a name in any script")
+        << int(PersonsModel::Name) << QVariant(u"عائشة 李 😀"_s) << true << u"عائشة 李 😀"_s;
+    QTest::newRow("a date as typed here")
+        << int(PersonsModel::BirthDate) << QVariant(u"7/3/1980"_s) << true << u"07-03-1980"_s;
+    QTest::newRow("a date that is none")
+        << int(PersonsModel::BirthDate) << QVariant(u"31-02-1980"_s) << false << QString();
+    QTest::newRow("a relationship beyond the kinds")
+        << int(PersonsModel::Relation) << QVariant(99) << false << u"Istri"_s;
     QTest::newRow("a state beyond the states")
         << int(PersonsModel::State) << QVariant(-1) << false << u"Hidup"_s;
     QTest::newRow("the unborn") << int(PersonsModel::State) << QVariant(6) << true
-                                << u"Dalam kandungan"_s;
+                                << u"Dalam kandungan (haml)"_s;
 }
 
 void EntryModelsTest::editsAreCheckedAndNewPersonsGetNewIds() {

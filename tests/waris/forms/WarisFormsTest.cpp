@@ -3,12 +3,11 @@
 #include "ModalGuard.h"
 #include "TestApp.h"
 #include "cli/FaraidCommand.h"
+#include "ui/ChoiceDelegate.h"
 #include "waris/engine/HeirKind.h"
 #include "waris/engine/render/DivisionJson.h"
 #include "waris/forms/DivisionForm.h"
 #include "waris/forms/PersonsModel.h"
-
-#include "ui/ChoiceDelegate.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -476,13 +475,12 @@ void WarisFormsTest::divisionUnderKhiWithSubstitutesSideBySide() {
     for (int row = 0; row < rowCount() - 1; ++row)
         perPerson.append(cell(row, 0) % u' ' % cell(row, 4));
     // One row per person once persons are named; each son 7/64, each grandson and daughter 7/128.
-    QCOMPARE(perPerson,
-             (QStringList{u"Anak Pria 1 109,375.00"_s, u"Anak Pria 2 109,375.00"_s,
-                          u"Anak Pria 3 109,375.00"_s, u"Anak Pria 4 109,375.00"_s,
-                          u"Anak Pria 5 109,375.00"_s, u"Cucu 1 54,687.50"_s, u"Cucu 2 54,687.50"_s,
-                          u"Istri 125,000.00"_s, u"Anak Wanita 1 54,687.50"_s,
-                          u"Anak Wanita 2 54,687.50"_s, u"Anak Wanita 3 54,687.50"_s,
-                          u"Anak Wanita 4 54,687.50"_s}));
+    QCOMPARE(perPerson, (QStringList{u"Anak Pria 1 109,375.00"_s, u"Anak Pria 2 109,375.00"_s,
+                                     u"Anak Pria 3 109,375.00"_s, u"Anak Pria 4 109,375.00"_s,
+                                     u"Anak Pria 5 109,375.00"_s, u"Cucu 1 54,687.50"_s,
+                                     u"Cucu 2 54,687.50"_s, u"Istri 125,000.00"_s,
+                                     u"Anak Wanita 1 54,687.50"_s, u"Anak Wanita 2 54,687.50"_s,
+                                     u"Anak Wanita 3 54,687.50"_s, u"Anak Wanita 4 54,687.50"_s}));
     type(u"HartaBersama"_s, u"1,000,000"_s);
     QCOMPARE(m_app->child<QLabel>(Division, u"HartaBersih"_s).text(), u"Rp 1,500,000.00"_s);
 
@@ -778,8 +776,7 @@ void WarisFormsTest::specialCaseDividesInTheWindow_data() {
         << false << Kinds{Suami, AnakPria} << QStringList{u"1"_s} << u"MeninggalKemudian"_s
         << u"Suami=Anak Pria"_s << QStringList{u"Anak Pria"_s, u"Jumlah"_s} << u"1,200,000.00"_s;
     QTest::newRow("pregnant widow: the unborn's part held")
-        << true << Kinds{Istri, Bapak} << QStringList{u"1"_s} << u"Kandungan"_s
-        << u"Anak Pria"_s
+        << true << Kinds{Istri, Bapak} << QStringList{u"1"_s} << u"Kandungan"_s << u"Anak Pria"_s
         << QStringList{u"Bapak"_s, u"Istri"_s, u"Kandungan"_s, u"Ditangguhkan"_s, u"Jumlah"_s}
         << u"200,000.00"_s;
     QTest::newRow("missing brother: his part held")
@@ -981,10 +978,9 @@ void WarisFormsTest::windowAndCommandDivideAlike_data() {
          u"Wasiat=400000"_s, u"RaddKhi=Hanya kepada kerabat"_s},
         u"--law khi --funeral 10000 --debts 5000 --bequest 400000 --khi-radd blood"_s);
     row("a later death", {u"MeninggalKemudian=Suami=Bapak"_s}, u"--then-dies Suami=Bapak"_s);
-    row("an unborn child", {u"Kandungan=Anak Pria"_s}, u"--unborn child"_s,
-        {Istri, Bapak, Ibu}, {u"1"_s});
-    row("the Hanafi reserve",
-        {u"Kandungan=Anak Pria"_s, u"CadanganKandungan=Hanafi: satu anak"_s},
+    row("an unborn child", {u"Kandungan=Anak Pria"_s}, u"--unborn child"_s, {Istri, Bapak, Ibu},
+        {u"1"_s});
+    row("the Hanafi reserve", {u"Kandungan=Anak Pria"_s, u"CadanganKandungan=Hanafi: satu anak"_s},
         u"--unborn child --reserve hanafi"_s, {Istri, Bapak, Ibu}, {u"1"_s});
     row("a missing daughter", {u"Hilang=Anak Wanita:2"_s}, u"--missing AnakWanita:2"_s);
     row("a khuntsa", {u"Khuntsa=Anak Wanita"_s, u"PandanganKhuntsa=Rata-rata"_s},
@@ -1031,9 +1027,9 @@ void WarisFormsTest::windowAndCommandDivideAlike() {
     const QString file = folder.filePath(u"kasus.waris"_s);
     m_app->dialogs.answerSave(file);
     m_app->child<QAbstractButton>(Division, u"SimpanKasus"_s).click();
-    QCOMPARE(commandJson({u"zakat-waris"_s, u"faraid"_s, u"--format"_s, u"json"_s, u"--case"_s,
-                          file}),
-             window);
+    QCOMPARE(
+        commandJson({u"zakat-waris"_s, u"faraid"_s, u"--format"_s, u"json"_s, u"--case"_s, file}),
+        window);
     // The persons the window named are its own; the division is the typed command's.
     if (std::any_of(controls.cbegin(), controls.cend(), [](const QString& control) {
             return control.startsWith(u"MeninggalKemudian") || control.startsWith(u"Kandungan");

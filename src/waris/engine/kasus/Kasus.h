@@ -34,7 +34,7 @@ enum class PersonState : std::uint8_t {
     Missing,      // mafqud
     UnknownSex,   // khuntsa
     DiedTogether, // gharqa: no one knows who died first
-    Unborn,       // haml; `relation` is the male kind it would be
+    Unborn,       // haml; `relation` is the kind it would be: a child, a son's child or a sibling
 };
 
 struct Person {
