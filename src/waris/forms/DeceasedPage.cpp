@@ -6,6 +6,7 @@
 #include "ui/FormWidgets.h"
 #include "waris/engine/kasus/KasusChoices.h"
 #include "waris/forms/EstateItemsModel.h"
+#include "waris/forms/TypedDate.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,20 +40,6 @@ constexpr std::array<TextSpec, 8> Texts{{
     {u"AktaKematian", u"No. akta kematian", u""},
     {u"AlamatPewaris", u"Alamat", u""},
 }};
-
-const QString DateFormat = u"dd-MM-yyyy"_s;
-
-// Empty is no date; anything else must be a date.
-std::optional<QDate> readDate(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return QDate();
-    for (const QString& format : {DateFormat, u"d-M-yyyy"_s, u"d/M/yyyy"_s, u"yyyy-MM-dd"_s}) {
-        if (const QDate date = QDate::fromString(trimmed, format); date.isValid())
-            return date;
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -152,8 +139,8 @@ QString DeceasedPage::read(Kasus& kasus) const {
     d.sex = choiceValue<Sex>(m_sex);
     kasus.notes = m_notes->toPlainText();
     kasus.estateItems = m_items->rows();
-    const std::optional<QDate> birth = readDate(m_texts[BirthDate]->text());
-    const std::optional<QDate> death = readDate(m_texts[DeathDate]->text());
+    const std::optional<QDate> birth = readTypedDate(m_texts[BirthDate]->text());
+    const std::optional<QDate> death = readTypedDate(m_texts[DeathDate]->text());
     if (!birth)
         return u"Tanggal lahir pewaris bukan tanggal yang sah (hh-bb-tttt)."_s;
     if (!death)
@@ -178,9 +165,9 @@ void DeceasedPage::show(const Kasus& kasus) {
     const std::array<QString, TextCount> texts{d.particulars.name,
                                                d.particulars.nik,
                                                d.particulars.birthPlace,
-                                               d.particulars.birthDate.toString(DateFormat),
+                                               typedDate(d.particulars.birthDate),
                                                d.deathPlace,
-                                               d.deathDate.toString(DateFormat),
+                                               typedDate(d.deathDate),
                                                d.deathCertificate,
                                                d.particulars.address};
     for (std::size_t i = 0; i < texts.size(); ++i)

@@ -2,6 +2,7 @@
 
 #include "ui/ChoiceDelegate.h"
 #include "waris/engine/kasus/KasusChoices.h"
+#include "waris/forms/TypedDate.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -16,20 +17,9 @@ namespace zw::waris {
 
 namespace {
 
-const QString DateFormat = u"dd-MM-yyyy"_s;
-
 // Who may be the heir of one who died after the deceased.
 bool outlived(const Person& person) {
     return person.state != PersonState::Predeceased && person.state != PersonState::DiedTogether;
-}
-
-QDate readDate(const QString& text) {
-    const QString trimmed = text.trimmed();
-    for (const QString& format : {DateFormat, u"d-M-yyyy"_s, u"d/M/yyyy"_s, u"yyyy-MM-dd"_s}) {
-        if (const QDate date = QDate::fromString(trimmed, format); date.isValid())
-            return date;
-    }
-    return {};
 }
 
 } // namespace
@@ -183,7 +173,7 @@ QVariant PersonsModel::data(const QModelIndex& index, int role) const {
     case BirthPlace:
         return p.birthPlace;
     case BirthDate:
-        return p.birthDate.toString(DateFormat);
+        return typedDate(p.birthDate);
     default:
         return p.address;
     }
@@ -247,10 +237,8 @@ bool PersonsModel::setData(const QModelIndex& index, const QVariant& value, int 
     case BirthPlace:
         return store(index, p.birthPlace, text);
     case BirthDate: {
-        const QDate date = readDate(text);
-        if (!date.isValid() && !text.trimmed().isEmpty())
-            return false;
-        return store(index, p.birthDate, date);
+        const std::optional<QDate> date = readTypedDate(text);
+        return date && store(index, p.birthDate, *date);
     }
     default:
         return store(index, p.address, text);

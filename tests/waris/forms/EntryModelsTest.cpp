@@ -1,3 +1,4 @@
+#include "../engine/kasus/KasusCases.h"
 #include "ui/ChoiceDelegate.h"
 #include "waris/forms/EstateItemsModel.h"
 #include "waris/forms/PersonsModel.h"
@@ -8,20 +9,10 @@ using namespace Qt::StringLiterals;
 using zw::waris::Person;
 using zw::waris::PersonsModel;
 using zw::waris::PersonState;
+using zw::waris::test::person;
 using enum zw::waris::HeirKind;
 
 namespace {
-
-Person person(int id, const QString& name, zw::waris::HeirKind relation,
-              PersonState state = PersonState::Living, int of = 0) {
-    Person p;
-    p.id = id;
-    p.particulars.name = name;
-    p.relation = relation;
-    p.state = state;
-    p.of = of;
-    return p;
-}
 
 // A widow, a son who died later, a son who died before, and the later son's own daughter.
 std::vector<Person> family() {
