@@ -1,17 +1,23 @@
+#include "../engine/kasus/KasusCases.h"
 #include "ModalGuard.h"
 #include "TestApp.h"
+#include "cli/FaraidCommand.h"
+#include "waris/engine/kasus/KasusFile.h"
+#include "waris/engine/render/DivisionJson.h"
 #include "waris/forms/CaseFiles.h"
 #include "waris/forms/DivisionForm.h"
 #include "waris/forms/PersonsModel.h"
 
 #include <QAbstractItemView>
 #include <QFile>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -42,6 +48,8 @@ private Q_SLOTS:
     void unsavedChangesAreAskedAbout();
     void refusedFileLeavesTheCaseUntouched_data();
     void refusedFileLeavesTheCaseUntouched();
+    void caseFileWindowAndCommandAgree_data();
+    void caseFileWindowAndCommandAgree();
 
 private:
     zw::waris::DivisionForm& form() {
@@ -185,6 +193,50 @@ void CaseWindowTest::refusedFileLeavesTheCaseUntouched() {
     QCOMPARE(shownCase(), typed);
     QCOMPARE(form().windowTitle(), title);
     QCOMPARE(contents(path), bytes);
+}
+
+void CaseWindowTest::caseFileWindowAndCommandAgree_data() {
+    QTest::addColumn<QByteArray>("file");
+    for (const zw::waris::test::KasusCase& kase : zw::waris::test::kasusCases())
+        QTest::newRow(kase.name) << zw::waris::kasusJson(kase.kasus);
+    QFile whole(QFINDTESTDATA("../../data/kasus/lengkap.waris"));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QTest::newRow("every field of a case") << whole.readAll();
+}
+
+// A case file opened in the window and saved again is the same file, and the window divides it
+// as the command does (or both refuse it in the same words).
+void CaseWindowTest::caseFileWindowAndCommandAgree() {
+    QFETCH(QByteArray, file);
+
+    const QString path = m_folder.filePath(u"asal.waris"_s);
+    QFile original(path);
+    QVERIFY(original.open(QIODevice::WriteOnly) && original.write(file) == file.size());
+    original.close();
+    QVERIFY(m_app->context.navigation.openCase(path));
+    const QString again = m_folder.filePath(u"lagi.waris"_s);
+    m_app->dialogs.answerSave(again);
+    click(Division, u"SimpanKasusSebagai"_s);
+    QCOMPARE(contents(again), file);
+
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int exitCode = zw::runFaraidCommand(
+        {u"zakat-waris"_s, u"faraid"_s, u"--format"_s, u"json"_s, u"--case"_s, path}, outStream,
+        errStream);
+    if (!form().divided()) {
+        QCOMPARE(exitCode, 2);
+        QCOMPARE(err.trimmed(),
+                 u"zakat-waris faraid: "_s + m_app->child<QLabel>(Division, u"Masalah"_s).text());
+        return;
+    }
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(
+        QJsonDocument::fromJson(out.toUtf8()).toJson(QJsonDocument::Compact),
+        QJsonDocument(zw::waris::divisionJson(*form().divided())).toJson(QJsonDocument::Compact));
+    QVERIFY(m_app->dialogs.messages.isEmpty());
 }
 
 QTEST_MAIN(CaseWindowTest)

@@ -133,7 +133,9 @@ QJsonObject personJson(const Person& person) {
 }
 
 void putMoney(QJsonObject& object, const Kasus& kasus) {
-    putAmount(object, field::Estate, kasus.estate);
+    // With items the estate is their sum: written once, by the items.
+    if (kasus.estateItems.empty())
+        putAmount(object, field::Estate, kasus.estate);
     QJsonArray items;
     for (const EstateItem& item : kasus.estateItems) {
         QJsonObject entry;
@@ -221,9 +223,29 @@ EstateItem readItem(JsonFields& fields) {
     return item;
 }
 
+// The items' sum, or none when it goes beyond the amounts the program holds.
+std::optional<Rupiah> sumOf(const std::vector<EstateItem>& items) {
+    Rupiah sum;
+    for (const EstateItem& item : items) {
+        if (item.value < Rupiah() || item.value > Rupiah::max() - sum)
+            return std::nullopt;
+        sum += item.value;
+    }
+    return sum;
+}
+
 void readMoney(JsonFields& top, Kasus& kasus) {
     kasus.estate = top.amount(field::Estate);
     kasus.estateItems = readList<EstateItem>(top, field::EstateItems, readItem);
+    if (!kasus.estateItems.empty()) {
+        const std::optional<Rupiah> sum = sumOf(kasus.estateItems);
+        if (!sum)
+            top.fail(u"rincian harta: jumlahnya bukan harta yang sah."_s);
+        else if (kasus.estate && *kasus.estate != *sum)
+            top.fail(u"harta peninggalan "_s % kasus.estate->toPlainDecimal() %
+                     u" tidak sama dengan jumlah rincian harta "_s % sum->toPlainDecimal() % u'.');
+        kasus.estate = sum;
+    }
     kasus.jointProperty = top.amount(field::JointProperty);
     kasus.funeral = top.amount(field::Funeral);
     kasus.zakat = top.amount(field::Zakat);

@@ -209,7 +209,7 @@ inline std::vector<KasusCase> kasusCases() {
                              Sex::Female);
     compared.law = Law::Khi;
     compared.compare = true;
-    compared.estate = Rupiah::fromSen(1);
+    compared.estate = Rupiah::fromSen(30'075);
     compared.estateItems = {{u"Rumah"_s, Rupiah::fromSen(10'050)},
                             {u"Tabungan"_s, Rupiah::fromSen(20'025)}};
     compared.jointProperty = Rupiah::fromSen(50'000);
