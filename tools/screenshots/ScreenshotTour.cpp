@@ -205,6 +205,8 @@ void ScreenshotTour::closing() {
     shoot(m_app.form(u"Programmer"_s), u"15-programmer"_s);
     m_app.form(u"Programmer"_s).hide();
 
+    // The case of the division is left unsaved.
+    m_app.dialogs.answerUnsaved(UnsavedAnswer::Discard);
     // The closing window pauses before it ends the program; it is shot during the pause.
     QTimer::singleShot(50, &m_app.form(u"Akhir"_s),
                        [this] { shoot(m_app.form(u"Akhir"_s), u"16-akhir"_s); });
