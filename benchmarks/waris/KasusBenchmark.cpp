@@ -59,7 +59,7 @@ QStringList textOf(const DividedEstate& divided) {
     const DivisionCase divisionCase{QString(), QString(), divided.input};
     TextFileSink sink;
     LineWriter writer(sink);
-    const DivisionReport report(divisionCase, divided.result, locale, nullptr);
+    const DivisionReport report(divisionCase, divided, locale);
     report::writeReport(fullReport(report, divided, locale), writer);
     return sink.lines();
 }
