@@ -48,6 +48,7 @@ struct Deceased {
 //   have estate d (from 1, in the order of death), their kind as heirs of the one who died, and
 //   their number among all that death's heirs of the kind, the matched first: of three sons of
 //   whom two are already counted, the new one is number 3.
+// - A predeceased heir himself or herself is the branch's number 0 (sons' side).
 // - The unborn and the khuntsa have number 0: the khuntsa the kind entered, the unborn the male
 //   kind it would be and `daughters` set, so that a khuntsa son and an unborn child stay apart.
 struct PersonKey {

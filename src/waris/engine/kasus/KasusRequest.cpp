@@ -111,6 +111,7 @@ private:
                 continue;
             PredeceasedChild branch{dead.relation, 0, 0};
             const int b = static_cast<int>(m_request.input.predeceased.size()) + 1;
+            name({.kind = dead.relation, .branch = b, .number = 0}, i);
             for (const std::size_t c : children) {
                 const bool daughter = person(c).relation == AnakWanita;
                 const int number = daughter ? ++branch.daughters : ++branch.sons;
@@ -310,8 +311,9 @@ private:
         for (std::size_t b = 0; b < predeceased.size(); ++b) {
             const PredeceasedChild& child = predeceased[b];
             const HeirKind kind = child.replaces;
-            Particulars named;
-            named.name = numbered(kind, ++m_position[kind], total(kind));
+            const Particulars named =
+                particulars({.kind = kind, .branch = static_cast<int>(b) + 1, .number = 0},
+                            numbered(kind, ++m_position[kind], total(kind)));
             const int id = add(kind, PersonState::Predeceased, named).id;
             const QString of = u" dari "_s % named.name;
             for (const auto& [daughters, count] :

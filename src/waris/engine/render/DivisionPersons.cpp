@@ -64,10 +64,21 @@ const NamedPerson* DivisionPersons::find(const FaraidHeir& heir, int person) con
     return m_named ? namedPerson(m_names, key(heir, person)) : nullptr;
 }
 
+QString DivisionPersons::relation(const FaraidHeir& heir) const {
+    const QString kind = faraidHeirName(heir);
+    if (!heir.inBranch() || !m_named)
+        return kind;
+    const NamedPerson* parent = namedPerson(m_names, {m_estate, heir.kind, heir.branch, false, 0});
+    if (!parent || parent->particulars.name.isEmpty())
+        return kind;
+    const QString place = heirInfo(heir.kind).name % u" ke-"_s % QString::number(heir.branch);
+    return QString(kind).replace(place, parent->particulars.name);
+}
+
 QString DivisionPersons::name(const FaraidHeir& heir, int person) const {
     if (const NamedPerson* named = find(heir, person))
         return named->particulars.name;
-    const QString kind = faraidHeirName(heir);
+    const QString kind = relation(heir);
     return heir.count > 1 ? kind % u' ' % QString::number(person + 1) : kind;
 }
 
@@ -81,11 +92,11 @@ bool DivisionPersons::anyNamed(const FaraidHeir& heir) const {
 
 QString DivisionPersons::label(const FaraidHeir& heir) const {
     if (!anyNamed(heir))
-        return faraidHeirName(heir);
+        return relation(heir);
     QStringList names;
     for (int p = 0; p < heir.count; ++p)
         names.append(name(heir, p));
-    return namedGroup(names, faraidHeirName(heir));
+    return namedGroup(names, relation(heir));
 }
 
 HeirNaming DivisionPersons::naming() const {

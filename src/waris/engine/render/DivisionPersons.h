@@ -24,6 +24,9 @@ public:
     const NamedPerson* find(const FaraidHeir& heir, int person) const;
     // Whether a name was typed for any person of `heir`.
     bool anyNamed(const FaraidHeir& heir) const;
+    // The heir's kind as the tables name it, a predeceased heir by the name typed for him or
+    // her: "Cucu Pria pengganti Hasan".
+    QString relation(const FaraidHeir& heir) const;
     // The typed name, else "Anak Pria 2" among several, "Istri" alone.
     QString name(const FaraidHeir& heir, int person) const;
     // "Siti Aminah (Istri)", "Ahmad dan Anak Pria 2 (Anak Pria)"; the heir's name when none of

@@ -51,7 +51,7 @@ void addWords(QStringList& words, const FaraidHeir& heir, const DivisionPersons&
     if (named.anyNamed(heir)) {
         for (int p = 0; p < heir.count; ++p) {
             const QString who = named.find(heir, p)
-                                    ? namedGroup({named.name(heir, p)}, faraidHeirName(heir))
+                                    ? namedGroup({named.name(heir, p)}, named.relation(heir))
                                     : named.name(heir, p);
             words.append(inWords(who, heir.amountOfPerson(p), locale));
         }
@@ -89,8 +89,10 @@ report::Table namedDivisionTable(const FaraidResult& result, const DivisionPerso
         table.columns.push_back({u"Jumlah (Rp)"_s, Align::Right});
     for (const FaraidHeir& heir : result.heirs) {
         for (int p = 0; p < heir.count; ++p) {
-            QStringList cells{persons.name(heir, p), heirCell(heir), faraidStatusText(heir, result),
-                              heir.perPerson.toString()};
+            QStringList cells{persons.name(heir, p),
+                              persons.relation(heir) %
+                                  (heir.tableDifference.isEmpty() ? QString() : u" *"_s),
+                              faraidStatusText(heir, result), heir.perPerson.toString()};
             if (withMoney)
                 cells << amount(heir.amountOfPerson(p), locale);
             table.rows.push_back({cells});
@@ -183,7 +185,7 @@ report::Table namedComparisonTable(const FaraidResult& classical, const FaraidRe
     table.columns.push_back({u"Sebab"_s, Align::Left});
     for (const LawComparisonRow& row : compareLaws(classical, khi)) {
         for (int p = 0; p < row.khi->count; ++p) {
-            QStringList cells{khiPersons.name(*row.khi, p), faraidHeirName(*row.khi),
+            QStringList cells{khiPersons.name(*row.khi, p), khiPersons.relation(*row.khi),
                               personShareText(row.classical), personShareText(row.khi)};
             if (withMoney) {
                 const Rupiah inKhi = row.khi->amountOfPerson(p);

@@ -135,8 +135,9 @@ inline std::vector<KasusCase> kasusCases() {
     khi.law = Law::Khi;
     cases.push_back({"KHI branches in the order entered, a childless one left out", khi,
                      u"Istri=1 law=khi pre=AnakWanita:1,1 pre=AnakPria:2,0"_s,
-                     u"0/AnakPria/b2s1=Fajar 0/AnakPria/b2s2=Galih 0/Istri/1=Siti "
-                     u"0/AnakWanita/b1s1=Rahmat 0/AnakWanita/b1d1=Rina"_s});
+                     u"0/AnakPria/b2s0=Hadi 0/AnakPria/b2s1=Fajar 0/AnakPria/b2s2=Galih "
+                     u"0/Istri/1=Siti 0/AnakWanita/b1s0=Aisyah 0/AnakWanita/b1s1=Rahmat "
+                     u"0/AnakWanita/b1d1=Rina"_s});
 
     cases.push_back(
         {"the missing numbered last of their kind",
@@ -201,7 +202,8 @@ inline std::vector<KasusCase> kasusCases() {
     cases.push_back({"distant kin beside a wife", distant,
                      u"Istri=1 KakekDariIbu=1 SaudaraWanitaIbu=2 "
                      u"pre=SaudaraWanitaSekandung:1,0 distant=qarabah estate=8000000.00"_s,
-                     u"0/Istri/1=Siti 0/SaudaraWanitaSekandung/b1s1=Iqbal 0/KakekDariIbu/1=Karim "
+                     u"0/Istri/1=Siti 0/SaudaraWanitaSekandung/b1s0=Maryam "
+                     u"0/SaudaraWanitaSekandung/b1s1=Iqbal 0/KakekDariIbu/1=Karim "
                      u"0/SaudaraWanitaIbu/1=Nur 0/SaudaraWanitaIbu/2=Nia"_s});
 
     Kasus compared = kasusOf({person(1, u"Hasan"_s, Suami), person(2, u"Nisa"_s, AnakWanita),
