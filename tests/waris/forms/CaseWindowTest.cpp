@@ -49,6 +49,8 @@ private Q_SLOTS:
     void unsavedChangesAreAskedAbout();
     void refusedFileLeavesTheCaseUntouched_data();
     void refusedFileLeavesTheCaseUntouched();
+    void programStartedWithACaseFile_data();
+    void programStartedWithACaseFile();
     void caseFileWindowAndCommandAgree_data();
     void caseFileWindowAndCommandAgree();
 
@@ -196,6 +198,33 @@ void CaseWindowTest::refusedFileLeavesTheCaseUntouched() {
     QCOMPARE(shownCase(), typed);
     QCOMPARE(form().windowTitle(), title);
     QCOMPARE(contents(path), bytes);
+}
+
+void CaseWindowTest::programStartedWithACaseFile_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a case") << zw::waris::kasusJson(zw::waris::test::kasusCases().front().kasus)
+                            << true;
+    QTest::newRow("a damaged file") << QByteArray("{\"format\": 7}") << false;
+}
+
+// zakat-waris FILE.waris: past the password the case's window in place of the main menu; a
+// refused file leaves the main menu with its line.
+void CaseWindowTest::programStartedWithACaseFile() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, opened);
+
+    const QString path = m_folder.filePath(u"mulai.waris"_s);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size());
+    written.close();
+    m_app->form(u"Awal"_s).show();
+    m_app->wiring.openCaseFile(path);
+    QCOMPARE(form().isVisible(), opened);
+    QCOMPARE(m_app->form(u"Awal"_s).isVisible(), !opened);
+    QCOMPARE(m_app->dialogs.messages.size(), opened ? 0 : 1);
+    if (opened)
+        QCOMPARE(shownCase(), zw::waris::test::kasusCases().front().kasus);
 }
 
 void CaseWindowTest::caseFileWindowAndCommandAgree_data() {
