@@ -135,10 +135,11 @@ void DocumentWriter::table(const Table& block) {
     const auto fill = [&](int row, const QStringList& cells, const QTextCharFormat& text) {
         for (int c = 0; c < columns; ++c) {
             QTextCursor cell = grid->cellAt(row, c).firstCursorPosition();
+            const bool figures = block.columns[static_cast<std::size_t>(c)].align == Align::Right;
             QTextBlockFormat alignment;
-            alignment.setAlignment(block.columns[static_cast<std::size_t>(c)].align == Align::Right
-                                       ? Qt::AlignRight
-                                       : Qt::AlignLeft);
+            alignment.setAlignment(figures ? Qt::AlignRight : Qt::AlignLeft);
+            // An amount is read whole: its column takes its width; headings and text wrap.
+            alignment.setNonBreakableLines(figures && row > 0);
             cell.setBlockFormat(alignment);
             cell.insertText(cells.value(c), text);
         }
