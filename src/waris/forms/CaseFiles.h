@@ -52,7 +52,6 @@ public:
     // The entry changed; a case shown by show() is not a change.
     void markChanged();
     bool changed() const { return m_changed; }
-    const QString& path() const { return m_path; }
     // Simpan and Simpan Sebagai only while the entry can be read.
     void enableSaving(bool readable);
 

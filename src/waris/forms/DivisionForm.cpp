@@ -470,7 +470,10 @@ std::variant<DivisionRequest, QString> DivisionForm::request() const {
     auto read = kasus();
     if (auto* problem = std::get_if<QString>(&read))
         return std::move(*problem);
-    Kasus asked = std::get<Kasus>(std::move(read));
+    return requestOf(std::get<Kasus>(read));
+}
+
+std::variant<DivisionRequest, QString> DivisionForm::requestOf(Kasus asked) const {
     // A disabled entry keeps its value for later, but it is not asked now.
     const Law law = khiAsked() ? Law::Khi : Law::Classical;
     const FaraidOptions defaults;
@@ -519,8 +522,11 @@ void DivisionForm::showKasus(const Kasus& kasus) {
 void DivisionForm::divide() {
     m_deductions[Obligatory]->setEnabled(khiAsked());
     m_recipient->setEnabled(khiAsked());
-    const auto read = request();
-    m_files->enableSaving(!std::holds_alternative<QString>(kasus()));
+    const auto entry = kasus();
+    m_files->enableSaving(std::holds_alternative<Kasus>(entry));
+    const auto read = std::holds_alternative<Kasus>(entry)
+                          ? requestOf(std::get<Kasus>(entry))
+                          : std::variant<DivisionRequest, QString>(std::get<QString>(entry));
     if (const auto* problem = std::get_if<QString>(&read))
         return showNoResult(*problem);
     DivisionOutcome outcome = waris::divide(std::get<DivisionRequest>(read));

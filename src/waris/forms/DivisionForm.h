@@ -75,6 +75,7 @@ private:
     QWidget* makeResult();
     void entryChanged();
     void divide();
+    std::variant<DivisionRequest, QString> requestOf(Kasus asked) const;
     bool khiAsked() const;
     QString readDeductions(Kasus& kasus) const;
     Kasus roadKasus() const;

@@ -30,10 +30,6 @@ PersonsModel::PersonsModel(QObject* parent)
                        u"Alamat"_s},
                       parent) {}
 
-QString PersonsModel::stateName(PersonState state) {
-    return choices::States.label(state);
-}
-
 QString PersonsModel::shownName(const Person& person) const {
     if (!person.particulars.name.isEmpty())
         return person.particulars.name;
@@ -133,7 +129,7 @@ QVariant PersonsModel::choiceData(const Person& person, int column, int role) co
             return names;
         }
         return role == Qt::EditRole ? QVariant(static_cast<int>(person.state))
-                                    : QVariant(stateName(person.state));
+                                    : QVariant(choices::States.label(person.state));
     default: {
         const int id = column == Of ? person.of : person.sameAs;
         if (role == ChoiceDelegate::ChoicesRole)

@@ -19,8 +19,6 @@ public:
     int addPerson(Person person);
     // Removes the row and every reference to its person (those of it stay, of no one).
     void removePerson(int row);
-    // Each state has its meaning only for some rows; its name for a row.
-    static QString stateName(PersonState state);
     // The name, or where none was typed the relationship, numbered among those of its kind
     // and place: "Anak Pria 2".
     QString shownName(const Person& person) const;
